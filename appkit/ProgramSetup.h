@@ -1,0 +1,44 @@
+#pragma once
+
+#include "common/IniFile.h"
+#include "common/SettingsLocation.h"
+
+#include <QString>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace appkit {
+
+// The decimal and thousands separators of the user's locale, as engines take them.
+struct NumberSeparators {
+    char decimal = '.';
+    char thousands = ',';
+};
+NumberSeparators systemNumberSeparators();
+
+// Files and translation of one program: its settings file (extension ".INI" or ".ini"), its
+// language files (prefix "qor" or "tsy") in the program's folder, and the language named in the
+// settings, loaded once. Missing translations are shown in a message box.
+class ProgramSetup {
+public:
+    ProgramSetup(const std::string& languagePrefix, const std::string& settingsExtension,
+                 const std::string& productName);
+
+    std::filesystem::path programFolder() const;
+    common::IniFile& settings() { return *settings_; }
+    NumberSeparators separators() const { return separators_; }
+
+    // Loads the language of "Options" / "Language" (default "English"); a file that cannot be
+    // read is reported in a message box and leaves every text untranslated.
+    void loadLanguage();
+
+private:
+    NumberSeparators separators_;
+    std::unique_ptr<common::IniFile> settings_;
+};
+
+std::string toStd(const QString& text);
+QString toQt(const std::string& text);
+
+} // namespace appkit

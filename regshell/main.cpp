@@ -1,0 +1,16 @@
+#include "appkit/ProgramSetup.h"
+#include "regshell/TForm1.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tessaly"));
+
+    appkit::ProgramSetup setup("tsy", ".ini", "Tessaly");
+    setup.loadLanguage();
+
+    TForm1 mainWindow;
+    mainWindow.show();
+    return QApplication::exec();
+}
