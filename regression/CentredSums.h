@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstddef>
+#include <span>
+
+namespace regression {
+
+// Sums over data with a large mean and a small spread lose the spread when formed directly
+// (Σx² − (Σx)²/n cancels). The fits therefore work on values centred on their mean.
+
+// Mean of the values, accumulated relative to the first value: equal values give exactly that
+// value, and an offset such as 10^6 does not swamp a spread of 1. Throws on an empty list (0/0).
+long double centredMean(std::span<const long double> values);
+
+// Σ (v − mean)².
+long double sumOfSquaredDeviations(std::span<const long double> values, long double mean);
+
+// Maps values onto about [−1, 1] by t = (v − centre) · inverseScale, with the scale a power of two
+// (exact) at least the largest distance from the centre, so powers and products of t stay in range.
+struct CentredScale {
+    long double centre = 0;
+    long double inverseScale = 1;
+
+    static CentredScale of(std::span<const long double> values);
+    long double operator()(long double v) const { return (v - centre) * inverseScale; }
+};
+
+// Lowest number of distinct values among `values`, up to `wanted` (stops looking once reached).
+std::size_t distinctValuesUpTo(std::span<const long double> values, std::size_t wanted);
+
+} // namespace regression

@@ -1,0 +1,105 @@
+#include "regression/SimpleFit.h"
+
+#include "regression/CentredSums.h"
+#include "regression/CheckedArithmetic.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <vector>
+
+namespace regression {
+
+namespace {
+
+bool logOfX(ModelKind kind) {
+    return kind == ModelKind::Logarithmic || kind == ModelKind::Power;
+}
+bool logOfY(ModelKind kind) {
+    return kind == ModelKind::Exponential || kind == ModelKind::Power;
+}
+
+long double transformedX(ModelKind kind, long double x) {
+    if (logOfX(kind))
+        return naturalLogarithm(x);
+    if (kind == ModelKind::Reciprocal)
+        return divide(1, x);
+    return x;
+}
+
+long double transformedY(ModelKind kind, long double y) {
+    return logOfY(kind) ? naturalLogarithm(y) : y;
+}
+
+} // namespace
+
+SimpleFitFigures computeSimpleFit(ModelKind kind, std::span<const long double> x,
+                                  std::span<const long double> y) {
+    if (!isSimpleModel(kind))
+        throw std::invalid_argument("not a two-parameter model");
+    if (x.size() != y.size())
+        throw std::invalid_argument("x and y differ in length");
+    SimpleFitFigures fit;
+    fit.n = x.size();
+    const auto count = static_cast<long double>(fit.n);
+
+    std::vector<long double> u(fit.n), v(fit.n);
+    for (std::size_t i = 0; i < fit.n; ++i)
+        u[i] = transformedX(kind, x[i]);
+    for (std::size_t i = 0; i < fit.n; ++i)
+        v[i] = transformedY(kind, y[i]);
+
+    // Centred sums: Cuu = n·Suu − Su² over n, and so on, without the cancellation of the raw sums.
+    const long double uMean = centredMean(u);
+    const long double vMean = centredMean(v);
+    long double cuu = 0, cuv = 0, cvv = 0;
+    for (std::size_t i = 0; i < fit.n; ++i) {
+        const long double du = u[i] - uMean;
+        const long double dv = v[i] - vMean;
+        cuu += du * du;
+        cuv += du * dv;
+        cvv += dv * dv;
+    }
+    requireFinite(cuu + cvv);
+
+    fit.b = divide(cuv, cuu);
+    const long double intercept = requireFinite(vMean - fit.b * uMean);
+    fit.a = logOfY(kind) ? exponential(intercept) : intercept;
+    if (kind == ModelKind::Exponential)
+        fit.base = exponential(fit.b);
+    if (fit.b == 0)
+        return fit;
+
+    fit.r = std::clamp(divide(cuv, squareRoot(cuu) * squareRoot(cvv)), -1.0L, 1.0L);
+
+    // Residuals in the units of y. The fitted value is written about the means, which equals
+    // a + b·u (or e^(A + b·u)) but keeps its accuracy when u has a large mean.
+    long double sse = 0;
+    long double sst = 0;
+    if (logOfY(kind)) {
+        const long double yMean = centredMean(y);
+        for (std::size_t i = 0; i < fit.n; ++i) {
+            const long double residual = y[i] - exponential(vMean + fit.b * (u[i] - uMean));
+            sse += residual * residual;
+        }
+        sst = sumOfSquaredDeviations(y, yMean);
+    } else {
+        for (std::size_t i = 0; i < fit.n; ++i) {
+            const long double residual = (v[i] - vMean) - fit.b * (u[i] - uMean);
+            sse += residual * residual;
+        }
+        sst = cvv;
+    }
+    requireFinite(sse + sst);
+
+    if (fit.n > 2)
+        fit.s = squareRoot(divide(sse, count - 2));
+    long double rSquared = 1 - divide(sse, sst);
+    // A straight-line fit in the units of y never leaves more than SST unexplained; only rounding
+    // could push R² below 0. The transformed models may legitimately fit y worse than its mean.
+    if (!logOfY(kind))
+        rSquared = std::max(rSquared, 0.0L);
+    fit.rSquared = rSquared;
+    return fit;
+}
+
+} // namespace regression
