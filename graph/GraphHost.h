@@ -1,0 +1,107 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+class QKeyEvent;
+
+namespace common {
+class IniFile;
+}
+
+namespace graph {
+
+struct PlotOptions;
+
+// The six rows of the range window's value column, in their order.
+enum class RangeRow { Xmin, Xmax, Xstep, Ymin, Ymax, Ystep };
+inline constexpr int RangeRowCount = 6;
+
+// The frame's working mode: typed texts are functions or integrals.
+enum class PlotMode { Function, Integral };
+
+// The range window as the graph sees it: the texts of its value column and its Redraw button.
+class RangeAccess {
+public:
+    virtual ~RangeAccess() = default;
+    virtual std::string rangeText(RangeRow row) const = 0;
+    virtual void setRangeText(RangeRow row, const std::string& text) = 0;
+    // Converts the six texts into the graph's range and redraws the graph.
+    virtual void applyRange() = 0;
+};
+
+// The frame's status line.
+class StatusLine {
+public:
+    virtual ~StatusLine() = default;
+    virtual void showStatus(const std::string& text) = 0;
+    virtual void clearStatus() = 0;
+};
+
+// How an instructions dialog was closed: OK or not, and its "do not show again" check box.
+struct InstructionsAnswer {
+    bool accepted = false;
+    bool neverShowAgain = false;
+};
+
+// Modal boxes and dialogs of the frame; a test answers them.
+class GraphDialogs {
+public:
+    virtual ~GraphDialogs() = default;
+    // An information box with an OK button.
+    virtual void showMessage(const std::string& text) = 0;
+    // An error box with an OK button.
+    virtual void showError(const std::string& text) = 0;
+    virtual InstructionsAnswer showFunctionInstructions() = 0;
+    virtual InstructionsAnswer showIntegralInstructions() = 0;
+    // An input box; nothing when the user cancels.
+    virtual std::optional<std::string> askText(const std::string& caption, const std::string& prompt) = 0;
+};
+
+// The frame's choice among candidate function texts. Nothing means no choice: there was no (or
+// no second) candidate and the frame has said so, or the user cancelled.
+class FunctionChoice {
+public:
+    virtual ~FunctionChoice() = default;
+    virtual std::optional<std::string> chooseOneFunction(const std::vector<std::string>& candidates) = 0;
+    virtual std::optional<std::pair<std::string, std::string>>
+    chooseTwoFunctions(const std::vector<std::string>& candidates) = 0;
+};
+
+// The log window.
+class LogOutput {
+public:
+    virtual ~LogOutput() = default;
+    virtual void appendLogLine(const std::string& line) = 0;
+};
+
+// What the frame keeps for the whole process and the graph reads.
+class FrameState {
+public:
+    virtual ~FrameState() = default;
+    virtual PlotMode currentMode() const = 0;
+    // The plotting options the graph reads each time it draws.
+    virtual const PlotOptions& plotOptions() const = 0;
+    // The program's settings file (options such as "NeverShowFunctionMessage").
+    virtual common::IniFile& settingsFile() = 0;
+};
+
+// The function pad's key handling, so typing goes on while the graph has the focus.
+class FunctionPadKeys {
+public:
+    virtual ~FunctionPadKeys() = default;
+    virtual void functionPadKeyPress(QKeyEvent& event) = 0;
+};
+
+// Everything the graph window needs from the frame that hosts it.
+class GraphHost : public RangeAccess,
+                  public StatusLine,
+                  public GraphDialogs,
+                  public FunctionChoice,
+                  public LogOutput,
+                  public FrameState,
+                  public FunctionPadKeys {};
+
+} // namespace graph
