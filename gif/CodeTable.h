@@ -8,28 +8,28 @@ namespace gif {
 // The LZW string table of one image: each code after the clear and end codes stands for an
 // earlier code (its prefix) extended by one pixel (its suffix).
 //
-// Entries are found through an open-addressing hash table. The encoder only ever adds a
-// (prefix, suffix) pair that is not in the table yet, and a code's prefix is always a smaller
-// code, so the one entry found is the same one a scan of the codes in increasing order finds.
+// Entries are found through an open-addressing hash table of codes keyed by (prefix, suffix).
+// The encoder only ever adds a pair that is not in the table yet, and a code's prefix is always a
+// smaller code, so the one code found is the same one a scan of the codes in increasing order
+// finds.
 class TCodeTable {
 public:
     static constexpr int CodeCount = 4096;
 
     TCodeTable() { Reset(3); }
 
-    // Empties the table for codes starting `width` bits wide.
+    // Empties the table for codes starting `width` bits wide (minimum code size + 1).
     void Reset(std::uint8_t width);
 
     void Add(std::uint16_t prefix, std::uint8_t suffix) {
-        const std::uint32_t key = keyOf(prefix, suffix);
-        std::uint32_t slot = slotOf(key);
-        while (slots_[slot] != EmptySlot) {
-            if ((slots_[slot] >> CodeBits) == key)
-                break; // the earlier code keeps the pair, as in a scan from the lowest code
+        std::uint32_t slot = slotOf(prefix, suffix);
+        while (slots_[slot] != EmptySlot && !holds(slots_[slot], prefix, suffix))
             slot = (slot + 1) & SlotMask;
-        }
-        if (slots_[slot] == EmptySlot)
-            slots_[slot] = key << CodeBits | nextFree_;
+        if (slots_[slot] ==
+            EmptySlot) // otherwise the earlier code keeps the pair, as in a scan from the lowest
+            slots_[slot] = nextFree_;
+        prefix_[nextFree_] = prefix;
+        suffix_[nextFree_] = suffix;
         ++nextFree_;
         if (nextFree_ == CodeCount)
             full_ = true;
@@ -39,13 +39,12 @@ public:
 
     // The code of `code` extended by `suffix`, or -1 when the table has none.
     int Find(std::uint16_t code, std::uint8_t suffix) const {
-        const std::uint32_t key = keyOf(code, suffix);
-        for (std::uint32_t slot = slotOf(key);; slot = (slot + 1) & SlotMask) {
-            const std::uint32_t entry = slots_[slot];
-            if (entry == EmptySlot)
+        for (std::uint32_t slot = slotOf(code, suffix);; slot = (slot + 1) & SlotMask) {
+            const std::uint16_t candidate = slots_[slot];
+            if (candidate == EmptySlot)
                 return -1;
-            if ((entry >> CodeBits) == key)
-                return static_cast<int>(entry & CodeMask);
+            if (holds(candidate, code, suffix))
+                return candidate;
         }
     }
 
@@ -55,19 +54,24 @@ public:
     std::uint16_t NextFree() const { return nextFree_; }
 
 private:
-    static constexpr int CodeBits = 12;
-    static constexpr std::uint32_t CodeMask = (1u << CodeBits) - 1;
     static constexpr int SlotBits = 14; // four slots per code keeps the probe chains short
     static constexpr std::uint32_t SlotMask = (1u << SlotBits) - 1;
-    // Would mean prefix 4095 with code 4095, impossible since a prefix is older than its code.
-    static constexpr std::uint32_t EmptySlot = 0xFFFFFFFFu;
+    static constexpr std::uint16_t EmptySlot = 0; // a pixel's own code, never an entry
 
-    static std::uint32_t keyOf(std::uint16_t prefix, std::uint8_t suffix) {
-        return static_cast<std::uint32_t>(prefix) << 8 | suffix;
+    // Suffixes are below 2^suffixBits_, so the extensions of one code lie side by side: strings
+    // that grow from the same code hit the same cache lines.
+    std::uint32_t slotOf(std::uint16_t prefix, std::uint8_t suffix) const {
+        const std::uint32_t key = static_cast<std::uint32_t>(prefix) << suffixBits_ | suffix;
+        return (key ^ key >> SlotBits) & SlotMask;
     }
-    static std::uint32_t slotOf(std::uint32_t key) { return (key * 0x9E3779B1u) >> (32 - SlotBits); }
+    bool holds(std::uint16_t code, std::uint16_t prefix, std::uint8_t suffix) const {
+        return prefix_[code] == prefix && suffix_[code] == suffix;
+    }
 
-    std::array<std::uint32_t, 1u << SlotBits> slots_;
+    std::array<std::uint16_t, 1u << SlotBits> slots_;
+    std::array<std::uint16_t, CodeCount> prefix_;
+    std::array<std::uint8_t, CodeCount> suffix_;
+    int suffixBits_ = 8;
     std::uint8_t width_ = 0;
     bool full_ = false;
     std::uint16_t firstFree_ = 0;
