@@ -1,0 +1,83 @@
+#include "reggraph/RangeZoom.h"
+
+#include "common/NumberFormat.h"
+#include "common/NumberParse.h"
+
+#include <cmath>
+#include <utility>
+
+namespace reggraph {
+
+namespace {
+
+long double checkedResult(long double result) {
+    if (!std::isfinite(result))
+        throw ZoomArithmeticError("Floating point overflow");
+    return result;
+}
+
+long double divided(long double value, long double factor) {
+    if (factor == 0)
+        throw ZoomArithmeticError(value == 0 ? "Invalid floating point operation"
+                                             : "Floating point division by zero");
+    return checkedResult(value / factor);
+}
+
+long double multiplied(long double value, long double factor) {
+    return checkedResult(value * factor);
+}
+
+template <typename Operation>
+RangeTexts scaledRange(const RangeTexts& cells, std::string_view factorText, char decimalSeparator,
+                       Operation operation) {
+    const long double factor = common::parseFloat(factorText, decimalSeparator);
+    RangeTexts result;
+    for (int row = 0; row < RangeRowCount; ++row) {
+        const long double value = common::parseFloat(cells[row], decimalSeparator);
+        result[row] = common::formatPlain(operation(value, factor), decimalSeparator);
+    }
+    return result;
+}
+
+} // namespace
+
+RangeZoom::RangeZoom(RangeTexts initialRange) : undoRange_(std::move(initialRange)) {}
+
+void RangeZoom::zoomIn(RangeTexts& cells, std::string_view xFactorText, char decimalSeparator) {
+    undoRange_ = cells;
+    cells = scaledRange(cells, xFactorText, decimalSeparator, divided);
+}
+
+void RangeZoom::zoomOut(RangeTexts& cells, std::string_view yFactorText, char decimalSeparator) {
+    undoRange_ = cells;
+    cells = scaledRange(cells, yFactorText, decimalSeparator, multiplied);
+}
+
+void RangeZoom::startZoomBox(const RangeTexts& cells) {
+    undoRange_ = cells;
+    zoomBoxMode_ = true;
+}
+
+bool RangeZoom::finishZoomBox(RangeTexts& cells, const GraphGeometry& geometry, PixelPoint origin,
+                              PixelPoint release, char decimalSeparator) {
+    if (!zoomBoxMode_)
+        return false;
+    zoomBoxMode_ = false;
+    if (!(release.x > origin.x && release.y > origin.y))
+        return false;
+    const auto corner = [decimalSeparator](long double value) {
+        return common::formatGeneral(value, 2, decimalSeparator);
+    };
+    cells[Xmin] = corner(geometry.pixelToWorldX(origin.x));
+    cells[Ymax] = corner(geometry.pixelToWorldY(origin.y));
+    cells[Xmax] = corner(geometry.pixelToWorldX(release.x));
+    cells[Ymin] = corner(geometry.pixelToWorldY(release.y));
+    return true;
+}
+
+std::string coordinateReadout(const GraphGeometry& geometry, PixelPoint position, char decimalSeparator) {
+    return "[" + common::formatGeneral(geometry.pixelToWorldX(position.x), 2, decimalSeparator) + ";" +
+           common::formatGeneral(geometry.pixelToWorldY(position.y), 2, decimalSeparator) + "]";
+}
+
+} // namespace reggraph
