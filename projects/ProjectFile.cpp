@@ -27,8 +27,25 @@ std::string message(std::string_view key, std::string_view detail) {
     throw ProjectFileError(message(key, std::to_string(lineIndex + 1)));
 }
 
-// Refuses an over-long line by scanning the raw bytes, before any copy of the text is made.
-void checkLineLengths(std::string_view bytes) {
+// Refuses too many lines or an over-long line by scanning the raw bytes, before any copy of the
+// text is made: each line becomes a string of its own, so a file of empty lines would otherwise
+// take many times its size in memory.
+void checkLineShape(std::string_view bytes) {
+    const auto countByte = [bytes](char wanted) {
+        std::size_t count = 0;
+        const char* at = bytes.data();
+        const char* end = bytes.data() + bytes.size();
+        while ((at = static_cast<const char*>(std::memchr(at, wanted, static_cast<std::size_t>(end - at)))) !=
+               nullptr) {
+            ++count;
+            ++at;
+        }
+        return count;
+    };
+    const std::size_t lineFeeds = countByte('\n');
+    const std::size_t carriageReturns = countByte('\r');
+    if (std::max(lineFeeds, carriageReturns) > kMaxProjectFileLines)
+        throw ProjectFileError(message("ProjectFileTooManyLines", std::to_string(kMaxProjectFileLines)));
     std::size_t lineIndex = 0;
     std::size_t start = 0;
     while (start <= bytes.size()) {
@@ -92,7 +109,8 @@ void checkValueCount(const std::string& dataLine, std::size_t index) {
         fail("ProjectFileTooManyValues", index);
 }
 
-// Checks one project and returns the index just past its last record.
+// Checks one project and returns the index just past its last record. The sections must follow
+// each other as they are written, since deleting a project removes them as one block.
 std::size_t checkProject(const std::vector<std::string>& lines, const HeaderIndex& index,
                          const std::string& name) {
     const auto headers = sectionHeaders(name);
@@ -100,13 +118,21 @@ std::size_t checkProject(const std::vector<std::string>& lines, const HeaderInde
     const int k = countAt(lines, section + 1, "ProjectFileBadVariableCount");
     if (k < DataLists::kMinVariables || k > DataLists::kMaxVariables)
         fail("ProjectFileBadVariableCount", section + 1);
-    for (std::size_t i = 1; i <= static_cast<std::size_t>(k) + 1; ++i) {
+    const auto lists = static_cast<std::size_t>(k) + 1;
+    for (std::size_t i = 1; i <= lists; ++i) {
         requireLine(lines, section + 1 + i);
         checkValueCount(lines[section + 1 + i], section + 1 + i);
     }
-    requireLine(lines, index.find(headers[1]) + 1);
-    requireLine(lines, index.find(headers[2]) + 2);
-    const std::size_t funk = index.find(headers[3]);
+    // Offsets from the "[" header: the Graf pair, the Axel triple and the Funk header.
+    const std::size_t graf = section + lists + 2;
+    const std::size_t axel = graf + 2;
+    const std::size_t funk = axel + 3;
+    for (const auto& [header, at] :
+         {std::pair{headers[1], graf}, std::pair{headers[2], axel}, std::pair{headers[3], funk}})
+        if (index.find(header) != at)
+            throw ProjectFileError(message("ProjectFileMissingSection", header));
+    requireLine(lines, graf + 1);
+    requireLine(lines, axel + 2);
     const auto recordCount = static_cast<std::size_t>(countAt(lines, funk + 1, "ProjectFileBadCount"));
     // Compared with the lines that exist before anything is sized from it.
     if (recordCount > lines.size() - (funk + 2))
@@ -114,7 +140,7 @@ std::size_t checkProject(const std::vector<std::string>& lines, const HeaderInde
     for (std::size_t r = 0; r < recordCount; ++r)
         if (!isCompleteRecord(lines[funk + 2 + r]))
             fail("ProjectFileBadRecord", funk + 2 + r);
-    return std::max({section + static_cast<std::size_t>(k) + 3, funk + 2 + recordCount});
+    return funk + 2 + recordCount;
 }
 
 } // namespace
@@ -125,7 +151,7 @@ std::vector<std::string> sectionHeaders(std::string_view projectName) {
 }
 
 ProjectFileContent parseProjectFile(std::string_view bytes) {
-    checkLineLengths(bytes);
+    checkLineShape(bytes);
     ProjectFileContent content;
     std::vector<std::string>& lines = content.storeLines;
     lines = common::splitLines(common::decodeText(bytes));

@@ -24,6 +24,8 @@ struct ProjectFileContent {
 // The longest line a project file may have: far above four million values of a list, and it
 // refuses a damaged file before its text is decoded and split.
 inline constexpr std::size_t kMaxProjectFileLineLength = 64u << 20;
+// The most lines a project file may have, far above any project and log a person writes.
+inline constexpr std::size_t kMaxProjectFileLines = 5'000'000;
 
 // Section headers of a project: "[" + name, "[Graf" + name, "[Axel" + name, "[Funk" + name.
 std::vector<std::string> sectionHeaders(std::string_view projectName);

@@ -103,7 +103,17 @@ TEST_F(ProjectFileText, DamagedFilesNameTheirProblem) {
               "The function record on line 15 of the project file is incomplete.");
 
     EXPECT_EQ(errorOf(crlfText(std::vector<std::string>(kOneProject.begin(), kOneProject.begin() + 10))),
-              "The project file ends too early: line 11 is missing.");
+              "The project file has no section \"[FunkP\".");
+
+    // Sections are removed as one block, so they must follow each other as written.
+    auto apart = kOneProject;
+    apart.insert(apart.begin() + 6, "extra");
+    EXPECT_EQ(errorOf(crlfText(apart)), "The project file has no section \"[GrafP\".");
+}
+
+TEST_F(ProjectFileText, FileOfCountlessEmptyLinesIsRefused) {
+    const std::string text = "0" + std::string(projects::kMaxProjectFileLines + 1, '\n');
+    EXPECT_EQ(errorOf(text), "The project file has more than 5000000 lines.");
 }
 
 TEST_F(ProjectFileText, OverlongLineIsRefusedBeforeItIsDecoded) {
