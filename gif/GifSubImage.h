@@ -5,6 +5,7 @@
 #include "gif/DynArrB.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace gif {
 
