@@ -1,25 +1,84 @@
-#include "engine/NumberClasses.h"
-#include "engine/TFunction.h"
+#include "engine/CompileError.h"
+#include "engine/PassCompiler.h"
+#include "engine/TFunctionDB.h"
+#include "engine/TextPreparation.h"
+#include "engine/WorkingText.h"
+#include "translation/Translator.h"
+
+#include <memory>
 
 namespace engine {
 
 namespace {
-Separators separators;
+
+// Each level of d/dx multiplies the evaluations per value by up to 100; deeper nesting would make
+// plotting hang, and a limit also bounds the compilation of texts such as d/dx(d/dx(d/dx(...))).
+constexpr int MaxDerivativeNesting = 3;
+
+struct DerivativeNesting {
+    int depth = 0;
+    bool tooDeep = false;
+};
+
 } // namespace
 
-void setSeparators(char decimalSeparator, char thousandsSeparator) {
-    separators = {decimalSeparator, thousandsSeparator};
-}
+class Compiler {
+public:
+    static bool compile(TFunction& function, std::string_view text, std::string& errorText,
+                        DerivativeNesting& nesting) {
+        function.ops_.clear();
+        function.subFunctions_.clear();
+        function.registerCount_ = 0;
+        function.hasDomain_ = false;
+        function.compiled_ = false;
+        try {
+            const PreparedText prepared = prepareText(text);
+            function.hasDomain_ = prepared.hasDomain;
+            function.domainLower_ = prepared.domainLower;
+            function.domainUpper_ = prepared.domainUpper;
+            WorkingText working(prepared.text);
+            PassCompiler passes(working, function, [&](const std::string& argument) {
+                return addDerivative(function, argument, nesting);
+            });
+            passes.compileAll();
+        } catch (const std::runtime_error& error) {
+            errorText = error.what();
+            return false;
+        }
+        function.compiled_ = true;
+        return true;
+    }
 
-const Separators& currentSeparators() {
-    return separators;
-}
+private:
+    // The function differentiated by a d/dx of `owner`: a new entry of the store, compiled from the
+    // argument text. Its own success is not checked: a failure makes every evaluation of `owner` fail.
+    static TFunction* addDerivative(TFunction& owner, const std::string& argument,
+                                    DerivativeNesting& nesting) {
+        auto differentiated = std::make_shared<TFunction>();
+        owner.subFunctions_.push_back(differentiated);
+        FunctionDB().append(differentiated);
+        if (nesting.depth == MaxDerivativeNesting) {
+            nesting.tooDeep = true;
+        } else {
+            ++nesting.depth;
+            std::string ignored;
+            compile(*differentiated, argument, ignored, nesting);
+            --nesting.depth;
+        }
+        return differentiated.get();
+    }
+};
 
-bool TFunction::Compile(std::string_view, std::string& errorText) {
-    ops_.clear();
-    compiled_ = false;
-    errorText = "not yet available";
-    return false;
+bool TFunction::Compile(std::string_view text, std::string& errorText) {
+    DerivativeNesting nesting;
+    if (!Compiler::compile(*this, text, errorText, nesting))
+        return false;
+    if (nesting.tooDeep) {
+        compiled_ = false;
+        errorText = translation::T("DerivativesNestedTooDeep");
+        return false;
+    }
+    return true;
 }
 
 } // namespace engine

@@ -40,6 +40,7 @@ public:
 
 private:
     friend class Compiler;
+    friend class PassCompiler;
 
     std::vector<TOp> ops_;
     bool hasDomain_ = false;
