@@ -1,0 +1,85 @@
+#include "graph/Graph.h"
+
+#include "engine/Engine.h"
+#include "graph/CurveSampler.h"
+#include "graph/GraphDrawing.h"
+#include "graph/GraphFont.h"
+#include "graph/PlotOptions.h"
+
+#include <QPainter>
+#include <algorithm>
+
+namespace graph {
+
+Graph::Graph(const PlotOptions& options) : options_(options) {}
+
+bool Graph::anyToolArmed() const {
+    return std::find(armedTools.begin(), armedTools.end(), true) != armedTools.end();
+}
+
+Graph::PlotOutcome Graph::plotFunction(const std::string& text, std::string& errorText) {
+    if (plottedFunctions_.size() >= MaxPlottedFunctions)
+        return PlotOutcome::TooManyFunctions;
+    engine::TFunctionDB& store = engine::FunctionDB();
+    engine::TFunction& function = store.Items(store.Add());
+    if (!function.Compile(text, errorText))
+        return PlotOutcome::CompileFailed;
+    plottedFunctions_.push_back(text);
+    compiledFunctions_.push_back(&function);
+    drawCurve(int(plottedFunctions_.size()) - 1);
+    return PlotOutcome::Plotted;
+}
+
+void Graph::Redraw(QSize clientSize, PlotMode mode) {
+    pictures_.restart(clientSize);
+    coordinates_.layOut(range_, clientSize.width(), clientSize.height());
+    const QFont font = axisFont(options_);
+    const char decimalSeparator = engine::decimalSeparator();
+    if (options_.showGrid)
+        pictures_.draw([&](QPainter& painter) { drawGrid(painter, coordinates_); });
+    if (options_.showAxis)
+        pictures_.draw(
+            [&](QPainter& painter) { drawAxes(painter, coordinates_, options_, font, decimalSeparator); });
+    if (mode == PlotMode::Function)
+        for (int p = 0; p < int(plottedFunctions_.size()); ++p)
+            drawCurve(p);
+}
+
+void Graph::NewWork(QSize clientSize, PlotMode mode) {
+    plottedFunctions_.clear();
+    compiledFunctions_.clear();
+    plottedIntegrals_.clear();
+    engine::FunctionDB().Clear();
+    Redraw(clientSize, mode);
+}
+
+void Graph::eraseFunction(int position) {
+    if (position < 0 || position >= int(plottedFunctions_.size()))
+        return;
+    engine::TFunctionDB& store = engine::FunctionDB();
+    for (int index = 0; index < store.count(); ++index) {
+        if (&store.Items(index) == compiledFunctions_[position]) {
+            store.Delete(index);
+            break;
+        }
+    }
+    plottedFunctions_.erase(plottedFunctions_.begin() + position);
+    compiledFunctions_.erase(compiledFunctions_.begin() + position);
+}
+
+void Graph::drawCurve(int position) {
+    // Before the first redraw there is no layout yet; the curve is drawn with everything else then.
+    if (picture().isNull())
+        return;
+    const QColor colour = curveColours()[position];
+    const CurveShape shape = sampleCurve(*compiledFunctions_[position], coordinates_, options_.dottedLines);
+    const QFont font = axisFont(options_);
+    const QString name = QStringLiteral("y = ") + QString::fromStdString(plottedFunctions_[position]);
+    pictures_.draw([&](QPainter& painter) {
+        if (options_.showFunctionNames)
+            drawFunctionName(painter, coordinates_, font, name, position, colour);
+        drawCurveShape(painter, shape, colour, options_.boldLines);
+    });
+}
+
+} // namespace graph

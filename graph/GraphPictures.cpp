@@ -1,0 +1,44 @@
+#include "graph/GraphPictures.h"
+
+#include <QPainter>
+
+namespace graph {
+
+void prepareGraphPainter(QPainter& painter) {
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+}
+
+void GraphPictures::restart(QSize size) {
+    picture_ = QImage(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    recordedSteps_.clear();
+    draw([&](QPainter& painter) { painter.fillRect(QRect(QPoint(0, 0), picture_.size()), Qt::white); });
+}
+
+void GraphPictures::draw(const std::function<void(QPainter&)>& step) {
+    {
+        QPainter painter(&picture_);
+        prepareGraphPainter(painter);
+        step(painter);
+    }
+    QPicture recording;
+    {
+        QPainter painter(&recording);
+        prepareGraphPainter(painter);
+        step(painter);
+    }
+    recordedSteps_.push_back(std::move(recording));
+}
+
+QPicture GraphPictures::vectorPicture() const {
+    QPicture whole;
+    {
+        QPainter painter(&whole);
+        for (const QPicture& step : recordedSteps_)
+            painter.drawPicture(0, 0, step);
+    }
+    whole.setBoundingRect(QRect(QPoint(0, 0), picture_.size()));
+    return whole;
+}
+
+} // namespace graph
