@@ -22,6 +22,11 @@ void DataLists::setRowCount(int rows) {
     resizeColumns(rowCount_);
 }
 
+void DataLists::reserveRows(int column, int rows) {
+    if (column >= 1 && column <= kLastColumn)
+        columns_[column].cells.reserve(static_cast<std::size_t>(std::clamp(rows, 0, kMaxRowCount - 1)));
+}
+
 void DataLists::resizeColumns(int rows) {
     const auto dataRows = static_cast<std::size_t>(rows - 1);
     for (int c = 1; c <= kLastColumn; ++c) {

@@ -35,6 +35,9 @@ public:
     int rowCount() const { return rowCount_; }
     // Clamped to kMinRowCount..kMaxRowCount; cells of rows cut off are dropped.
     void setRowCount(int rows);
+    // Prepares a list for `rows` data rows without changing what the grid shows, so filling it
+    // row by row does not reallocate.
+    void reserveRows(int column, int rows);
 
     // --- Cells ---
     // Text of a list cell: column 1..kLastColumn, row 1..rowCount()-1; row 0 is the header. Empty

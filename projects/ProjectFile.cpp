@@ -150,11 +150,16 @@ std::vector<std::string> sectionHeaders(std::string_view projectName) {
     return {"[" + name, "[Graf" + name, "[Axel" + name, "[Funk" + name};
 }
 
-ProjectFileContent parseProjectFile(std::string_view bytes) {
+ProjectFileContent parseProjectFile(std::string bytes) {
     checkLineShape(bytes);
     ProjectFileContent content;
     std::vector<std::string>& lines = content.storeLines;
-    lines = common::splitLines(common::decodeText(bytes));
+    {
+        // Each copy of a large file is released as soon as the next one exists.
+        const std::string text = common::decodeText(bytes);
+        std::string().swap(bytes);
+        lines = common::splitLines(text);
+    }
 
     int projectCount = 0;
     try {

@@ -34,7 +34,7 @@ std::vector<std::string> sectionHeaders(std::string_view projectName);
 // operations read must be present: the project count, the names, each project's sections with
 // their lines, and complete function records; otherwise ProjectFileError (nothing is allocated
 // from a count before the lines it counts were found).
-ProjectFileContent parseProjectFile(std::string_view bytes);
+ProjectFileContent parseProjectFile(std::string bytes);
 
 // Reads and parses a file: UTF-8, or Windows-1252 when the bytes are not valid UTF-8. A file that
 // cannot be read throws std::runtime_error with the system's reason.

@@ -194,6 +194,7 @@ void ProjectStore::loadProject(std::string_view name, DataWindowContent& window)
         const std::string listName(beforeEquals(line));
         lists.setHeader(column, lists.headerFor(column, listName));
         window.listNames.push_back(listName);
+        lists.reserveRows(column, static_cast<int>(std::count(line.begin(), line.end(), ';')) + 1);
         forEachValue(
             line, [&lists, column](int row, std::string_view value) { lists.setCell(column, row, value); });
     }
