@@ -29,16 +29,27 @@ long double sumOfSquaredDeviations(std::span<const long double> values, long dou
 
 CentredScale CentredScale::of(std::span<const long double> values) {
     CentredScale scale;
-    scale.centre = centredMean(values);
+    const long double mean = centredMean(values);
     long double largestDistance = 0;
     for (const long double v : values)
-        largestDistance = std::max(largestDistance, std::fabs(v - scale.centre));
+        largestDistance = std::max(largestDistance, std::fabs(v - mean));
+    scale.centre = mean;
     if (largestDistance > 0) {
         int exponent = 0;
         std::frexp(largestDistance, &exponent); // largestDistance < 2^exponent
+        const long double unit = std::ldexp(1.0L, exponent - 24);
+        scale.centre = std::round(mean / unit) * unit;
         scale.inverseScale = std::ldexp(1.0L, -exponent);
     }
     return scale;
+}
+
+long double totalSumOfSquares(long double sumOfSquaredOffsets, std::span<const long double> offsets) {
+    long double offsetSum = 0;
+    for (const long double w : offsets)
+        offsetSum += w;
+    const long double correction = offsetSum * offsetSum / static_cast<long double>(offsets.size());
+    return std::max(sumOfSquaredOffsets - correction, 0.0L);
 }
 
 std::size_t distinctValuesUpTo(std::span<const long double> values, std::size_t wanted) {

@@ -16,7 +16,9 @@ long double centredMean(std::span<const long double> values);
 long double sumOfSquaredDeviations(std::span<const long double> values, long double mean);
 
 // Maps values onto about [−1, 1] by t = (v − centre) · inverseScale, with the scale a power of two
-// (exact) at least the largest distance from the centre, so powers and products of t stay in range.
+// (exact) at least the largest distance from the mean, so powers and products of t stay in range.
+// The centre is the mean rounded to a binary grid 2^−24 of the scale, so that v − centre is exact for
+// data with few significant digits, such as integers or decimals near 10^6.
 struct CentredScale {
     long double centre = 0;
     long double inverseScale = 1;
@@ -24,6 +26,10 @@ struct CentredScale {
     static CentredScale of(std::span<const long double> values);
     long double operator()(long double v) const { return (v - centre) * inverseScale; }
 };
+
+// Σ (v − v̄)² from the deviations w = v − c about a centre c near the mean and their Σ w²: the
+// shifted-data formula Σw² − (Σw)²/n, whose correction is tiny because c is close to v̄.
+long double totalSumOfSquares(long double sumOfSquaredOffsets, std::span<const long double> offsets);
 
 // Lowest number of distinct values among `values`, up to `wanted` (stops looking once reached).
 std::size_t distinctValuesUpTo(std::span<const long double> values, std::size_t wanted);

@@ -2,7 +2,7 @@
 
 #include "regression/CentredSums.h"
 #include "regression/CheckedArithmetic.h"
-#include "regression/LinearSolver.h"
+#include "regression/LeastSquares.h"
 #include "regression/RegressionError.h"
 
 #include <algorithm>
@@ -27,46 +27,21 @@ MultipleFitFigures computeMultipleFit(std::span<const std::vector<long double>> 
     std::array<CentredScale, 5> scales;
     for (std::size_t j = 0; j < k; ++j)
         scales[j] = CentredScale::of(x[j]);
-    const long double yMean = centredMean(y);
-
-    // Normal equations of (1, t1, ..., tk) against y − ȳ, upper triangle first.
-    const std::size_t size = k + 1;
-    Matrix m(size, std::vector<long double>(size, 0));
-    std::vector<long double> g(size, 0);
-    std::array<long double, 6> row{};
-    row[0] = 1;
-    for (std::size_t p = 0; p < fit.n; ++p) {
+    const long double yCentre = CentredScale::of(y).centre;
+    std::vector<long double> w(fit.n);
+    for (std::size_t p = 0; p < fit.n; ++p)
+        w[p] = y[p] - yCentre;
+    const LeastSquaresSolution solution = solveLeastSquares(k + 1, w, [&](std::size_t p, long double* row) {
+        row[0] = 1;
         for (std::size_t j = 0; j < k; ++j)
             row[j + 1] = scales[j](x[j][p]);
-        const long double w = y[p] - yMean;
-        for (std::size_t i = 0; i < size; ++i) {
-            for (std::size_t j = i; j < size; ++j)
-                m[i][j] += row[i] * row[j];
-            g[i] += row[i] * w;
-        }
-    }
-    for (std::size_t i = 0; i < size; ++i) {
-        for (std::size_t j = 0; j < i; ++j)
-            m[i][j] = m[j][i];
-        requireFinite(g[i]);
-    }
-    const std::vector<long double> d = solveWithoutPivoting(m, g, pivotToleranceFor(fit.n));
+    });
+    const std::vector<long double>& d = solution.coefficients;
+    const long double sse = solution.sse;
+    const long double sst = totalSumOfSquares(solution.sst, w);
 
-    long double sse = 0;
-    long double sst = 0;
-    for (std::size_t p = 0; p < fit.n; ++p) {
-        long double fitted = d[0];
-        for (std::size_t j = 0; j < k; ++j)
-            fitted += scales[j](x[j][p]) * d[j + 1];
-        const long double w = y[p] - yMean;
-        const long double residual = w - fitted;
-        sse += residual * residual;
-        sst += w * w;
-    }
-    requireFinite(sse + sst);
-
-    // y = ȳ + d0 + Σ d_j·(x_j − centre_j)·inverseScale_j.
-    long double constant = yMean + d[0];
+    // y = centre + d0 + Σ d_j·(x_j − centre_j)·inverseScale_j.
+    long double constant = yCentre + d[0];
     for (std::size_t j = 0; j < k; ++j) {
         fit.b[j + 1] = requireFinite(d[j + 1] * scales[j].inverseScale);
         constant -= fit.b[j + 1] * scales[j].centre;

@@ -2,7 +2,7 @@
 
 #include "regression/CentredSums.h"
 #include "regression/CheckedArithmetic.h"
-#include "regression/LinearSolver.h"
+#include "regression/LeastSquares.h"
 #include "regression/RegressionError.h"
 
 #include <algorithm>
@@ -51,47 +51,23 @@ PolynomialFitFigures computePolynomialFit(int degree, std::span<const long doubl
         throw RegressionError(kDivisionByZeroMessage);
 
     const CentredScale scale = CentredScale::of(x);
-    const long double yMean = centredMean(y);
-
-    // Power sums Σ t^k (k = 0..2m) and Σ t^i·(y − ȳ) in one pass.
-    std::array<long double, 11> powerSums{};
-    std::array<long double, 6> momentSums{};
-    for (std::size_t p = 0; p < fit.n; ++p) {
+    const long double yCentre = CentredScale::of(y).centre;
+    std::vector<long double> w(fit.n);
+    for (std::size_t p = 0; p < fit.n; ++p)
+        w[p] = y[p] - yCentre;
+    const LeastSquaresSolution solution = solveLeastSquares(size, w, [&](std::size_t p, long double* row) {
         const long double t = scale(x[p]);
-        const long double w = y[p] - yMean;
         long double power = 1;
-        for (std::size_t k = 0; k <= 2 * static_cast<std::size_t>(degree); ++k) {
-            powerSums[k] += power;
-            if (k < size)
-                momentSums[k] += power * w;
-            power *= t;
-        }
-    }
-    Matrix m(size, std::vector<long double>(size));
-    std::vector<long double> g(size);
-    for (std::size_t i = 0; i < size; ++i) {
-        for (std::size_t j = 0; j < size; ++j)
-            m[i][j] = powerSums[i + j];
-        g[i] = requireFinite(momentSums[i]);
-    }
-    const std::vector<long double> d = solveWithoutPivoting(m, g, pivotToleranceFor(fit.n));
-
-    long double sse = 0;
-    long double sst = 0;
-    for (std::size_t p = 0; p < fit.n; ++p) {
-        const long double t = scale(x[p]);
-        const long double w = y[p] - yMean;
-        long double fitted = d[degree];
-        for (int j = degree - 1; j >= 0; --j)
-            fitted = fitted * t + d[j];
-        const long double residual = w - fitted;
-        sse += residual * residual;
-        sst += w * w;
-    }
-    requireFinite(sse + sst);
+        for (std::size_t j = 0; j < size; ++j, power *= t)
+            row[j] = power;
+    });
+    const std::vector<long double>& d = solution.coefficients;
+    const long double sse = solution.sse;
+    // Σ (y − ȳ)², from Σ (y − centre)² less the part of the centre's distance from the mean.
+    const long double sst = totalSumOfSquares(solution.sst, w);
 
     fit.c = expandIntoPowersOfX(d, scale);
-    fit.c[0] = requireFinite(fit.c[0] + yMean);
+    fit.c[0] = requireFinite(fit.c[0] + yCentre);
     if (fit.n > 2)
         fit.s = squareRoot(divide(sse, static_cast<long double>(fit.n) - degree - 1));
     // Least squares with a constant term never leaves more than SST unexplained; only rounding

@@ -69,7 +69,7 @@ SimpleFitFigures computeSimpleFit(ModelKind kind, std::span<const long double> x
     if (fit.b == 0)
         return fit;
 
-    fit.r = std::clamp(divide(cuv, squareRoot(cuu) * squareRoot(cvv)), -1.0L, 1.0L);
+    fit.r = std::clamp(divide(cuv, squareRoot(requireFinite(cuu * cvv))), -1.0L, 1.0L);
 
     // Residuals in the units of y. The fitted value is written about the means, which equals
     // a + b·u (or e^(A + b·u)) but keeps its accuracy when u has a large mean.

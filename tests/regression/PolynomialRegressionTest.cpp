@@ -32,9 +32,9 @@ protected:
 
 TEST_F(PolynomialRegression, ExactQuadraticGivesTheWholeBlockAndRecord) {
     const FitOutput output = fit(2, {0, 1, 2, 3}, {1, 6, 17, 34});
-    EXPECT_EQ(output.logLines, (Lines{"Project1", "2nd Poly REGRESSION:", "Y = 1 + 2X + 3X^2", "", "Constant = 1",
-                                      "X = 2", "X^2 = 3", "", "Correlation = 1", "R-sq = 100%", "s = 0",
-                                      "Number of points = 4", kHyphens}));
+    EXPECT_EQ(output.logLines, (Lines{"Project1", "2nd Poly REGRESSION:", "Y = 1 + 2X + 3X^2", "",
+                                      "Constant = 1", "X = 2", "X^2 = 3", "", "Correlation = 1",
+                                      "R-sq = 100%", "s = 0", "Number of points = 4", kHyphens}));
     EXPECT_EQ(output.functionRecord, "p2reg;Y = 1 + 2X + 3X^2;2;1;2;3;");
     ASSERT_TRUE(output.drawing);
     EXPECT_EQ(output.drawing->shape, Drawing::Shape::FittedCurve);
@@ -58,9 +58,10 @@ TEST_F(PolynomialRegression, HigherDegreesListEveryPowerAndLeaveHigherCoefficien
         y.push_back(2 - i + 0.5L * i * i * i * i);
     }
     const FitOutput output = fit(4, x, y);
-    EXPECT_EQ(output.logLines, (Lines{"Project1", "4th Poly REGRESSION:", "Y = 2 - 1X + 0.5X^4", "", "Constant = 2",
-                                      "X = -1", "X^2 = 0", "X^3 = 0", "X^4 = 0.5", "", "Correlation = 1",
-                                      "R-sq = 100%", "s = 0", "Number of points = 7", kHyphens}));
+    EXPECT_EQ(output.logLines,
+              (Lines{"Project1", "4th Poly REGRESSION:", "Y = 2 - 1X + 0.5X^4", "", "Constant = 2", "X = -1",
+                     "X^2 = 0", "X^3 = 0", "X^4 = 0.5", "", "Correlation = 1", "R-sq = 100%", "s = 0",
+                     "Number of points = 7", kHyphens}));
     EXPECT_EQ(output.functionRecord, "p4reg;Y = 2 - 1X + 0.5X^4;4;2;-1;0;0;0.5;");
     EXPECT_EQ(result.polynomialCoefficients[5], 42);
 }

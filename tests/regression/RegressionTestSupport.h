@@ -26,7 +26,8 @@ protected:
 };
 
 // Points of a project "Project1" with one variable named X and the Y list named Y.
-inline regression::FitData pointsOf(std::vector<long double> x, std::vector<long double> y, char separator = '.') {
+inline regression::FitData pointsOf(std::vector<long double> x, std::vector<long double> y,
+                                    char separator = '.') {
     regression::FitData data;
     data.context = {"Project1", {"X"}, "Y", separator};
     data.x = {std::move(x)};

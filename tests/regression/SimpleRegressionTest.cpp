@@ -33,8 +33,9 @@ protected:
 
 TEST_F(SimpleRegression, ExactLineGivesTheWholeLinearBlockAndRecord) {
     const FitOutput output = fit(ModelKind::Linear, {1, 2, 3}, {3, 5, 7});
-    EXPECT_EQ(output.logLines, (Lines{"Project1", "LINEAR REGRESSION:", "Y = 1 + 2X", "", "Constant = 1", "X = 2", "",
-                                      "Correlation = 1", "R-sq = 100%", "s = 0", "Number of points = 3", kHyphens}));
+    EXPECT_EQ(output.logLines,
+              (Lines{"Project1", "LINEAR REGRESSION:", "Y = 1 + 2X", "", "Constant = 1", "X = 2", "",
+                     "Correlation = 1", "R-sq = 100%", "s = 0", "Number of points = 3", kHyphens}));
     EXPECT_EQ(output.equation, "Y = 1 + 2X");
     EXPECT_EQ(output.functionRecord, "Linear;Y = 1 + 2X;1;2;");
     ASSERT_TRUE(output.drawing);
@@ -55,8 +56,8 @@ TEST_F(SimpleRegression, TwoPointsGiveACorrelationButNoStandardError) {
 TEST_F(SimpleRegression, FlatDataLeavesOutTheSlopeAndGoodnessLinesAndDrawsAHorizontalLine) {
     result.r = 0.25L;
     const FitOutput output = fit(ModelKind::Linear, {1, 2, 3}, {5, 5, 5});
-    EXPECT_EQ(output.logLines,
-              (Lines{"Project1", "LINEAR REGRESSION:", "Y = 5", "", "Constant = 5", "", "Number of points = 3", kHyphens}));
+    EXPECT_EQ(output.logLines, (Lines{"Project1", "LINEAR REGRESSION:", "Y = 5", "", "Constant = 5", "",
+                                      "Number of points = 3", kHyphens}));
     ASSERT_TRUE(output.drawing);
     EXPECT_EQ(output.drawing->shape, Drawing::Shape::ZeroSlopeLine);
     EXPECT_EQ(output.drawing->lines.base, 5);
@@ -80,8 +81,8 @@ TEST_F(SimpleRegression, ExponentialBlockShowsTheBaseAndTheLiteralTitle) {
     const FitOutput output = fit(ModelKind::Exponential, x, y);
     ASSERT_EQ(output.logLines.size(), 12u);
     EXPECT_EQ(Lines(output.logLines.begin(), output.logLines.begin() + 9),
-              (Lines{"Project1", "EXPONENTIAL REGRESSION:", "Y = 2 * 1.65^X", "", "Constant = 2", "X = 1.648721271",
-                     "", "Correlation = 1", "R-sq = 100%"}));
+              (Lines{"Project1", "EXPONENTIAL REGRESSION:", "Y = 2 * 1.65^X", "", "Constant = 2",
+                     "X = 1.648721271", "", "Correlation = 1", "R-sq = 100%"}));
     EXPECT_EQ(output.logLines[9].substr(0, 4), "s = ");
     EXPECT_LT(std::stold(output.logLines[9].substr(4)), 1e-15L);
     EXPECT_EQ(output.logLines[10], "Number of points = 6");
