@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <numeric>
 #include <stdexcept>
 
 namespace projects {
@@ -187,21 +186,23 @@ void DataLists::sortByList(int column, char decimalSeparator) {
     // Parse every key before moving anything, so a text that is not a number leaves all rows as
     // they were. A stable sort of the keys moves rows exactly as repeated neighbour swaps of
     // strictly smaller values would.
-    std::vector<long double> keys(static_cast<std::size_t>(length));
+    struct Key {
+        long double value;
+        std::uint32_t row;
+    };
+    std::vector<Key> keys(static_cast<std::size_t>(length));
     for (int row = 1; row <= length; ++row)
-        keys[static_cast<std::size_t>(row - 1)] = number(column, row, decimalSeparator);
-    std::vector<std::uint32_t> order(keys.size());
-    std::iota(order.begin(), order.end(), 0u);
-    std::stable_sort(order.begin(), order.end(),
-                     [&keys](std::uint32_t a, std::uint32_t b) { return keys[a] < keys[b]; });
+        keys[static_cast<std::size_t>(row - 1)] = {number(column, row, decimalSeparator),
+                                                   static_cast<std::uint32_t>(row - 1)};
+    std::stable_sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) { return a.value < b.value; });
 
     std::vector<Cell> sorted(keys.size());
     for (int c = 1; c <= yColumn(); ++c) {
         Column& col = columns_[c];
         if (col.cells.size() < keys.size())
             col.cells.resize(keys.size());
-        for (std::size_t i = 0; i < order.size(); ++i)
-            sorted[i] = col.cells[order[i]];
+        for (std::size_t i = 0; i < keys.size(); ++i)
+            sorted[i] = col.cells[keys[i].row];
         std::copy(sorted.begin(), sorted.end(), col.cells.begin());
     }
 }
