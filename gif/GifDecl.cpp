@@ -34,7 +34,7 @@ TByteBuffer EncodeImageData(std::span<const std::uint8_t> pixels, int minCodeSiz
     const auto endCode = static_cast<std::uint16_t>(clearCode + 1);
     const auto initialWidth = static_cast<std::uint8_t>(minCodeSize + 1);
 
-    // Long runs compress to a few bits per thousand pixels, noise to at most 12 bits per pixel.
+    // A first guess at the size; pictures of few colours and long runs compress far better.
     TEncodedBytes output(count / 4 + 64);
     const auto table = std::make_unique<TCodeTable>();
     table->Reset(initialWidth);

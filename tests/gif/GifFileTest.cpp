@@ -2,6 +2,7 @@
 #include "gif/BitmapConversion.h"
 #include "gif/DynArrB.h"
 #include "gif/GifException.h"
+#include "gif/GifExport.h"
 
 #include "../common/TempFolder.h"
 #include "GifReader.h"
@@ -233,12 +234,7 @@ TEST(GifFile, PictureWithMoreThan256ColoursIsRefusedAndNoFileIsWritten) {
     std::vector<std::uint32_t> pixels;
     for (std::uint32_t color = 0; color < 257; ++color)
         pixels.push_back(rgb(static_cast<int>(color % 256), static_cast<int>(color / 256), 7));
-    const auto exportPicture = [&] {
-        const TIndexedPicture indexed = ConvertBitmap(static_cast<int>(pixels.size()), 1, pixels);
-        TGifFile gif;
-        gif.AddImage(indexed.Colors, indexed.Indices);
-        gif.SaveToFile(target);
-    };
+    const auto exportPicture = [&] { SavePictureAsGif(target, static_cast<int>(pixels.size()), 1, pixels); };
     EXPECT_EQ(errorText(exportPicture),
               "The picture has more than 256 colors; a GIF picture can hold at most 256");
     EXPECT_FALSE(std::filesystem::exists(target));
