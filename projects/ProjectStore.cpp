@@ -70,11 +70,15 @@ void ProjectStore::setProjectCount(int count) {
 }
 
 std::vector<std::string> ProjectStore::projectNames() const {
+    if (lines_.empty())
+        return {};
     const auto count = std::min(static_cast<std::size_t>(projectCount()), lines_.size() - 1);
     return {lines_.begin() + 1, lines_.begin() + 1 + static_cast<std::ptrdiff_t>(count)};
 }
 
 std::optional<std::size_t> ProjectStore::findName(std::string_view name) const {
+    if (lines_.empty())
+        return std::nullopt;
     const auto count = std::min(static_cast<std::size_t>(projectCount()), lines_.size() - 1);
     for (std::size_t i = 1; i <= count; ++i)
         if (common::equalsIgnoringCase(lines_[i], name))
@@ -209,6 +213,11 @@ void ProjectStore::loadProject(std::string_view name, DataWindowContent& window)
     currentProject_ = std::string(name);
 }
 
+void ProjectStore::switchProject(std::string_view name, DataWindowContent& window) {
+    writeBack(window);
+    loadProject(name, window);
+}
+
 void ProjectStore::createProject(std::string_view name, int variableCount,
                                  const std::vector<std::string>& xNames, std::string_view yName,
                                  const ProjectDefaults& defaults) {
@@ -238,13 +247,13 @@ void ProjectStore::deleteProject(std::string_view name) {
     const auto project = locate(name);
     lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(*nameLine));
     setProjectCount(projectCount() - 1);
-    if (project) {
+    // Names that differ only in case share one section; it stays while another of them is left.
+    if (project && !findName(name)) {
         // The section lies after the name lines, so it moved up by the removed name line.
         const std::size_t section = project->section - (project->section > *nameLine ? 1 : 0);
         const std::size_t length = static_cast<std::size_t>(project->variableCount) + 9;
-        const auto recordCount = common::tryParseInt(lines_[section + length]).value_or(0);
         const std::size_t end =
-            std::min(lines_.size(), section + length + 1 + static_cast<std::size_t>(recordCount));
+            std::min(lines_.size(), section + length + 1 + static_cast<std::size_t>(project->recordCount));
         lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(section),
                      lines_.begin() + static_cast<std::ptrdiff_t>(end));
     }

@@ -41,6 +41,8 @@ public:
     // Fills the window from the project's section and makes it the current project. The row count
     // of the lists becomes 41 or enough for the longest list. Unknown names are ignored.
     void loadProject(std::string_view name, DataWindowContent& window);
+    // Writes the current project back, then loads `name`.
+    void switchProject(std::string_view name, DataWindowContent& window);
     // Adds the project's name and its section with empty lists "name=#"; it is not loaded.
     void createProject(std::string_view name, int variableCount, const std::vector<std::string>& xNames,
                        std::string_view yName, const ProjectDefaults& defaults);

@@ -134,8 +134,7 @@ TEST_F(ProjectStoreTest, SwitchingProjectsKeepsEachProjectsData) {
     fillRows(1, {"5"});
     fillRows(2, {"6"});
     fillRows(3, {"7"});
-    store.writeBack(window);
-    store.loadProject("One", window);
+    store.switchProject("One", window);
     EXPECT_EQ(window.lists.columnCount(), 3);
     EXPECT_EQ(window.lists.cell(2, 1), "2");
     EXPECT_TRUE(window.lists.isEmpty(3, 1)); // nothing of the other project's third list remains
@@ -196,6 +195,15 @@ TEST_F(ProjectStoreTest, DeletingAProjectRemovesItsNameSectionAndRecords) {
     store.deleteProject("Two");
     EXPECT_EQ(store.lines(), (std::vector<std::string>{"0"}));
     EXPECT_EQ(store.currentProject(), "");
+}
+
+TEST_F(ProjectStoreTest, DeletingOneOfTwoNamesThatShareASectionKeepsTheOther) {
+    createAndLoad("Same", 1, {"A"}, "Y");
+    store.createProject("SAME", 1, {"B"}, "Z", defaults);
+    store.deleteProject("Same");
+    EXPECT_EQ(store.projectNames(), (std::vector<std::string>{"SAME"}));
+    store.loadProject("SAME", window);
+    EXPECT_EQ(window.listNames, (std::vector<std::string>{"A", "Y"})); // the first section is found
 }
 
 TEST_F(ProjectStoreTest, RenamingAProjectRenamesItsSections) {
