@@ -184,9 +184,14 @@ ProjectFileContent parseProjectFile(std::string bytes) {
         ++logStart;
     if (logStart == lines.size())
         return content;
-    std::size_t logEnd = logStart + 1;
-    while (logEnd < lines.size() && lines[logEnd] != "EndOfLog")
-        ++logEnd;
+    // Saving writes "EndOfLog" as the last line, so the last one ends the block: a log line that
+    // reads "EndOfLog" stays in the log instead of cutting off the lines after it.
+    std::size_t logEnd = lines.size();
+    for (std::size_t i = lines.size(); i > logStart + 1; --i)
+        if (lines[i - 1] == "EndOfLog") {
+            logEnd = i - 1;
+            break;
+        }
     content.logLines.assign(
         std::make_move_iterator(lines.begin() + static_cast<std::ptrdiff_t>(logStart) + 1),
         std::make_move_iterator(lines.begin() + static_cast<std::ptrdiff_t>(logEnd)));

@@ -52,6 +52,13 @@ TEST_F(ProjectFileText, MissingLogOrEndOfLogIsAccepted) {
     EXPECT_EQ(open.storeLines, kOneProject);
 }
 
+TEST_F(ProjectFileText, LogLineReadingEndOfLogStaysInTheLog) {
+    const auto content =
+        parseProjectFile(crlfText(with(kOneProject, {"[Log", "a", "EndOfLog", "b", "EndOfLog"})));
+    EXPECT_EQ(content.logLines, (std::vector<std::string>{"a", "EndOfLog", "b"}));
+    EXPECT_EQ(content.storeLines, kOneProject);
+}
+
 TEST_F(ProjectFileText, ProjectNamedLogDoesNotSwallowTheFile) {
     const std::vector<std::string> lines{"1",        "Log",          "[Log",     "1",       "A=#", "Y=#",
                                          "[GrafLog", "0;1;1;0;1;1;", "[AxelLog", "X",       "Y",   "[FunkLog",
