@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 using projects::DataWindowContent;
 using projects::ProjectDefaults;
 using projects::ProjectFileError;
@@ -319,4 +321,64 @@ TEST_F(ProjectStoreTest, NewFileEmptiesEverything) {
     EXPECT_TRUE(window.lists.isEmpty(1, 1));
     EXPECT_TRUE(window.log.empty());
     EXPECT_EQ(window.range[0], "-6");
+}
+
+TEST_F(ProjectStoreTest, DamagedCopiesOfAFileEitherLoadWhollyOrAreRefused) {
+    createAndLoad("One", 2, {"A", "B"}, "Y");
+    fillRows(1, {"1", "2"});
+    fillRows(2, {"3", "4"});
+    fillRows(3, {"5", "6"});
+    store.addFunctionRecord("Multiple;Y = 1 + 2A + 3B;1;2;3;0;5;3;");
+    store.writeBack(window);
+    createAndLoad("Two", 1, {"C"}, "Z");
+    store.addFunctionRecord("p2reg;Z = 1 + C + C^2;2;1;1;1;");
+    window.log = {"entry"};
+    saveAndRead();
+    const std::vector<std::string> original = store.lines();
+
+    int refused = 0;
+    std::mt19937 random(3);
+    const std::vector<std::string> replacements{
+        "",         "0",    "-1",       "7",   "2000000000", "[One",
+        "[FunkTwo", "[Log", "EndOfLog", "A=#", "p5reg;Y;9;", "Multiple;Y;1;2;3;0;5;99999;"};
+    for (int trial = 0; trial < 300; ++trial) {
+        std::vector<std::string> lines = original;
+        for (int change = 0; change < 1 + trial % 3; ++change) {
+            const std::size_t at = random() % lines.size();
+            switch (random() % 3) {
+            case 0:
+                lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(at));
+                break;
+            case 1:
+                lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at),
+                             replacements[random() % replacements.size()]);
+                break;
+            default:
+                lines[at] = replacements[random() % replacements.size()];
+            }
+        }
+        TempFolder::write(folder / "damaged.tsy", crlfText(lines));
+        ProjectStore loaded;
+        DataWindowContent shown;
+        try {
+            loaded.loadFile(folder / "damaged.tsy", shown);
+        } catch (const ProjectFileError&) {
+            EXPECT_EQ(loaded.lines(), (std::vector<std::string>{"0"}));
+            ++refused;
+            continue;
+        }
+        // Whatever loads must stand every operation.
+        for (const std::string& name : loaded.projectNames()) {
+            loaded.switchProject(name, shown);
+            loaded.redrawRecords();
+            loaded.addFunctionRecord("Linear;Y = 1;1;0;");
+            loaded.deleteFunctionRecord(0);
+        }
+        loaded.saveFile(folder / "resaved.tsy", shown);
+        for (const std::string& name : loaded.projectNames())
+            loaded.deleteProject(name);
+        EXPECT_EQ(loaded.projectNames().size(), 0u);
+    }
+    EXPECT_GT(refused, 30);
+    EXPECT_LT(refused, 290); // and some damage leaves a usable file
 }
