@@ -17,7 +17,7 @@ constexpr int ScaleDigits = 3;
 
 QPen linePen(const QColor& colour, int width) {
     QPen pen(colour, width);
-    pen.setCapStyle(Qt::FlatCap);
+    pen.setCapStyle(Qt::SquareCap);
     pen.setJoinStyle(Qt::BevelJoin);
     return pen;
 }

@@ -1,0 +1,261 @@
+#include "graph/HeadlessExport.h"
+
+#include "appkit/ProgramSetup.h"
+#include "common/AtomicFile.h"
+#include "common/NumberParse.h"
+#include "engine/Engine.h"
+#include "graph/Graph.h"
+#include "graph/PlotOptions.h"
+#include "translation/Translator.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <cmath>
+#include <iostream>
+#include <optional>
+#include <string_view>
+
+namespace graph {
+
+namespace {
+
+constexpr std::string_view ExportOption = "--export=";
+constexpr std::string_view SizeOption = "--size=";
+constexpr std::string_view RangeOption = "--range=";
+constexpr std::string_view DegreesOption = "--degrees";
+constexpr int VectorResolution = 96; // pixels per inch: one picture pixel is one vector unit
+
+std::string message(const char* key, std::string_view detail) {
+    return translation::T(key) + " " + std::string(detail);
+}
+
+std::vector<std::string_view> split(std::string_view text, char separator) {
+    std::vector<std::string_view> parts;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = text.find(separator, start);
+        parts.push_back(text.substr(start, end == std::string_view::npos ? end : end - start));
+        if (end == std::string_view::npos)
+            return parts;
+        start = end + 1;
+    }
+}
+
+std::optional<QSize> parseSize(std::string_view text) {
+    const std::vector<std::string_view> parts = split(text, 'x');
+    if (parts.size() != 2)
+        return std::nullopt;
+    const std::optional<int> width = common::tryParseInt(parts[0]);
+    const std::optional<int> height = common::tryParseInt(parts[1]);
+    if (!width || !height || *width < 1 || *height < 1 || *width > LargestExportSide ||
+        *height > LargestExportSide)
+        return std::nullopt;
+    return QSize(*width, *height);
+}
+
+std::optional<GraphRange> parseRange(std::string_view text) {
+    const std::vector<std::string_view> parts = split(text, ',');
+    if (parts.size() != RangeRowCount)
+        return std::nullopt;
+    long double values[RangeRowCount];
+    for (int k = 0; k < RangeRowCount; ++k) {
+        const std::optional<long double> value = common::tryParseFloat(parts[k], '.');
+        if (!value || !std::isfinite(*value))
+            return std::nullopt;
+        values[k] = *value;
+    }
+    const GraphRange range{values[0], values[1], values[2], values[3], values[4], values[5]};
+    if (!(range.Xmin < range.Xmax && range.Ymin < range.Ymax && range.Xstep > 0 && range.Ystep > 0))
+        return std::nullopt;
+    return range;
+}
+
+std::string lowerCaseExtension(const std::string& file) {
+    const std::size_t dot = file.rfind('.');
+    const std::size_t slash = file.find_last_of("/\\");
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return {};
+    std::string extension = file.substr(dot);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    return extension;
+}
+
+QByteArray rasterFile(const QImage& picture, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    return picture.save(&buffer, format) ? bytes : QByteArray();
+}
+
+QByteArray svgFile(const QPicture& picture, QSize size) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
+    generator.setResolution(VectorResolution);
+    generator.setTitle(QStringLiteral("Quorra"));
+    QPainter painter;
+    if (!painter.begin(&generator))
+        return {};
+    painter.drawPicture(0, 0, picture);
+    painter.end();
+    return bytes;
+}
+
+QByteArray pdfFile(const QPicture& picture, QSize size) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setResolution(VectorResolution);
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setPageSize(
+        QPageSize(QSizeF(size.width() * 72.0 / VectorResolution, size.height() * 72.0 / VectorResolution),
+                  QPageSize::Point));
+    writer.setTitle(QStringLiteral("Quorra"));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return {};
+    painter.drawPicture(0, 0, picture);
+    painter.end();
+    return bytes;
+}
+
+} // namespace
+
+bool isExportCommandLine(int argc, char* argv[]) {
+    for (int k = 1; k < argc; ++k)
+        if (std::string_view(argv[k]).starts_with(ExportOption))
+            return true;
+    return false;
+}
+
+bool parseExportArguments(const std::vector<std::string>& arguments, ExportRequest& request,
+                          std::string& error) {
+    for (const std::string& argument : arguments) {
+        const std::string_view text(argument);
+        if (text.starts_with(ExportOption)) {
+            request.file = argument.substr(ExportOption.size());
+        } else if (text.starts_with(SizeOption)) {
+            const std::optional<QSize> size = parseSize(text.substr(SizeOption.size()));
+            if (!size) {
+                error = message("ExportBadSize", text);
+                return false;
+            }
+            request.size = *size;
+        } else if (text.starts_with(RangeOption)) {
+            const std::optional<GraphRange> range = parseRange(text.substr(RangeOption.size()));
+            if (!range) {
+                error = message("ExportBadRange", text);
+                return false;
+            }
+            request.range = *range;
+        } else if (text == DegreesOption) {
+            request.degrees = true;
+        } else if (text.starts_with("--")) {
+            error = message("ExportUnknownOption", text);
+            return false;
+        } else {
+            request.functions.push_back(argument);
+        }
+    }
+    const std::string extension = lowerCaseExtension(request.file);
+    if (extension != ".png" && extension != ".bmp" && extension != ".svg" && extension != ".pdf") {
+        error = message("ExportUnsupportedFileType", request.file);
+        return false;
+    }
+    return true;
+}
+
+bool exportGraph(const ExportRequest& request, const PlotOptions& options, std::string& error) {
+    PlotOptions drawingOptions = options;
+    if (request.degrees)
+        drawingOptions.useRadians = false;
+    engine::UseRadians = drawingOptions.useRadians;
+
+    Graph graph(drawingOptions);
+    graph.setRange(request.range);
+    graph.NewWork(request.size, PlotMode::Function);
+    for (const std::string& text : request.functions) {
+        std::string errorText;
+        switch (graph.plotFunction(text, errorText)) {
+        case Graph::PlotOutcome::Plotted:
+            break;
+        case Graph::PlotOutcome::TooManyFunctions:
+            error = translation::T("Only") + " " + std::to_string(MaxPlottedFunctions) + " " +
+                    translation::T("functionsSupported");
+            return false;
+        case Graph::PlotOutcome::CompileFailed:
+            error = text + ": " + errorText;
+            return false;
+        }
+    }
+
+    const std::string extension = lowerCaseExtension(request.file);
+    QByteArray bytes;
+    if (extension == ".png")
+        bytes = rasterFile(graph.picture(), "PNG");
+    else if (extension == ".bmp")
+        bytes = rasterFile(graph.picture(), "BMP");
+    else if (extension == ".svg")
+        bytes = svgFile(graph.vectorPicture(), request.size);
+    else if (extension == ".pdf")
+        bytes = pdfFile(graph.vectorPicture(), request.size);
+    if (bytes.isEmpty()) {
+        error = message("ExportCouldNotWrite", request.file);
+        return false;
+    }
+    try {
+        common::writeFileAtomically(request.file,
+                                    std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    } catch (const common::FileWriteError& failure) {
+        error = message("ExportCouldNotWrite", request.file + " (" + failure.what() + ")");
+        return false;
+    }
+    return true;
+}
+
+int runExportProgram(int argc, char* argv[]) {
+    // No window is shown, so no display is needed unless a platform was chosen on purpose.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("Quorra"));
+
+    appkit::ProgramSetup setup("qor", ".INI", "Quorra");
+    translation::translator().setMissingKeyHandler(
+        [](const std::string& text) { std::cerr << text << '\n'; });
+    try {
+        translation::translator().LoadLanguage(setup.settings().readString("Options", "Language", "English"));
+    } catch (const translation::LanguageLoadError& failure) {
+        std::cerr << failure.what() << '\n';
+    }
+    engine::StartEngine(setup.separators().decimal, setup.separators().thousands);
+
+    std::vector<std::string> arguments;
+    for (int k = 1; k < argc; ++k)
+        arguments.emplace_back(argv[k]);
+    ExportRequest request;
+    PlotOptions options;
+    std::string error;
+    try {
+        readSettingsBlock(setup.settings(), options, setup.separators().decimal);
+    } catch (const common::ConversionError& failure) {
+        // Only a zoom factor can fail, and zooming plays no part in a picture: say so and go on.
+        std::cerr << failure.what() << '\n';
+    }
+    if (!parseExportArguments(arguments, request, error) || !exportGraph(request, options, error)) {
+        std::cerr << error << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace graph

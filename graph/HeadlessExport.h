@@ -1,0 +1,43 @@
+#pragma once
+
+#include "graph/GraphCoordinates.h"
+
+#include <QSize>
+#include <string>
+#include <vector>
+
+namespace graph {
+
+struct PlotOptions;
+
+// A picture file drawn from the command line without any window:
+//   math --export=FILE [--size=WIDTHxHEIGHT] [--range=XMIN,XMAX,XSTEP,YMIN,YMAX,YSTEP] [--degrees] [function
+//   ...]
+struct ExportRequest {
+    std::string file;
+    QSize size{800, 600};
+    GraphRange range;
+    bool degrees = false;
+    std::vector<std::string> functions;
+};
+
+inline constexpr int LargestExportSide = 10000;
+
+// True when the command line asks for an export instead of the program's window.
+bool isExportCommandLine(int argc, char* argv[]);
+
+// Reads the arguments after the program name. Numbers on the command line use "." whatever the
+// locale, as "," separates the range values. Returns false with the message in `error`.
+bool parseExportArguments(const std::vector<std::string>& arguments, ExportRequest& request,
+                          std::string& error);
+
+// Plots the functions with the options and writes the file by its extension: .png and .bmp from the
+// raster picture, .svg and .pdf from the vector picture. Nothing is written unless every function
+// compiles and the whole file could be made. Returns false with the message in `error`.
+bool exportGraph(const ExportRequest& request, const PlotOptions& options, std::string& error);
+
+// The whole export as a program: its own application without a window, the settings file's
+// plotting options, messages on standard error. Returns the exit status.
+int runExportProgram(int argc, char* argv[]);
+
+} // namespace graph
