@@ -25,7 +25,8 @@ std::vector<HistogramClass> histogramClasses(const GraphRange& range, long doubl
 
 // The outline of each bar, a polyline (move to the first point, line to the others), for the classes
 // of histogramClasses on the given axes: tops at the class sums, sides on the x ticks, the last bar cut
-// at the plot area's right edge without a right side. Bars without area are left out.
+// at the plot area's right edge without a right side. Left out are class 0 when its sum is below Ymin
+// and, when Ymin is not negative, the other classes whose sum is not above Ymin.
 std::vector<std::vector<PixelPoint>> histogramBars(const AxesLayout& axes,
                                                    const std::vector<HistogramClass>& classes);
 

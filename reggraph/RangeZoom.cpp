@@ -2,29 +2,16 @@
 
 #include "common/NumberFormat.h"
 #include "common/NumberParse.h"
+#include "regression/CheckedArithmetic.h"
 
-#include <cmath>
 #include <utility>
 
 namespace reggraph {
 
 namespace {
 
-long double checkedResult(long double result) {
-    if (!std::isfinite(result))
-        throw ZoomArithmeticError("Floating point overflow");
-    return result;
-}
-
-long double divided(long double value, long double factor) {
-    if (factor == 0)
-        throw ZoomArithmeticError(value == 0 ? "Invalid floating point operation"
-                                             : "Floating point division by zero");
-    return checkedResult(value / factor);
-}
-
 long double multiplied(long double value, long double factor) {
-    return checkedResult(value * factor);
+    return regression::requireFinite(value * factor);
 }
 
 template <typename Operation>
@@ -45,7 +32,7 @@ RangeZoom::RangeZoom(RangeTexts initialRange) : undoRange_(std::move(initialRang
 
 void RangeZoom::zoomIn(RangeTexts& cells, std::string_view xFactorText, char decimalSeparator) {
     undoRange_ = cells;
-    cells = scaledRange(cells, xFactorText, decimalSeparator, divided);
+    cells = scaledRange(cells, xFactorText, decimalSeparator, regression::divide);
 }
 
 void RangeZoom::zoomOut(RangeTexts& cells, std::string_view yFactorText, char decimalSeparator) {
@@ -76,8 +63,12 @@ bool RangeZoom::finishZoomBox(RangeTexts& cells, const GraphGeometry& geometry, 
 }
 
 std::string coordinateReadout(const GraphGeometry& geometry, PixelPoint position, char decimalSeparator) {
-    return "[" + common::formatGeneral(geometry.pixelToWorldX(position.x), 2, decimalSeparator) + ";" +
-           common::formatGeneral(geometry.pixelToWorldY(position.y), 2, decimalSeparator) + "]";
+    std::string text = "[";
+    text += common::formatGeneral(geometry.pixelToWorldX(position.x), 2, decimalSeparator);
+    text += ";";
+    text += common::formatGeneral(geometry.pixelToWorldY(position.y), 2, decimalSeparator);
+    text += "]";
+    return text;
 }
 
 } // namespace reggraph

@@ -3,18 +3,10 @@
 #include "reggraph/GraphGeometry.h"
 #include "reggraph/GraphRange.h"
 
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace reggraph {
-
-// A zoom whose arithmetic fails: "Floating point division by zero", "Invalid floating point
-// operation" or "Floating point overflow". The range texts are left as they were.
-class ZoomArithmeticError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // The zoom commands on the range table's texts, with their one level of undo and the zoom-box mode.
 // Each command computes all new texts before it writes any, so a failing command leaves the cells as
@@ -29,7 +21,8 @@ public:
 
     // Saves the undo range, then divides all six values by the X-Factor and writes them with 15
     // significant digits. A factor or cell that is not a number throws common::ConversionError, a
-    // factor of 0 or a result beyond the number range throws ZoomArithmeticError.
+    // factor of 0 or a result beyond the number range throws regression::RegressionError naming the
+    // arithmetic fault.
     void zoomIn(RangeTexts& cells, std::string_view xFactorText, char decimalSeparator);
 
     // As zoomIn, but multiplies all six values by the Y-Factor.

@@ -4,6 +4,7 @@
 #include "../common/TempFolder.h"
 #include "common/IniFile.h"
 #include "common/NumberParse.h"
+#include "regression/RegressionError.h"
 
 #include <gtest/gtest.h>
 
@@ -50,14 +51,14 @@ TEST(ZoomInAndOut, AZeroZoomInFactorFailsAndLeavesTheCellsButReplacesTheUndoRang
     try {
         zoom.zoomIn(cells, "0", '.');
         FAIL() << "a zero factor must fail";
-    } catch (const ZoomArithmeticError& error) {
+    } catch (const regression::RegressionError& error) {
         EXPECT_STREQ(error.what(), "Floating point division by zero");
     }
     EXPECT_EQ(cells, (RangeTexts{"1", "12", "1", "0", "10", "1"}));
     EXPECT_EQ(zoom.undoRange(), cells);
 
     RangeTexts fromZero = DefaultTexts;
-    EXPECT_THROW(zoom.zoomIn(fromZero, "0", '.'), ZoomArithmeticError);
+    EXPECT_THROW(zoom.zoomIn(fromZero, "0", '.'), regression::RegressionError);
     EXPECT_EQ(fromZero, DefaultTexts);
 }
 
@@ -88,7 +89,7 @@ TEST(ZoomInAndOut, AResultBeyondTheNumberRangeFailsAsAnOverflow) {
     try {
         zoom.zoomIn(cells, "1E-100", '.');
         FAIL() << "the division must overflow";
-    } catch (const ZoomArithmeticError& error) {
+    } catch (const regression::RegressionError& error) {
         EXPECT_STREQ(error.what(), "Floating point overflow");
     }
     EXPECT_EQ(cells[Xmax], "1E4900");
