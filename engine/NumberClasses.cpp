@@ -1,5 +1,6 @@
 #include "engine/NumberClasses.h"
 
+#include <array>
 #include <string_view>
 
 namespace engine {
@@ -8,8 +9,22 @@ namespace {
 
 Separators separators;
 
-bool isIn(char c, std::string_view members) {
-    return c != 0 && members.find(c) != std::string_view::npos;
+using CharacterSet = std::array<bool, 256>;
+
+constexpr CharacterSet setOf(std::string_view members) {
+    CharacterSet set{};
+    for (const char member : members)
+        set[static_cast<unsigned char>(member)] = true;
+    return set;
+}
+
+constexpr CharacterSet FactorStarts = setOf("(abcdegilmnoqrstx");
+constexpr CharacterSet OperandStops = setOf(")*+-/");
+// Letters and operators, operand stops, factor starts and number starts, except the decimal separator.
+constexpr CharacterSet FixedMembers = setOf("*+-/^abcdegilmnoqrst)(x0123456789E");
+
+bool isIn(char c, const CharacterSet& set) {
+    return set[static_cast<unsigned char>(c)];
 }
 
 } // namespace
@@ -31,11 +46,11 @@ bool isNumberCharacter(char c) {
 }
 
 bool isFactorStart(char c) {
-    return isIn(c, "(abcdegilmnoqrstx");
+    return isIn(c, FactorStarts);
 }
 
 bool isOperandStop(char c) {
-    return isIn(c, ")*+-/");
+    return isIn(c, OperandStops);
 }
 
 bool isSign(char c) {
@@ -43,7 +58,7 @@ bool isSign(char c) {
 }
 
 bool isAllowedCharacter(char c) {
-    return isIn(c, "*+-/^abcdegilmnoqrst") || isOperandStop(c) || isFactorStart(c) || isNumberCharacter(c);
+    return isIn(c, FixedMembers) || c == separators.decimal;
 }
 
 } // namespace engine

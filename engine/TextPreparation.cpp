@@ -86,11 +86,14 @@ std::string replaceAll(std::string_view text, std::string_view name, std::string
 // Replaces the first occurrence of `name` by `code` until none is left. Building the result from
 // the left and shortening as soon as its end spells the name gives the same text in one pass.
 std::string shortenName(const std::string& text, std::string_view name, char code) {
-    std::string result;
+    const std::size_t first = text.find(name);
+    if (first == std::string::npos)
+        return text;
+    std::string result = text.substr(0, first);
     result.reserve(text.size());
-    for (const char c : text) {
+    for (const char c : std::string_view(text).substr(first)) {
         result += c;
-        while (result.size() >= name.size() &&
+        while (result.back() == name.back() && result.size() >= name.size() &&
                std::string_view(result).substr(result.size() - name.size()) == name)
             result.replace(result.size() - name.size(), name.size(), 1, code);
     }
@@ -131,25 +134,27 @@ void balanceParentheses(std::string& text) {
 // parentheses go depends only on the text as it was, so they are all placed in one pass.
 std::string insertImpliedProducts(const std::string& text) {
     const int n = static_cast<int>(text.size());
+    const auto productBefore = [&text](int i) {
+        const char left = text[i - 1];
+        return isFactorStart(text[i]) && (isDigit(left) || left == 'x' || left == ')');
+    };
+    int firstProduct = 1;
+    while (firstProduct < n && !productBefore(firstProduct))
+        ++firstProduct;
+    if (firstProduct >= n)
+        return text;
     std::vector<int> openingsBefore(n, 0);
     std::vector<int> closingsAfter(n, 0);
-    std::vector<bool> productBefore(n, false);
     WorkingText cells(text);
-    bool any = false;
-    for (int i = 1; i < n; ++i) {
-        const char left = text[i - 1];
-        if (!isFactorStart(text[i]) || !(isDigit(left) || left == 'x' || left == ')'))
-            continue;
-        any = true;
-        productBefore[i] = true;
-        ++openingsBefore[cells.leftOperandFirst(i - 1, 0)];
-        ++closingsAfter[cells.argumentLast(i, n)];
+    for (int i = firstProduct; i < n; ++i) {
+        if (productBefore(i)) {
+            ++openingsBefore[cells.leftOperandFirst(i - 1, 0)];
+            ++closingsAfter[cells.argumentLast(i, n)];
+        }
     }
-    if (!any)
-        return text;
     std::string result;
     for (int i = 0; i < n; ++i) {
-        if (productBefore[i])
+        if (i > 0 && productBefore(i))
             result += '*';
         result.append(openingsBefore[i], '(');
         result += text[i];

@@ -12,6 +12,18 @@ namespace {
 // The characters that the passes of the compiler look for.
 constexpr std::string_view SearchedCharacters = "dlgsctaonqrbmi^/*(x";
 
+// The list of a searched character, or -1.
+int occurrenceList(char character) {
+    static constexpr auto lists = [] {
+        std::array<std::int8_t, 256> table{};
+        table.fill(-1);
+        for (std::size_t k = 0; k < SearchedCharacters.size(); ++k)
+            table[static_cast<unsigned char>(SearchedCharacters[k])] = static_cast<std::int8_t>(k);
+        return table;
+    }();
+    return lists[static_cast<unsigned char>(character)];
+}
+
 // Below this many positions a range is searched cell by cell instead of through the occurrence lists.
 constexpr int ShortRange = 32;
 
@@ -53,9 +65,10 @@ WorkingText::WorkingText(const std::string& text) {
             openParentheses.pop_back();
             --depth;
         }
-        if (const auto k = SearchedCharacters.find(text[i]); k != std::string_view::npos) {
+        if (const int k = occurrenceList(text[i]); k >= 0) {
             occurrenceIndex_[i] = static_cast<int>(occurrences_[k].positions.size());
             occurrences_[k].positions.push_back(i);
+            ++occurrences_[k].liveCount;
         }
     }
     next_[n] = n;
@@ -81,10 +94,14 @@ WorkingText::WorkingText(const std::string& text) {
 }
 
 WorkingText::Occurrences* WorkingText::occurrencesOf(char character) {
-    return &occurrences_[SearchedCharacters.find(character)];
+    return &occurrences_[occurrenceList(character)];
 }
 
 int WorkingText::find(char character, int first, int end) {
+    if (first >= end)
+        return -1;
+    if (at(first) == character)
+        return first;
     if (end - first <= ShortRange) {
         for (int p = first; p < end; p = next_[p])
             if (at(p) == character)
@@ -92,6 +109,8 @@ int WorkingText::find(char character, int first, int end) {
         return -1;
     }
     Occurrences* list = occurrencesOf(character);
+    if (list->liveCount == 0)
+        return -1;
     const auto from = std::lower_bound(list->positions.begin(), list->positions.end(), first);
     const int index = list->firstLiveIndex(static_cast<int>(from - list->positions.begin()));
     if (index < static_cast<int>(list->positions.size()) && list->positions[index] < end)
@@ -182,7 +201,9 @@ int WorkingText::exponentLast(int start, int end) {
 
 void WorkingText::forgetOccurrence(int position) {
     if (const int index = occurrenceIndex_[position]; index >= 0) {
-        occurrencesOf(cells_[position].character)->link[index] = index + 1;
+        Occurrences* list = occurrencesOf(cells_[position].character);
+        list->link[index] = index + 1;
+        --list->liveCount;
         occurrenceIndex_[position] = -1;
     }
 }

@@ -69,6 +69,7 @@ private:
     struct Occurrences {
         std::vector<int> positions;
         std::vector<int> link;
+        int liveCount = 0;
         int firstLiveIndex(int index);
     };
 
