@@ -17,6 +17,8 @@ std::vector<std::string> findCandidates(const std::vector<std::string>& texts,
                                         const std::vector<engine::TFunction*>& functions,
                                         const WorldSelection& selection) {
     std::vector<std::string> candidates;
+    if (selection.x2 < selection.x1)
+        return candidates;
     const long double step = (selection.x2 - selection.x1) * 0.01L;
     for (std::size_t p = 0; p < texts.size() && p < functions.size(); ++p) {
         for (int k = 0; k <= CandidateSamples; ++k) {

@@ -31,7 +31,8 @@ struct PixelPoint {
 WorldSelection selectionInWorld(const GraphCoordinates& coordinates, PixelPoint start, PixelPoint end);
 
 // The texts of the functions that pass through the selection: a function is a candidate when one
-// of 101 evenly spaced x from x1 to x2 gives a y inside it. `functions` runs parallel to `texts`.
+// of 101 evenly spaced x from x1 to x2 gives a y inside it; a selection dragged leftwards holds
+// none. `functions` runs parallel to `texts`.
 std::vector<std::string> findCandidates(const std::vector<std::string>& texts,
                                         const std::vector<engine::TFunction*>& functions,
                                         const WorldSelection& selection);

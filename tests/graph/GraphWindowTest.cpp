@@ -1,0 +1,241 @@
+#include "GraphTestSupport.h"
+
+#include "common/IniFile.h"
+#include "common/NumberFormat.h"
+#include "common/NumberParse.h"
+#include "graph/TGraphWindow.h"
+#include "tests/common/TempFolder.h"
+
+#include <QKeyEvent>
+#include <QtTest>
+#include <array>
+
+using graph::PixelPoint;
+using graph::RangeRow;
+using graph::TGraphWindow;
+
+namespace {
+
+// The frame as a test sees it: every call is recorded and every dialog answered as set up.
+class FakeHost : public graph::GraphHost {
+public:
+    FakeHost() : settings(folder.path() / "math.INI") {}
+
+    std::string rangeText(RangeRow row) const override { return range[int(row)]; }
+    void setRangeText(RangeRow row, const std::string& text) override { range[int(row)] = text; }
+    void applyRange() override {
+        ++rangeApplications;
+        graph::GraphRange applied;
+        long double* values[] = {&applied.Xmin, &applied.Xmax, &applied.Xstep,
+                                 &applied.Ymin, &applied.Ymax, &applied.Ystep};
+        for (int row = 0; row < graph::RangeRowCount; ++row)
+            *values[row] = common::parseFloat(range[row]);
+        window->SetRange(applied);
+    }
+    void showStatus(const std::string& text) override { status = text; }
+    void clearStatus() override { status.clear(); }
+    void showMessage(const std::string& text) override { messages.push_back(text); }
+    void showError(const std::string& text) override { messages.push_back(text); }
+    graph::InstructionsAnswer showFunctionInstructions() override {
+        ++functionInstructionsShown;
+        return instructionsAnswer;
+    }
+    graph::InstructionsAnswer showIntegralInstructions() override { return instructionsAnswer; }
+    std::optional<std::string> askText(const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> chooseOneFunction(const std::vector<std::string>&) override {
+        return std::nullopt;
+    }
+    std::optional<std::pair<std::string, std::string>>
+    chooseTwoFunctions(const std::vector<std::string>&) override {
+        return std::nullopt;
+    }
+    void appendLogLine(const std::string&) override {}
+    graph::PlotMode currentMode() const override { return graph::PlotMode::Function; }
+    const graph::PlotOptions& plotOptions() const override { return options; }
+    common::IniFile& settingsFile() override { return settings; }
+    void functionPadKeyPress(QKeyEvent& event) override { typed += event.text().toStdString(); }
+
+    TempFolder folder;
+    common::IniFile settings;
+    graph::PlotOptions options = bareOptions();
+    std::array<std::string, graph::RangeRowCount> range{"-10", "10", "1", "-10", "10", "1"};
+    TGraphWindow* window = nullptr;
+    int rangeApplications = 0;
+    int functionInstructionsShown = 0;
+    graph::InstructionsAnswer instructionsAnswer{true, false};
+    std::string status;
+    std::vector<std::string> messages;
+    std::string typed;
+};
+
+// Records the tools the window hands on after a selection.
+class FakeTools : public graph::GraphTools {
+public:
+    void runTool(int tool, const graph::WorldSelection& selection) override {
+        runs.emplace_back(tool, selection);
+    }
+    void traceStep(int) override {}
+    std::vector<std::pair<int, graph::WorldSelection>> runs;
+};
+
+QPoint at(PixelPoint point) {
+    return QPoint(point.x, point.y);
+}
+
+} // namespace
+
+class GraphWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { startGraphTests(); }
+
+    void init() {
+        host = std::make_unique<FakeHost>();
+        window = std::make_unique<TGraphWindow>(*host);
+        host->window = window.get();
+        window->resize(clientSizeFor(400, 400));
+        window->setTools(&tools);
+        tools.runs.clear();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void cleanup() {
+        window.reset();
+        host.reset();
+    }
+
+    void showingTakesTheRangeWindowsValuesAndTheTranslatedCaption() {
+        QCOMPARE(window->windowTitle(), QStringLiteral("Graph"));
+        QCOMPARE(window->graph().range().Xmin, -10.0L);
+        QCOMPARE(window->graph().coordinates().axisColumn, window->graph().coordinates().left + 200);
+        QCOMPARE(window->picture().size(), window->size());
+    }
+
+    void draggingRightAndDownWithTheZoomBoxZoomsIntoTheRectangle() {
+        QVERIFY(window->PlotRequest("x"));
+        QVERIFY(window->PlotRequest("x+100"));
+        window->armTool(graph::ZoomBoxTool);
+        const graph::GraphCoordinates& c = window->graph().coordinates();
+        const QImage pictureBefore = window->picture();
+
+        QTest::mousePress(window.get(), Qt::LeftButton, {}, QPoint(c.left + 100, c.top + 100));
+        QTest::mouseMove(window.get(), QPoint(c.left + 300, c.top + 300));
+        QVERIFY(window->rectangleShown());
+        // The rectangle shows on the screen only, inverting what lies under its dots.
+        QCOMPARE(window->picture(), pictureBefore);
+        const QImage screen = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int darkened = 0;
+        for (int x = c.left + 100; x < c.left + 300; ++x)
+            darkened += screen.pixelColor(x, c.top + 100) == QColor(0, 0, 0);
+        QVERIFY(darkened > 50);
+
+        QTest::mouseRelease(window.get(), Qt::LeftButton, {}, QPoint(c.left + 300, c.top + 300));
+        QVERIFY(!window->rectangleShown());
+        QCOMPARE(window->graph().candidates, std::vector<std::string>{"x"});
+        QCOMPARE(host->range[0], std::string("-5"));
+        QCOMPARE(host->range[1], std::string("5"));
+        QCOMPARE(host->range[2], std::string("1"));
+        QCOMPARE(host->range[3], std::string("-5"));
+        QCOMPARE(host->range[4], std::string("5"));
+        QCOMPARE(host->rangeApplications, 1);
+        QCOMPARE(window->graph().range().Xmax, 5.0L);
+        QVERIFY(!window->graph().anyToolArmed());
+    }
+
+    void draggingLeftwardsShowsNoRectangleAndSelectsNothing() {
+        QVERIFY(window->PlotRequest("x"));
+        window->armTool(graph::ZoomBoxTool);
+        window->armTool(graph::RootTool);
+        const graph::GraphCoordinates& c = window->graph().coordinates();
+        QTest::mousePress(window.get(), Qt::LeftButton, {}, QPoint(c.left + 300, c.top + 100));
+        QTest::mouseMove(window.get(), QPoint(c.left + 100, c.top + 300));
+        QVERIFY(!window->rectangleShown());
+        QTest::mouseRelease(window.get(), Qt::LeftButton, {}, QPoint(c.left + 100, c.top + 300));
+        QVERIFY(window->graph().candidates.empty());
+        // The range stays; the root tool still runs, on a selection that holds no point.
+        QCOMPARE(host->rangeApplications, 0);
+        QCOMPARE(host->range[0], std::string("-10"));
+        QCOMPARE(tools.runs.size(), std::size_t(1));
+        QCOMPARE(tools.runs[0].first, int(graph::RootTool));
+        QVERIFY(!tools.runs[0].second.contains(0, 0));
+    }
+
+    void aClickWithoutDraggingRunsTheArmedToolOnAnEmptySelection() {
+        QVERIFY(window->PlotRequest("0"));
+        window->armTool(graph::MaximumTool);
+        const graph::GraphCoordinates& c = window->graph().coordinates();
+        QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(c.axisColumn, c.axisRow));
+        QVERIFY(window->graph().candidates.empty());
+        QCOMPARE(tools.runs.size(), std::size_t(1));
+        QCOMPARE(tools.runs[0].first, int(graph::MaximumTool));
+        QVERIFY(!window->graph().anyToolArmed());
+    }
+
+    void withoutAnArmedToolTheStatusLineFollowsTheDrag() {
+        const graph::GraphCoordinates& c = window->graph().coordinates();
+        QTest::mousePress(window.get(), Qt::LeftButton, {}, QPoint(c.left + 300, c.top + 100));
+        QCOMPARE(host->status, std::string("(5, 5)"));
+        QTest::mouseMove(window.get(), QPoint(c.left + 130, c.top + 412));
+        QCOMPARE(host->status, std::string("(-3.5, -10)"));
+        QTest::mouseMove(window.get(), QPoint(c.left + 400, c.top + 203));
+        QCOMPARE(host->status, std::string("(10, -0.15)"));
+        QVERIFY(!window->rectangleShown());
+        QTest::mouseRelease(window.get(), Qt::LeftButton, {}, QPoint(c.left + 400, c.top + 203));
+        QCOMPARE(host->status, std::string());
+    }
+
+    void theThirteenthFunctionIsRefusedWithAMessage() {
+        for (int k = 1; k <= 12; ++k)
+            QVERIFY(window->PlotRequest("x+" + std::to_string(k)));
+        QVERIFY(host->messages.empty());
+        QVERIFY(window->PlotRequest("x+13"));
+        QCOMPARE(host->messages,
+                 std::vector<std::string>{"Only 12 functions can be plotted at the same time."});
+        QCOMPARE(window->graph().plottedFunctions().size(), std::size_t(12));
+        QCOMPARE(window->graph().plottedFunctions().back(), std::string("x+12"));
+    }
+
+    void aTextThatDoesNotCompileShowsTheErrorAndThenTheInstructions() {
+        host->settings.writeBool("Options", "NeverShowFunctionMessage", true);
+        QVERIFY(!window->PlotRequest("sin("));
+        QCOMPARE(host->messages.size(), std::size_t(1));
+        QVERIFY(!host->messages[0].empty());
+        QCOMPARE(host->functionInstructionsShown, 1);
+        QVERIFY(window->graph().plottedFunctions().empty());
+    }
+
+    void anEmptyTextShowsTheInstructionsUntilTheUserTicksNeverAgain() {
+        host->instructionsAnswer = {true, true};
+        QVERIFY(!window->PlotRequest(""));
+        QCOMPARE(host->functionInstructionsShown, 1);
+        QVERIFY(host->settings.readBool("Options", "NeverShowFunctionMessage", false));
+        QVERIFY(!window->PlotRequest(""));
+        QCOMPARE(host->functionInstructionsShown, 1);
+        QVERIFY(host->messages.empty());
+    }
+
+    void newWorkLeavesEmptyAxesAndAnEmptyFunctionStore() {
+        host->options.showAxis = true;
+        QVERIFY(window->PlotRequest("x"));
+        window->NewWorkClick();
+        QVERIFY(window->graph().plottedFunctions().empty());
+        QCOMPARE(engine::FunctionDB().count(), 0);
+        QCOMPARE(countInImage(window->picture(), graph::curveColours()[0]), 0);
+        QVERIFY(countInImage(window->picture(), Qt::black) > 0);
+    }
+
+    void keysTypedOnTheGraphGoToTheFunctionPad() {
+        QTest::keyClicks(window.get(), "2x");
+        QCOMPARE(host->typed, std::string("2x"));
+    }
+
+private:
+    std::unique_ptr<FakeHost> host;
+    std::unique_ptr<TGraphWindow> window;
+    FakeTools tools;
+};
+
+QTEST_MAIN(GraphWindowTest)
+#include "GraphWindowTest.moc"
