@@ -10,7 +10,6 @@
 #include <QtTest>
 #include <array>
 
-using graph::PixelPoint;
 using graph::RangeRow;
 using graph::TGraphWindow;
 
