@@ -79,10 +79,6 @@ public:
     std::vector<std::pair<int, graph::WorldSelection>> runs;
 };
 
-QPoint at(PixelPoint point) {
-    return QPoint(point.x, point.y);
-}
-
 } // namespace
 
 class GraphWindowTest : public QObject {
