@@ -112,9 +112,14 @@ std::string DataLists::rowLabel(int row) {
 }
 
 std::string DataLists::headerFor(int column, std::string_view listName) const {
-    if (column == yColumn())
-        return "Y: " + std::string(listName);
-    return "X" + std::to_string(column) + ": " + std::string(listName);
+    std::string header = "Y: ";
+    if (column != yColumn()) {
+        header = "X";
+        header += std::to_string(column);
+        header += ": ";
+    }
+    header += listName;
+    return header;
 }
 
 std::string_view DataLists::listName(int column) const {
