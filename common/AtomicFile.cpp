@@ -36,7 +36,9 @@ void writeFileAtomically(const std::filesystem::path& path, std::string_view con
         fail(path, EISDIR);
 
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-    std::string temporary = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    std::string hiddenName = path.filename().string();
+    hiddenName.insert(0, 1, '.').append(".XXXXXX");
+    std::string temporary = (folder / hiddenName).string();
     const int descriptor = ::mkstemp(temporary.data());
     if (descriptor < 0)
         fail(path, errno);

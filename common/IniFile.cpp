@@ -12,7 +12,9 @@ namespace common {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view trimmed(std::string_view text) {
     while (!text.empty() && isBlank(text.front()))
@@ -54,8 +56,9 @@ std::string encodeValue(std::string_view value) {
     for (char& c : encoded)
         if (c == '\r' || c == '\n')
             c = ' ';
-    const bool needsQuotes = !encoded.empty() && (isBlank(encoded.front()) || isBlank(encoded.back()) ||
-                                                  (encoded.size() >= 2 && encoded.front() == '"' && encoded.back() == '"'));
+    const bool needsQuotes =
+        !encoded.empty() && (isBlank(encoded.front()) || isBlank(encoded.back()) ||
+                             (encoded.size() >= 2 && encoded.front() == '"' && encoded.back() == '"'));
     return needsQuotes ? "\"" + encoded + "\"" : encoded;
 }
 
@@ -77,7 +80,8 @@ void IniFile::refreshFromDisk() const {
         return;
     std::error_code error;
     const bool exists = std::filesystem::is_regular_file(path_, error);
-    const auto time = exists ? std::filesystem::last_write_time(path_, error) : std::filesystem::file_time_type{};
+    const auto time =
+        exists ? std::filesystem::last_write_time(path_, error) : std::filesystem::file_time_type{};
     const auto size = exists ? std::filesystem::file_size(path_, error) : 0;
     if (cacheValid_ && exists == cachedExists_ && time == cachedTime_ && size == cachedSize_)
         return;
@@ -146,11 +150,14 @@ bool IniFile::readBool(std::string_view section, std::string_view key, bool defa
     return readInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
-long double IniFile::readFloat(std::string_view section, std::string_view key, long double defaultValue) const {
+long double IniFile::readFloat(std::string_view section, std::string_view key,
+                               long double defaultValue) const {
     return tryParseFloat(readString(section, key, ""), decimalSeparator_).value_or(defaultValue);
 }
 
-bool IniFile::sectionExists(std::string_view section) const { return findSection(section) != nullptr; }
+bool IniFile::sectionExists(std::string_view section) const {
+    return findSection(section) != nullptr;
+}
 
 bool IniFile::valueExists(std::string_view section, std::string_view key) const {
     return findKeyLine(section, key).has_value();
@@ -174,7 +181,9 @@ void IniFile::store(std::string_view section, std::string_view key, std::string_
     } else {
         if (!lines_.empty() && !trimmed(lines_.back()).empty())
             lines_.emplace_back();
-        lines_.push_back("[" + std::string(trimmed(section)) + "]");
+        std::string header(trimmed(section));
+        header.insert(0, 1, '[').push_back(']');
+        lines_.push_back(std::move(header));
         lines_.push_back(cleanKey + "=" + encoded);
     }
     buildIndex();
