@@ -308,6 +308,19 @@ TEST_F(ProjectStoreTest, SingleByteFileFromAnOlderSystemLoadsItsNames) {
     EXPECT_EQ(store.windowTitle(), "Tessaly 3.1 - old.tsy");
 }
 
+TEST_F(ProjectStoreTest, DataLinesEndAtTheirMarkOrAtTheLineEnd) {
+    TempFolder::write(folder / "marks.tsy",
+                      crlfText({"1", "P", "[P", "2", "A=1;2", "B=3;;5#6;7", "Y=x;#", "[GrafP", "0;12;1",
+                                "[AxelP", "X", "Y", "[FunkP", "0"}));
+    store.loadFile(folder / "marks.tsy", window);
+    EXPECT_EQ(window.lists.listLength(1), 2);
+    EXPECT_EQ(window.lists.cell(2, 3), "5");
+    EXPECT_TRUE(window.lists.isEmpty(2, 2));
+    EXPECT_TRUE(window.lists.isEmpty(2, 4)); // nothing after "#" is a value
+    EXPECT_EQ(window.lists.cell(3, 1), "x");
+    EXPECT_EQ(window.range, (projects::RangeTexts{"0", "12", "1", "", "", ""}));
+}
+
 TEST_F(ProjectStoreTest, NewFileEmptiesEverything) {
     createAndLoad("Project1", 1, {"A"}, "Y");
     fillRows(1, {"1"});
