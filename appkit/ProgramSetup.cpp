@@ -12,7 +12,7 @@ namespace {
 
 char asciiSeparator(const QString& separator, char fallback) {
     return separator.size() == 1 && separator[0].unicode() < 0x80 ? static_cast<char>(separator[0].unicode())
-                                                                    : fallback;
+                                                                  : fallback;
 }
 
 } // namespace
@@ -27,8 +27,12 @@ NumberSeparators systemNumberSeparators() {
     return separators;
 }
 
-std::string toStd(const QString& text) { return text.toStdString(); }
-QString toQt(const std::string& text) { return QString::fromStdString(text); }
+std::string toStd(const QString& text) {
+    return text.toStdString();
+}
+QString toQt(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 ProgramSetup::ProgramSetup(const std::string& languagePrefix, const std::string& settingsExtension,
                            const std::string& productName)
@@ -37,8 +41,9 @@ ProgramSetup::ProgramSetup(const std::string& languagePrefix, const std::string&
     settings_ = std::make_unique<common::IniFile>(
         common::settingsFilePath(programPath, settingsExtension, productName), separators_.decimal);
     translation::translator().setLanguageFiles(programFolder(), languagePrefix);
-    translation::translator().setMissingKeyHandler(
-        [](const std::string& message) { QMessageBox::information(nullptr, QApplication::applicationName(), toQt(message)); });
+    translation::translator().setMissingKeyHandler([](const std::string& message) {
+        QMessageBox::information(nullptr, QApplication::applicationName(), toQt(message));
+    });
 }
 
 std::filesystem::path ProgramSetup::programFolder() const {

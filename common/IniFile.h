@@ -27,7 +27,8 @@ public:
 
     const std::filesystem::path& fileName() const { return path_; }
 
-    std::string readString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
+    std::string readString(std::string_view section, std::string_view key,
+                           std::string_view defaultValue) const;
     // Decimal, or hexadecimal after "0x"; anything else gives the default.
     int readInteger(std::string_view section, std::string_view key, int defaultValue) const;
     // An integer, non-zero meaning true; anything else gives the default.

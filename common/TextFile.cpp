@@ -40,7 +40,8 @@ bool isValidUtf8(std::string_view bytes) {
             codePoint = (codePoint << 6) | (next & 0x3F);
         }
         static constexpr std::array<std::uint32_t, 5> smallest{0, 0, 0x80, 0x800, 0x10000};
-        if (codePoint < smallest[length] || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
+        if (codePoint < smallest[length] || codePoint > 0x10FFFF ||
+            (codePoint >= 0xD800 && codePoint <= 0xDFFF))
             return false;
         i += length;
     }

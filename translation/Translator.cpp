@@ -64,6 +64,8 @@ Translator& translator() {
     return instance;
 }
 
-std::string T(std::string_view key) { return translator().Translate(key); }
+std::string T(std::string_view key) {
+    return translator().Translate(key);
+}
 
 } // namespace translation

@@ -38,8 +38,9 @@ TEST_F(IniFileTest, WritesReplaceInPlaceAppendToSectionOrAddSectionAndKeepForeig
     ini.writeString("AxisText", "X", "time");
     ini.writeString("AxisText", "Y", "speed");
     ini.writeInteger("Zoom", "Level", 3);
-    EXPECT_EQ(TempFolder::read(file), "; my notes\n[AxisText]\nX=time\nOld=kept\nY=speed\n\n[Font]\nName=Arial\n"
-                                      "garbage line\n\n[Zoom]\nLevel=3\n");
+    EXPECT_EQ(TempFolder::read(file),
+              "; my notes\n[AxisText]\nX=time\nOld=kept\nY=speed\n\n[Font]\nName=Arial\n"
+              "garbage line\n\n[Zoom]\nLevel=3\n");
 }
 
 TEST_F(IniFileTest, IntegersFlagsAndHexadecimal) {
@@ -100,7 +101,8 @@ TEST_F(IniFileTest, FailedWriteReportsTheFileAndLeavesItIntact) {
         GTEST_SKIP() << "root writes into read-only folders";
     TempFolder::write(file, "[S]\nK=old\n");
     IniFile ini(file);
-    std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(folder.path(),
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     try {
         ini.writeString("S", "K", "new");
         FAIL() << "no error";
@@ -117,7 +119,8 @@ TEST_F(IniFileTest, AFolderInPlaceOfTheFileIsAWriteFailure) {
     EXPECT_EQ(ini.readString("S", "K", "d"), "d");
     EXPECT_THROW(ini.writeString("S", "K", "v"), IniWriteError);
     EXPECT_TRUE(std::filesystem::is_directory(file));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1) << "no temporary file left";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1)
+        << "no temporary file left";
 }
 
 TEST_F(IniFileTest, GroupedWritesReachTheFileTogether) {

@@ -24,8 +24,8 @@ TEST(FloatConversion, UsesTheGivenDecimalSeparator) {
 }
 
 TEST(FloatConversion, RefusesAnythingElseWithTheUsersMessage) {
-    for (const char* text : {"", " ", "E", "e5", "1E", "1E+", "abc", "1.2.3", "1 2", "--1", "0x10", "1e5x", "inf", "nan",
-                             "2.5e", "+", "-", "."}) {
+    for (const char* text : {"", " ", "E", "e5", "1E", "1E+", "abc", "1.2.3", "1 2", "--1", "0x10", "1e5x",
+                             "inf", "nan", "2.5e", "+", "-", "."}) {
         EXPECT_FALSE(tryParseFloat(text)) << text;
     }
     try {

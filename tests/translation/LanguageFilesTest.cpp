@@ -26,7 +26,15 @@ void expectEveryKeyDefined(const std::string& prefix, const std::string& languag
 
 } // namespace
 
-TEST(LanguageFiles, QuorraEnglishDefinesEveryKey) { expectEveryKeyDefined("qor", "English", "math_keys.txt", 162); }
-TEST(LanguageFiles, QuorraSwedishDefinesEveryKey) { expectEveryKeyDefined("qor", "Swedish", "math_keys.txt", 162); }
-TEST(LanguageFiles, TessalyEnglishDefinesEveryKey) { expectEveryKeyDefined("tsy", "English", "tessaly_keys.txt", 210); }
-TEST(LanguageFiles, TessalySwedishDefinesEveryKey) { expectEveryKeyDefined("tsy", "Swedish", "tessaly_keys.txt", 210); }
+TEST(LanguageFiles, QuorraEnglishDefinesEveryKey) {
+    expectEveryKeyDefined("qor", "English", "math_keys.txt", 162);
+}
+TEST(LanguageFiles, QuorraSwedishDefinesEveryKey) {
+    expectEveryKeyDefined("qor", "Swedish", "math_keys.txt", 162);
+}
+TEST(LanguageFiles, TessalyEnglishDefinesEveryKey) {
+    expectEveryKeyDefined("tsy", "English", "tessaly_keys.txt", 210);
+}
+TEST(LanguageFiles, TessalySwedishDefinesEveryKey) {
+    expectEveryKeyDefined("tsy", "Swedish", "tessaly_keys.txt", 210);
+}

@@ -43,7 +43,8 @@ TEST_F(TranslatorTest, KeysEndAtTheFirstEqualsSignAndNothingIsTrimmed) {
 TEST_F(TranslatorTest, CommentsEmptyLinesAndLinesWithoutEqualsAreSkipped) {
     load(";Open=commented\n\njust words\nOpen=real");
     EXPECT_EQ(translator.entryCount(), 1u);
-    EXPECT_EQ(translator.Translate("Open"), "real") << "a file ending without a line break keeps its last entry";
+    EXPECT_EQ(translator.Translate("Open"), "real")
+        << "a file ending without a line break keeps its last entry";
 }
 
 TEST_F(TranslatorTest, LookUpIgnoresCaseAndTheFirstOfDuplicatesWins) {
