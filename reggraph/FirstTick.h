@@ -4,9 +4,9 @@
 
 namespace reggraph {
 
-// At most this many step widths fit in an axis range (its span divided by its step, with half a
-// step to spare for rounding). A graph with
-// more ticks than pixels shows nothing useful, and each tick costs drawing time.
+// At most this many step widths fit in an axis range (its span divided by its step, with half a step
+// to spare for rounding). A graph with more ticks than pixels shows nothing useful, and each tick
+// costs drawing time.
 inline constexpr long double MaxTicksPerAxis = 10'000;
 
 // At most this many additions or subtractions of the step lead from 0 to the first tick; beyond,
@@ -21,7 +21,7 @@ inline constexpr long double MaxToleranceComparisons = 20'000;
 // The first scale tick at or above min: the multiple of step not below min, built by repeated
 // addition from 0 (min > 0) or by repeated subtraction until the tick falls below min by the
 // tolerant comparison, then one step back; a tick more than a millionth of a step below min ends
-// that search too, so the result never lies outside the range. Empty when step is not positive, a
+// that search too, so the result never lies more than that below min. Empty when step is not positive, a
 // value is not finite, or the search would need more than MaxFirstTickSteps steps or
 // MaxToleranceComparisons comparisons.
 std::optional<long double> firstTick(long double min, long double step);

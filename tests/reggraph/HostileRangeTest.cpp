@@ -62,7 +62,7 @@ TEST(HostileRanges, ExtremeButDrawableRangesAreLaidOutQuickly) {
     for (const RangeTexts& texts : extreme) {
         const auto start = Clock::now();
         EXPECT_TRUE(drawable(texts)) << texts[0] << " " << texts[1] << " " << texts[2];
-        EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(300)) << texts[0] << " " << texts[2];
+        EXPECT_LT(Clock::now() - start, std::chrono::seconds(1)) << texts[0] << " " << texts[2];
     }
 }
 
@@ -96,6 +96,6 @@ TEST(HostileRanges, TinyAndOddPicturesNeverHang) {
         const auto layout = layoutAxes(range, size, size, narrowFont, '.');
         ASSERT_TRUE(layout.has_value());
         EXPECT_LE(layout->xTicks.size(), static_cast<std::size_t>(2 * MaxTicksPerAxis + 3));
-        EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(300));
+        EXPECT_LT(Clock::now() - start, std::chrono::seconds(1));
     }
 }
