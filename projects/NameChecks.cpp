@@ -25,6 +25,14 @@ std::optional<std::string> checkProjectName(const ProjectStore& store, std::stri
     return std::nullopt;
 }
 
+std::optional<std::string> checkProjectRename(const ProjectStore& store, std::string_view oldName,
+                                              std::string_view newName) {
+    if (!newName.empty() && common::equalsIgnoringCase(oldName, newName) &&
+        newName.find_first_of("\r\n") == std::string_view::npos)
+        return std::nullopt;
+    return checkProjectName(store, newName);
+}
+
 std::optional<std::string> checkListName(std::string_view name) {
     if (containsAny(name, "=;#\r\n"))
         return "ListNameInvalid";

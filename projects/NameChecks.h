@@ -18,6 +18,11 @@ class ProjectStore;
 // first match would then find another project's lines.
 std::optional<std::string> checkProjectName(const ProjectStore& store, std::string_view name);
 
+// The new name of a renamed project: as checkProjectName, except that changing only the letter
+// case of its own name is allowed.
+std::optional<std::string> checkProjectRename(const ProjectStore& store, std::string_view oldName,
+                                              std::string_view newName);
+
 // A list name: no "=", ";", "#" or line break.
 std::optional<std::string> checkListName(std::string_view name);
 

@@ -19,6 +19,10 @@ TEST(NameChecks, ProjectNamesThatWouldShareSectionsAreRefused) {
     EXPECT_EQ(checkProjectName(store, ""), "ProjectNameInvalid");
     EXPECT_EQ(checkProjectName(store, "a\nb"), "ProjectNameInvalid");
     EXPECT_EQ(checkProjectName(store, "Project2"), std::nullopt);
+
+    EXPECT_EQ(projects::checkProjectRename(store, "Project1", "PROJECT1"), std::nullopt);
+    EXPECT_EQ(projects::checkProjectRename(store, "Project1", "1"), "ProjectNameExists");
+    EXPECT_EQ(projects::checkProjectRename(store, "Project1", ""), "ProjectNameInvalid");
 }
 
 TEST(NameChecks, TextsThatWouldBreakTheFileLayoutAreRefused) {
