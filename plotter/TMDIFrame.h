@@ -1,18 +1,191 @@
 #pragma once
 
+#include "appkit/ProgramSetup.h"
+#include "graph/GraphHost.h"
+#include "graph/PlotOptions.h"
+#include "plotter/TFunctionPadWindow.h"
+#include "plotter/TRangeWindow.h"
+
 #include <QMainWindow>
+#include <QPixmap>
+#include <QPointer>
 #include <QStringList>
+#include <array>
+#include <memory>
 
+class QComboBox;
+class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
+class QTimer;
+class QToolBar;
+class TdlgAxisText;
+class TdlgInstructions;
+class TdlgSelectLanguage;
+class TdlgZoomFactor;
+class TLogWindow;
 
-// The main frame of Quorra: a multiple-document frame whose client area holds the child windows.
-class TMDIFrame : public QMainWindow {
+namespace common {
+class IniFile;
+}
+namespace graph {
+class TGraphWindow;
+}
+namespace plotter {
+class CommandTable;
+class Interaction;
+} // namespace plotter
+
+// The main frame of Quorra: menus, toolbar, the entry box with its two histories, the status
+// line and the four child windows (graph, function pad, range, log). It keeps the working mode
+// and the plotting options, turns every command into a call on the graph, the range grid or a
+// dialog, and hosts the graph window.
+class TMDIFrame : public QMainWindow, public graph::GraphHost, private FunctionPadHost {
     Q_OBJECT
 public:
-    explicit TMDIFrame(QWidget* parent = nullptr);
+    // `settings` is the program's settings file; every modal interaction goes to `interaction`.
+    TMDIFrame(common::IniFile& settings, plotter::Interaction& interaction,
+              appkit::NumberSeparators separators, QWidget* parent = nullptr);
+    ~TMDIFrame() override;
 
+    // The start-up window that the frame's one-second timer removes.
+    void setSplash(QWidget* splash) { splash_ = splash; }
+    // Plots each argument in order in function mode, as if typed and entered.
+    void plotCommandLine(const QStringList& arguments);
+
+    // Enter in the entry box and the toolbar's plot button: plots the entry text and, when that
+    // succeeds, puts it at the top of the mode's history.
+    void plotEntry();
+    void switchToFunctionMode();
+    void switchToIntegralMode();
+    void armTool(int tool);
+    void zoomIn();
+    void zoomOut();
+    void undoZoom();
+    void takeUndoZoomSnapshot();
+    void defaultLayout();
+    void savePosition();
+    void loadPosition();
+    void chooseLanguage();
+
+    // The settings block with the menu check marks; a zoom factor that is not a number throws
+    // common::ConversionError, with what was read before it in effect.
+    void ReadSettings(const common::IniFile& file);
+    // Write errors end the writing silently.
+    void WriteSettings(common::IniFile& file);
+
+    QChar mode() const { return mode_; }
+    QStringList entryList() const;
+    QStringList storedFunctionHistory() const { return storedFunctionHistory_; }
+    QStringList storedIntegralHistory() const { return storedIntegralHistory_; }
+    QStringList undoZoomSnapshot() const { return undoZoomSnapshot_; }
+    graph::PlotOptions& options() { return options_; }
+    QString documentFileName() const { return documentFileName_; }
+    QString statusText() const;
+
+    QAction* command(const QString& name) const;
+    QComboBox* entryBox() const { return ComboBox1; }
     QMdiArea* mdiArea() const { return mdiArea_; }
+    graph::TGraphWindow* graphWindow() const { return GraphWindow; }
+    TRangeWindow* rangeWindow() const { return RangeWindow; }
+    TFunctionPadWindow* functionPad() const { return FunctionPadWindow; }
+    TLogWindow* logWindow() const { return LogWindow; }
+    QMdiSubWindow* subWindowOf(QWidget* child) const;
+
+    // graph::GraphHost
+    std::string rangeText(graph::RangeRow row) const override;
+    void setRangeText(graph::RangeRow row, const std::string& text) override;
+    void applyRange() override;
+    void showStatus(const std::string& text) override;
+    void clearStatus() override;
+    void showMessage(const std::string& text) override;
+    void showError(const std::string& text) override;
+    graph::InstructionsAnswer showFunctionInstructions() override;
+    graph::InstructionsAnswer showIntegralInstructions() override;
+    std::optional<std::string> askText(const std::string& caption, const std::string& prompt) override;
+    std::optional<std::string> chooseOneFunction(const std::vector<std::string>& candidates) override;
+    std::optional<std::pair<std::string, std::string>>
+    chooseTwoFunctions(const std::vector<std::string>& candidates) override;
+    void appendLogLine(const std::string& line) override;
+    graph::PlotMode currentMode() const override;
+    const graph::PlotOptions& plotOptions() const override { return options_; }
+    common::IniFile& settingsFile() override { return settings_; }
+    void functionPadKeyPress(QKeyEvent& event) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // FunctionPadHost
+    QString entryText() const override;
+    void setEntryText(const QString& text) override;
+    void plotEntryText() override;
+    void runCommand(const QString& name) override;
+
+    void buildRows();
+    void createChildWindows();
+    void connectCommands();
+    void translate();
+    void loadLanguage();
+    void firstShow();
+    void timerTick();
+
+    void setEntryList(const QStringList& list);
+    void enterIntoEntryList(const QString& text);
+    void switchMode(QChar target);
+    void zoom(bool in);
+    void newWork();
+    void redraw();
+    void New1Click();
+    void setLineStyle(bool bold, bool dotted);
+    void setAngleUnit(bool radians);
+    void updateCheckMarks();
+    void editZoomFactors();
+    void editAxisTexts();
+    void chooseAxisFont();
+    void emptyFunctionHistory();
+    void makeGraphWindowQuadratic();
+    void placeEntryBox();
+    void setClientSize(QMdiSubWindow* window, QSize clientSize);
+    QStringList availableLanguages() const;
+    graph::InstructionsAnswer showInstructions(TdlgInstructions& dialog);
+
+    common::IniFile& settings_;
+    plotter::Interaction& interaction_;
+    appkit::NumberSeparators separators_;
+    graph::PlotOptions options_;
+    QString titlePrefix_;
+    QString languageName_;
+    QString documentFileName_;
+    QChar mode_ = QLatin1Char('F');
+    QStringList storedFunctionHistory_;
+    QStringList storedIntegralHistory_;
+    QStringList undoZoomSnapshot_;
+    QPointer<QWidget> splash_;
+    bool shownBefore_ = false;
+    bool followFirstResize_ = false;
+
+    std::unique_ptr<plotter::CommandTable> commands_;
     QMdiArea* mdiArea_;
+    QToolBar* Panel2;
+    QWidget* Panel1;
+    QLabel* ImageMainMode;
+    QPixmap ImageYofX;
+    QPixmap ImageIntegral;
+    QComboBox* ComboBox1;
+    QLabel* StatusBar1;
+    QTimer* Timer1;
+
+    TRangeWindow* RangeWindow;
+    graph::TGraphWindow* GraphWindow;
+    TLogWindow* LogWindow;
+    TFunctionPadWindow* FunctionPadWindow;
+    TdlgZoomFactor* dlgZoomFactor;
+    TdlgInstructions* dlgFunctionInstructions;
+    TdlgInstructions* dlgIntegralInstructions;
+    TdlgAxisText* dlgAxisText;
+    TdlgSelectLanguage* dlgSelectLanguage;
 };

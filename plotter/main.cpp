@@ -1,16 +1,27 @@
 #include "appkit/ProgramSetup.h"
+#include "plotter/QtInteraction.h"
 #include "plotter/TMDIFrame.h"
+#include "plotter/TfrmSplash.h"
 
 #include <QApplication>
+#include <QDir>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorra"));
 
-    appkit::ProgramSetup setup("qor", ".INI", "Quorra");
-    setup.loadLanguage();
+    auto* splash = new TfrmSplash;
+    splash->show();
+    QApplication::processEvents();
 
-    TMDIFrame frame;
+    appkit::ProgramSetup setup("qor", ".INI", "Quorra");
+    plotter::QtInteraction interaction;
+    TMDIFrame frame(setup.settings(), interaction, setup.separators());
+    interaction.setParent(&frame);
+    frame.setSplash(splash);
+    QDir::setCurrent(QString::fromStdString(setup.programFolder().string()));
+
     frame.show();
+    frame.plotCommandLine(QApplication::arguments().mid(1));
     return QApplication::exec();
 }

@@ -1,0 +1,78 @@
+#include "plotter/QtInteraction.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace plotter {
+
+void QtInteraction::showMessage(const QString& text) {
+    QMessageBox::information(parent_, QApplication::applicationName(), text);
+}
+
+void QtInteraction::showError(const QString& text) {
+    QMessageBox::critical(parent_, QApplication::applicationName(), text);
+}
+
+bool QtInteraction::askYesNo(const QString& text) {
+    return QMessageBox::question(parent_, QApplication::applicationName(), text,
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+std::optional<QString> QtInteraction::askText(const QString& caption, const QString& prompt,
+                                              const QString& text) {
+    bool accepted = false;
+    const QString answer =
+        QInputDialog::getText(parent_, caption, prompt, QLineEdit::Normal, text, &accepted);
+    if (!accepted)
+        return std::nullopt;
+    return answer;
+}
+
+std::optional<int> QtInteraction::chooseItem(const QString& caption, const QStringList& items) {
+    bool accepted = false;
+    const QString answer = QInputDialog::getItem(parent_, caption, caption, items, 0, false, &accepted);
+    if (!accepted)
+        return std::nullopt;
+    return static_cast<int>(items.indexOf(answer));
+}
+
+std::optional<QFont> QtInteraction::chooseFont(const QFont& font) {
+    bool accepted = false;
+    const QFont chosen = QFontDialog::getFont(&accepted, font, parent_);
+    if (!accepted)
+        return std::nullopt;
+    return chosen;
+}
+
+QString QtInteraction::chooseFileToOpen(const FileChoice& choice) {
+    QFileDialog dialog(parent_, choice.caption, QString(), choice.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(choice.defaultSuffix);
+    if (!choice.fileName.isEmpty())
+        dialog.selectFile(choice.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+QString QtInteraction::chooseFileToSave(const FileChoice& choice) {
+    QFileDialog dialog(parent_, choice.caption, QString(), choice.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(choice.defaultSuffix);
+    if (!choice.fileName.isEmpty())
+        dialog.selectFile(choice.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+bool QtInteraction::runDialog(QDialog& dialog) {
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace plotter

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+class QPlainTextEdit;
+
+// The log window: a read-only text box that result lines are appended to.
+class TLogWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit TLogWindow(QWidget* parent = nullptr);
+
+    void appendLine(const QString& line);
+    void clear();
+    QStringList lines() const;
+    // Caption from the current language.
+    void translate();
+
+private:
+    QPlainTextEdit* Memo1;
+};

@@ -1,0 +1,256 @@
+#include "plotter/TRangeWindow.h"
+
+#include "appkit/ProgramSetup.h"
+#include "common/IniFile.h"
+#include "common/NumberFormat.h"
+#include "common/NumberParse.h"
+#include "engine/Engine.h"
+#include "plotter/Interaction.h"
+#include "translation/Translator.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <string>
+
+namespace {
+
+constexpr const char* RowLabelKeys[TRangeWindow::RowCount] = {"Xmin", "Xmax", "Xstep",
+                                                              "Ymin", "Ymax", "Ystep"};
+constexpr const char* StandardRange[TRangeWindow::RowCount] = {"-7", "7", "1", "-5", "5", "1"};
+constexpr long double Pi = 3.141592653589793238462643383279502884L;
+constexpr int ColumnWidth = 74;
+constexpr int RowHeight = 20;
+constexpr int ButtonLeft = 158;
+constexpr int ButtonSize = 25;
+
+bool isEnterOrEscape(const QKeyEvent& event) {
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter || event.key() == Qt::Key_Escape;
+}
+
+// The cell editor keeps what was typed on Enter and on Escape alike, and passes both keys on
+// to the range window; every other key only makes the Redraw button available.
+class RangeCellDelegate : public QStyledItemDelegate {
+public:
+    RangeCellDelegate(TRangeWindow& window, QObject* parent) : QStyledItemDelegate(parent), window_(window) {}
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            auto* keyEvent = static_cast<QKeyEvent*>(event);
+            if (isEnterOrEscape(*keyEvent)) {
+                auto* editor = qobject_cast<QWidget*>(object);
+                emit commitData(editor);
+                emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+                window_.enterOrEscapePressed();
+                window_.keyTypedInGrid();
+                return true;
+            }
+            const bool handled = QStyledItemDelegate::eventFilter(object, event);
+            window_.keyTypedInGrid();
+            return handled;
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+
+private:
+    TRangeWindow& window_;
+};
+
+// The grid itself sees the keys typed while no cell editor is open.
+class RangeGrid : public QTableWidget {
+public:
+    RangeGrid(TRangeWindow& window, QWidget* parent)
+        : QTableWidget(TRangeWindow::RowCount, 1, parent), window_(window) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (isEnterOrEscape(*event))
+            window_.enterOrEscapePressed();
+        else
+            QTableWidget::keyPressEvent(event);
+        window_.keyTypedInGrid();
+    }
+
+private:
+    TRangeWindow& window_;
+};
+
+QPushButton* makeButton(QWidget* parent, const char* name, const char* icon, int top) {
+    auto* button = new QPushButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))));
+    button->setIconSize(QSize(19, 19));
+    button->setFlat(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setGeometry(ButtonLeft, top, ButtonSize, ButtonSize);
+    return button;
+}
+
+} // namespace
+
+TRangeWindow::TRangeWindow(common::IniFile& settings, plotter::Interaction& interaction,
+                           char decimalSeparator, QWidget* parent)
+    : QWidget(parent), settings_(settings), interaction_(interaction), decimalSeparator_(decimalSeparator) {
+    setObjectName(QStringLiteral("RangeWindow"));
+    setWindowTitle(QStringLiteral("Range"));
+
+    strgrdRange = new RangeGrid(*this, this);
+    strgrdRange->setObjectName(QStringLiteral("strgrdRange"));
+    strgrdRange->horizontalHeader()->hide();
+    strgrdRange->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    strgrdRange->verticalHeader()->setDefaultSectionSize(RowHeight);
+    strgrdRange->verticalHeader()->setFixedWidth(ColumnWidth);
+    strgrdRange->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    strgrdRange->horizontalHeader()->setDefaultSectionSize(ColumnWidth);
+    strgrdRange->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    strgrdRange->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    strgrdRange->setSelectionMode(QAbstractItemView::SingleSelection);
+    strgrdRange->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    strgrdRange->setItemDelegate(new RangeCellDelegate(*this, strgrdRange));
+    const int frame = 2 * strgrdRange->frameWidth();
+    strgrdRange->setGeometry(0, 0, 2 * ColumnWidth + frame, RowCount * RowHeight + frame);
+    for (int row = 0; row < RowCount; ++row) {
+        strgrdRange->setVerticalHeaderItem(row, new QTableWidgetItem(QLatin1String(RowLabelKeys[row])));
+        strgrdRange->setItem(row, 0, new QTableWidgetItem(QStringLiteral("0")));
+    }
+    strgrdRange->setCurrentCell(0, 0);
+
+    spdbtnRangeStandard = makeButton(this, "spdbtnRangeStandard", "range_standard", 0);
+    spdbtnRangeTrigonometry = makeButton(this, "spdbtnRangeTrigonometry", "range_trigonometry", 25);
+    spdbtnRangeOpen = makeButton(this, "spdbtnRangeOpen", "range_open", 50);
+    spdbtnRangeSpara = makeButton(this, "spdbtnRangeSpara", "range_save", 75);
+    spdbtnRedraw = makeButton(this, "spdbtnRedraw", "range_redraw", 100);
+    connect(spdbtnRangeStandard, &QPushButton::clicked, this, &TRangeWindow::writeStandardRange);
+    connect(spdbtnRangeTrigonometry, &QPushButton::clicked, this, &TRangeWindow::writeTrigonometryRange);
+    connect(spdbtnRangeOpen, &QPushButton::clicked, this, &TRangeWindow::openSavedRange);
+    connect(spdbtnRangeSpara, &QPushButton::clicked, this, &TRangeWindow::saveRange);
+    connect(spdbtnRedraw, &QPushButton::clicked, this, [this] {
+        applyRange();
+        setRedrawEnabled(false);
+    });
+}
+
+QString TRangeWindow::rangeText(int row) const {
+    const QTableWidgetItem* cell = strgrdRange->item(row, 0);
+    return cell ? cell->text() : QString();
+}
+
+void TRangeWindow::setRangeText(int row, const QString& text) {
+    strgrdRange->item(row, 0)->setText(text);
+}
+
+QStringList TRangeWindow::rangeTexts() const {
+    QStringList texts;
+    for (int row = 0; row < RowCount; ++row)
+        texts.append(rangeText(row));
+    return texts;
+}
+
+void TRangeWindow::setRangeTexts(const QStringList& texts) {
+    for (int row = 0; row < RowCount && row < texts.size(); ++row)
+        setRangeText(row, texts[row]);
+}
+
+std::optional<TRangeWindow::Range> TRangeWindow::convertRange() const {
+    Range range{};
+    for (int row = 0; row < RowCount; ++row) {
+        try {
+            range[row] = common::parseFloat(rangeText(row).toStdString(), decimalSeparator_);
+        } catch (const common::ConversionError& error) {
+            interaction_.showError(appkit::toQt(error.what()));
+            return std::nullopt;
+        }
+    }
+    return range;
+}
+
+void TRangeWindow::applyRange() {
+    const std::optional<Range> range = convertRange();
+    if (range && applyHandler_)
+        applyHandler_(*range);
+}
+
+void TRangeWindow::writeStandardRange() {
+    for (int row = 0; row < RowCount; ++row)
+        setRangeText(row, QLatin1String(StandardRange[row]));
+    setRedrawEnabled(true);
+}
+
+void TRangeWindow::writeTrigonometryRange() {
+    if (engine::UseRadians)
+        writeRows({-3 * Pi, 3 * Pi, Pi / 2, -Pi, Pi, 1});
+    else
+        writeRows({-540, 540, 90, -Pi, Pi, 1});
+    setRedrawEnabled(true);
+}
+
+void TRangeWindow::writeRows(const std::array<long double, RowCount>& values) {
+    for (int row = 0; row < RowCount; ++row)
+        setRangeText(row, appkit::toQt(common::formatPlain(values[row], decimalSeparator_)));
+}
+
+void TRangeWindow::openSavedRange() {
+    for (int row = 0; row < RowCount; ++row) {
+        const std::string key = "Cells[1," + std::to_string(row) + "]";
+        setRangeText(row, appkit::toQt(settings_.readString("Range", key, "0")));
+    }
+    setRedrawEnabled(true);
+}
+
+void TRangeWindow::saveRange() {
+    try {
+        settings_.update([this] {
+            for (int row = 0; row < RowCount; ++row) {
+                const std::string key = "Cells[1," + std::to_string(row) + "]";
+                settings_.writeString("Range", key, rangeText(row).toStdString());
+            }
+        });
+    } catch (const common::IniWriteError&) {
+        // The settings file stays as it was; saving range values is a convenience.
+    }
+}
+
+void TRangeWindow::setRedrawEnabled(bool enabled) {
+    spdbtnRedraw->setEnabled(enabled);
+}
+
+bool TRangeWindow::isRedrawEnabled() const {
+    return spdbtnRedraw->isEnabled();
+}
+
+void TRangeWindow::translate() {
+    using translation::T;
+    setWindowTitle(appkit::toQt(T("Range")));
+    for (int row = 0; row < RowCount; ++row)
+        strgrdRange->verticalHeaderItem(row)->setText(appkit::toQt(T(RowLabelKeys[row])));
+    strgrdRange->setToolTip(appkit::toQt(T("EnterRangeValuesForTheGraphWindowHere")));
+    spdbtnRangeStandard->setToolTip(appkit::toQt(T("StandardRange")));
+    spdbtnRangeTrigonometry->setToolTip(appkit::toQt(T("TrigonometryRange")));
+    spdbtnRangeOpen->setToolTip(appkit::toQt(T("OpenPreviouslySavedRangeValues")));
+    spdbtnRangeSpara->setToolTip(appkit::toQt(T("SaveRangeValues")));
+    spdbtnRedraw->setToolTip(appkit::toQt(T("RedrawGraphWindowWithNewRangeValues")));
+}
+
+void TRangeWindow::enterOrEscapePressed() {
+    const int row = strgrdRange->currentRow();
+    if (row < RowCount - 1)
+        strgrdRange->setCurrentCell(row + 1, 0);
+    else
+        applyRange();
+}
+
+void TRangeWindow::keyTypedInGrid() {
+    setRedrawEnabled(true);
+}
+
+void TRangeWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (shownBefore_)
+        return;
+    shownBefore_ = true;
+    writeStandardRange();
+    translate();
+}

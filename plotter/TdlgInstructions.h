@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QDialogButtonBox;
+class QLabel;
+
+// The instructions shown when an empty text is plotted: the syntax of the mode's texts, examples
+// and a check box that stops the dialog from being shown again.
+class TdlgInstructions : public QDialog {
+    Q_OBJECT
+public:
+    enum class Mode { Function, Integral };
+    TdlgInstructions(Mode mode, QWidget* parent = nullptr);
+
+    bool neverShowAgain() const;
+    void setNeverShowAgain(bool checked);
+    void translate();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    Mode mode_;
+    QLabel* syntaxLabel_;
+    QLabel* examplesLabel_;
+    QCheckBox* chkboxNeverShowMessage;
+    QDialogButtonBox* buttons_;
+};

@@ -1,0 +1,150 @@
+#include "FrameFixture.h"
+#include "graph/TGraphWindow.h"
+#include "plotter/FunctionHistory.h"
+
+#include <QLabel>
+
+namespace {
+
+QStringList plotted(TMDIFrame& frame) {
+    QStringList texts;
+    for (const std::string& text : frame.graphWindow()->graph().plottedFunctions())
+        texts.append(QString::fromStdString(text));
+    return texts;
+}
+
+} // namespace
+
+class EntryAndHistoryTest : public QObject {
+    Q_OBJECT
+private slots:
+    void typedFunctionIsPlottedAndGoesToTheTopOfTheHistory() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        fixture.typeAndEnter(QStringLiteral("x^2"));
+        fixture.typeAndEnter(QStringLiteral("sin(x)"));
+        QCOMPARE(plotted(frame), QStringList({"x^2", "sin(x)"}));
+        QCOMPARE(frame.entryList(), QStringList({"sin(x)", "x^2"}));
+        QCOMPARE(frame.entryBox()->currentText(), QStringLiteral("sin(x)"));
+        QVERIFY(fixture.interaction.messages.isEmpty());
+    }
+
+    void sameTextTwiceOrInOtherLetterCaseKeepsOneHistoryEntryAtTheTop() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        fixture.typeAndEnter(QStringLiteral("sin(x)"));
+        fixture.typeAndEnter(QStringLiteral("x^2"));
+        fixture.typeAndEnter(QStringLiteral("sin(x)"));
+        QCOMPARE(frame.entryList(), QStringList({"sin(x)", "x^2"}));
+        fixture.typeAndEnter(QStringLiteral("X^2"));
+        QCOMPARE(frame.entryList(), QStringList({"X^2", "sin(x)"}));
+    }
+
+    void the101stEntryPushesOutTheOldest() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        for (int i = 1; i <= 101; ++i) {
+            if (i % 10 == 0)
+                fixture.trigger("New1");
+            frame.entryBox()->setEditText(QStringLiteral("x+%1").arg(i));
+            frame.plotEntry();
+        }
+        const QStringList history = frame.entryList();
+        QCOMPARE(history.size(), plotter::MaxHistoryEntries);
+        QCOMPARE(history.first(), QStringLiteral("x+101"));
+        QCOMPARE(history.last(), QStringLiteral("x+2"));
+    }
+
+    void textThatDoesNotCompileStaysOutOfTheHistory() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        fixture.typeAndEnter(QStringLiteral("x$2"));
+        QVERIFY(frame.entryList().isEmpty());
+        QVERIFY(plotted(frame).isEmpty());
+        QCOMPARE(fixture.interaction.dialogsShown, QStringList({"dlgFunctionInstructions"}));
+    }
+
+    void keyInTheEntryBoxClearsTheStatusLine() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        fixture.trigger("Root1");
+        QVERIFY(!frame.statusText().isEmpty());
+        QTest::keyClick(frame.entryBox()->lineEdit(), Qt::Key_A);
+        QVERIFY(frame.statusText().isEmpty());
+    }
+
+    void modeSwitchesKeepTwoHistoriesAndClearCurvesAndLog() {
+        FrameFixture fixture;
+        fixture.settings.update([&] {
+            fixture.settings.writeInteger("IntegralCombo", "Count", 1);
+            fixture.settings.writeString("IntegralCombo", "I1", "x^2;0;1");
+        });
+        TMDIFrame& frame = fixture.start();
+        fixture.typeAndEnter(QStringLiteral("x^2"));
+        fixture.typeAndEnter(QStringLiteral("2x"));
+        frame.appendLogLine("a result");
+
+        fixture.trigger("toolbtnIntegralMode");
+        QCOMPARE(frame.mode(), QLatin1Char('I'));
+        QCOMPARE(frame.entryList(), QStringList({"x^2;0;1"}));
+        QVERIFY(frame.entryBox()->currentText().isEmpty());
+        QVERIFY(plotted(frame).isEmpty());
+        QVERIFY(frame.logWindow()->lines().isEmpty());
+
+        fixture.trigger("toolbtnFunctionMode");
+        QCOMPARE(frame.mode(), QLatin1Char('F'));
+        QCOMPARE(frame.entryList(), QStringList({"2x", "x^2"}));
+
+        // Pressing the button of the mode already active changes no history.
+        fixture.typeAndEnter(QStringLiteral("3x"));
+        fixture.trigger("toolbtnFunctionMode");
+        QCOMPARE(frame.entryList(), QStringList({"3x", "2x", "x^2"}));
+        QVERIFY(frame.entryBox()->currentText().isEmpty());
+    }
+
+    void commandLineArgumentsArePlottedInOrderAsTypedFunctions() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        frame.plotCommandLine({QStringLiteral("sin(x)"), QStringLiteral("x^2"), QStringLiteral("1/x")});
+        QCOMPARE(plotted(frame), QStringList({"sin(x)", "x^2", "1/x"}));
+        QCOMPARE(frame.entryList(), QStringList({"1/x", "x^2", "sin(x)"}));
+    }
+
+    void newClearsCurvesLogAndDocumentName() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        fixture.typeAndEnter(QStringLiteral("x"));
+        frame.appendLogLine("Root: x = 0");
+        fixture.trigger("New1");
+        QVERIFY(plotted(frame).isEmpty());
+        QVERIFY(frame.logWindow()->lines().isEmpty());
+        QCOMPARE(frame.windowTitle(), QStringLiteral("Quorra - Untitled"));
+        QCOMPARE(frame.entryList(), QStringList({"x"}));
+    }
+
+    void functionsMenuAppendsItsTextToTheEntry() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        fixture.trigger("Sqrt1");
+        fixture.trigger("Pi1");
+        fixture.trigger("Raised1");
+        fixture.trigger("Random1");
+        QCOMPARE(frame.entryBox()->currentText(), QStringLiteral("sqrt pi^random"));
+    }
+
+    void emptyingTheHistoryAsksFirst() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        fixture.typeAndEnter(QStringLiteral("x"));
+        fixture.interaction.yesNoAnswers = {false, true};
+        fixture.trigger("EmptyFunctionHistory1");
+        QCOMPARE(frame.entryList(), QStringList({"x"}));
+        fixture.trigger("EmptyFunctionHistory1");
+        QVERIFY(frame.entryList().isEmpty());
+        QCOMPARE(fixture.interaction.questions.first(),
+                 QStringLiteral("Do you want to delete all the functions in the function history box?"));
+    }
+};
+
+QTEST_MAIN(EntryAndHistoryTest)
+#include "EntryAndHistoryTest.moc"

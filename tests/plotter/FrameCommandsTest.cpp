@@ -1,0 +1,131 @@
+#include "FrameFixture.h"
+#include "graph/TGraphWindow.h"
+
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+
+class FrameCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startsWithTranslatedCaptionsAndNoMissingTranslation() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        QVERIFY2(fixture.interaction.messages.isEmpty(), qPrintable(fixture.interaction.messages.join('\n')));
+        QCOMPARE(frame.windowTitle(), QStringLiteral("Quorra - Untitled"));
+        QCOMPARE(frame.rangeWindow()->windowTitle(), QStringLiteral("Range"));
+        QCOMPARE(frame.logWindow()->windowTitle(), QStringLiteral("Log"));
+        QCOMPARE(frame.command(QStringLiteral("AxisTextFont1"))->text(),
+                 QStringLiteral("Axis Text &Font..."));
+        QCOMPARE(frame.command(QStringLiteral("Log1"))->text(), QStringLiteral("Lo&g"));
+        QCOMPARE(frame.command(QStringLiteral("Tessaly1"))->text(), QStringLiteral("&Tessaly"));
+        QVERIFY(!frame.command(QStringLiteral("ToggleFrame1"))->isVisible());
+    }
+
+    void duplicatedShortcutsGoToTheFirstItemInMenuOrder() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        const auto shortcut = [&](const char* name) {
+            return frame.command(QLatin1String(name))->shortcut().toString();
+        };
+        QCOMPARE(shortcut("Normal1"), QStringLiteral("Ctrl+N"));
+        QCOMPARE(shortcut("Min1"), QString());
+        QCOMPARE(shortcut("Tangent1"), QStringLiteral("Ctrl+T"));
+        QCOMPARE(shortcut("YIntersection1"), QString());
+        QCOMPARE(shortcut("Max1"), QStringLiteral("Ctrl+X"));
+        QCOMPARE(shortcut("XCalc1"), QString());
+        QCOMPARE(shortcut("Root1"), QStringLiteral("Ctrl+R"));
+        QCOMPARE(shortcut("Save1"), QStringLiteral("Ctrl+S"));
+        QCOMPARE(shortcut("YCalc1"), QStringLiteral("Ctrl+Y"));
+    }
+
+    void toolbarHasSixteenButtonsInOrderWithTranslatedHints() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        auto* toolBar = frame.findChild<QToolBar*>(QStringLiteral("Panel2"));
+        QStringList names;
+        QStringList hints;
+        int groups = 1;
+        for (QAction* action : toolBar->actions()) {
+            if (action->isSeparator()) {
+                ++groups;
+                continue;
+            }
+            QWidget* button = toolBar->widgetForAction(action);
+            names.append(button->objectName());
+            hints.append(action->toolTip());
+            QVERIFY(!action->icon().isNull());
+        }
+        QCOMPARE(names, QStringList({"toolbtnFunctionMode", "toolbtnIntegralMode", "toolbtnPlotFunction",
+                                     "toolbtnEraseFunction", "toolbtnZoomIn", "toolbtnZoomOut",
+                                     "toolbtnZoomBox", "toolbtnUndoZoom", "toolbtnRoot", "toolbtnMax",
+                                     "toolbtnMin", "toolbtnYIntersection", "toolbtnIntersection",
+                                     "toolbtnYCalc", "toolbtnXCalc", "toolbtnTrace"}));
+        QCOMPARE(groups, 5);
+        QCOMPARE(hints[4], QStringLiteral("Zoom In"));
+        QCOMPARE(hints[10], QStringLiteral("Minimum"));
+        QCOMPARE(hints[0], QStringLiteral("Function mode"));
+    }
+
+    void armingAToolShowsItInTheStatusLineAndDisarmsTheOthers() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        fixture.trigger("Root1");
+        fixture.trigger("YIntersection1");
+        QCOMPARE(frame.statusText(), QStringLiteral("Select a range on the graph: Y-Intersection"));
+        const auto& armed = frame.graphWindow()->graph().armedTools;
+        QVERIFY(armed[graph::YIntersectionTool]);
+        QVERIFY(!armed[graph::RootTool]);
+    }
+
+    void displaySwitchesAndLineStylesChangeTheOptions() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        fixture.trigger("ScaleText1");
+        QVERIFY(!frame.options().showScaleText);
+        fixture.trigger("DottedLines1");
+        QVERIFY(frame.options().dottedLines && !frame.options().boldLines);
+        fixture.trigger("NormalLines1");
+        QVERIFY(!frame.options().dottedLines && !frame.options().boldLines);
+        QVERIFY(frame.command(QStringLiteral("NormalLines1"))->isChecked());
+        QVERIFY(!frame.command(QStringLiteral("DottedLines1"))->isChecked());
+    }
+
+    void defaultLayoutPlacesTheFourWindows() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        QMdiSubWindow* pad = frame.subWindowOf(frame.functionPad());
+        QMdiSubWindow* range = frame.subWindowOf(frame.rangeWindow());
+        QMdiSubWindow* log = frame.subWindowOf(frame.logWindow());
+        QMdiSubWindow* graphFrame = frame.subWindowOf(frame.graphWindow());
+        QCOMPARE(pad->pos(), QPoint(3, 3));
+        QCOMPARE(graphFrame->x(), pad->x() + pad->width() + 10);
+        QCOMPARE(graphFrame->y(), 3);
+        QCOMPARE(range->width(), pad->width());
+        QCOMPARE(log->x(), 3);
+        QCOMPARE(log->y(), range->y() + range->height() + 3);
+        QCOMPARE(frame.rangeWindow()->width(), frame.functionPad()->width());
+
+        pad->move(100, 100);
+        graphFrame->resize(200, 100);
+        fixture.trigger("DefaultPosition1");
+        QCOMPARE(pad->pos(), QPoint(3, 3));
+        QCOMPARE(graphFrame->x(), pad->x() + pad->width() + 10);
+
+        fixture.trigger("MakeGraphWindowQuadratic1");
+        QCOMPARE(frame.graphWindow()->width(), frame.graphWindow()->height());
+    }
+
+    void childWindowsCannotBeClosed() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        QMdiSubWindow* range = frame.subWindowOf(frame.rangeWindow());
+        range->close();
+        QVERIFY(range->isVisible());
+        QVERIFY(frame.rangeWindow() != nullptr);
+    }
+};
+
+QTEST_MAIN(FrameCommandsTest)
+#include "FrameCommandsTest.moc"

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "ScriptedInteraction.h"
+#include "common/IniFile.h"
+#include "plotter/TLogWindow.h"
+#include "plotter/TMDIFrame.h"
+#include "tests/common/TempFolder.h"
+#include "translation/Translator.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QtTest>
+#include <memory>
+
+// A real frame, shown offscreen, with its own settings file in a temporary folder and the
+// English language file of the source tree. Settings written before start() are read by it.
+struct FrameFixture {
+    TempFolder folder;
+    std::filesystem::path settingsPath = folder / "math.INI";
+    common::IniFile settings{settingsPath};
+    ScriptedInteraction interaction;
+    std::unique_ptr<TMDIFrame> frame;
+
+    FrameFixture() { translation::translator().setLanguageFiles(QUORRA_LANGUAGE_SOURCE_DIR, "qor"); }
+    ~FrameFixture() {
+        if (frame)
+            frame->close();
+    }
+
+    TMDIFrame& start() {
+        frame = std::make_unique<TMDIFrame>(settings, interaction, appkit::NumberSeparators{'.', ','});
+        frame->show();
+        if (!QTest::qWaitForWindowExposed(frame.get()))
+            qWarning("the frame did not appear");
+        return *frame;
+    }
+
+    // Closes the frame as the user does, which writes the settings and histories.
+    void closeFrame() {
+        frame->close();
+        frame.reset();
+    }
+
+    void trigger(const char* command) { frame->command(QLatin1String(command))->trigger(); }
+
+    // Types `text` into the entry box and presses Enter.
+    void typeAndEnter(const QString& text) {
+        QLineEdit* edit = frame->entryBox()->lineEdit();
+        edit->clear();
+        QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+};

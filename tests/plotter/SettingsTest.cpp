@@ -1,0 +1,217 @@
+#include "FrameFixture.h"
+#include "engine/Engine.h"
+#include "plotter/TdlgSelectLanguage.h"
+
+#include <QListWidget>
+#include <QMdiSubWindow>
+
+namespace {
+
+bool checked(TMDIFrame& frame, const char* command) {
+    return frame.command(QLatin1String(command))->isChecked();
+}
+
+// Selects `language` in the language dialog (nothing for an empty name) and presses OK.
+ScriptedInteraction::DialogAnswer selectLanguage(const QString& language, QStringList* offered = nullptr) {
+    return [language, offered](QDialog& dialog) {
+        auto* list = dialog.findChild<QListWidget*>(QStringLiteral("lstboxLanguages"));
+        if (offered) {
+            for (int row = 0; row < list->count(); ++row)
+                offered->append(list->item(row)->text());
+        }
+        const auto found = list->findItems(language, Qt::MatchExactly);
+        if (!language.isEmpty() && !found.isEmpty())
+            found.first()->setSelected(true);
+        return true;
+    };
+}
+
+} // namespace
+
+class SettingsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void missingSettingsFileGivesDefaultsAndClosingCreatesIt() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        const graph::PlotOptions& options = frame.options();
+        QCOMPARE(options.xAxisText, std::string("x"));
+        QCOMPARE(options.xZoomFactor, 2.0L);
+        QCOMPARE(options.fontName, std::string("MS Sans Serif"));
+        QCOMPARE(options.fontSize, 10);
+        QVERIFY(engine::UseRadians);
+        QVERIFY(checked(frame, "Radians1") && !checked(frame, "Degrees1"));
+        QVERIFY(checked(frame, "NormalLines1") && !checked(frame, "BoldLines1") &&
+                !checked(frame, "DottedLines1"));
+        QVERIFY(checked(frame, "Axis1") && checked(frame, "Grid1") && checked(frame, "ScaleText1") &&
+                checked(frame, "FunctionNames1"));
+        QVERIFY(frame.entryList().isEmpty());
+        QVERIFY(!std::filesystem::exists(fixture.settingsPath));
+
+        fixture.typeAndEnter(QStringLiteral("x^3"));
+        fixture.closeFrame();
+        const QString text = QString::fromStdString(TempFolder::read(fixture.settingsPath));
+        const QStringList order = {"[AxisText]",
+                                   "X=x",
+                                   "Y=y",
+                                   "[ZoomFactor]",
+                                   "X=2",
+                                   "Y=2",
+                                   "[Font]",
+                                   "Name=MS Sans Serif",
+                                   "Size=10",
+                                   "StyleBold=0",
+                                   "StyleItalic=0",
+                                   "StyleUnderline=0",
+                                   "[Angles]",
+                                   "Radians=1",
+                                   "[Options]",
+                                   "BoldLines=0",
+                                   "DottedLines=0",
+                                   "ShowAxis=1",
+                                   "ShowGrid=1",
+                                   "ShowScaleText=1",
+                                   "ShowFunctionNames=1",
+                                   "[FunctionCombo]",
+                                   "Count=1",
+                                   "F1=x^3",
+                                   "[IntegralCombo]",
+                                   "Count=0"};
+        qsizetype at = 0;
+        for (const QString& line : order) {
+            const qsizetype found = text.indexOf(line, at);
+            QVERIFY2(found >= 0, qPrintable(line + QStringLiteral(" missing or out of order in\n") + text));
+            at = found + line.size();
+        }
+    }
+
+    void changedOptionsAndHistoriesComeBackAtTheNextStart() {
+        FrameFixture fixture;
+        {
+            TMDIFrame& frame = fixture.start();
+            fixture.trigger("Degrees1");
+            fixture.trigger("BoldLines1");
+            fixture.trigger("Grid1");
+            fixture.interaction.dialogAnswers.push_back([](QDialog& dialog) {
+                dialog.findChild<QLineEdit*>(QStringLiteral("editXText"))->setText(QStringLiteral("time"));
+                return true;
+            });
+            fixture.trigger("AxisText1");
+            QFont chosen(QStringLiteral("DejaVu Serif"), 14);
+            chosen.setItalic(true);
+            fixture.interaction.fontAnswers.push_back(chosen);
+            fixture.trigger("AxisTextFont1");
+            fixture.typeAndEnter(QStringLiteral("x+1"));
+            fixture.typeAndEnter(QStringLiteral("x+2"));
+            fixture.trigger("toolbtnIntegralMode");
+            QCOMPARE(frame.options().xAxisText, std::string("time"));
+            fixture.closeFrame();
+        }
+        TMDIFrame& frame = fixture.start();
+        QVERIFY(!engine::UseRadians);
+        QVERIFY(checked(frame, "Degrees1") && !checked(frame, "Radians1"));
+        QVERIFY(checked(frame, "BoldLines1") && !checked(frame, "NormalLines1"));
+        QVERIFY(!checked(frame, "Grid1") && checked(frame, "Axis1"));
+        QCOMPARE(frame.options().xAxisText, std::string("time"));
+        QCOMPARE(frame.options().fontName, std::string("DejaVu Serif"));
+        QCOMPARE(frame.options().fontSize, 14);
+        QVERIFY(frame.options().fontItalic);
+        QCOMPARE(frame.entryList(), QStringList({"x+2", "x+1"}));
+        engine::UseRadians = true;
+    }
+
+    void historyCountBeyondItsEntriesGivesEmptyEntries() {
+        FrameFixture fixture;
+        TempFolder::write(fixture.settingsPath, "[FunctionCombo]\nCount=3\nF1=sin(x)\nF2=x^2\n");
+        TMDIFrame& frame = fixture.start();
+        QCOMPARE(frame.entryList(), QStringList({"sin(x)", "x^2", ""}));
+    }
+
+    void hexadecimalFontSizeIsRead() {
+        FrameFixture fixture;
+        TempFolder::write(fixture.settingsPath, "[Font]\nSize=0x0C\nStyleBold=1\n");
+        TMDIFrame& frame = fixture.start();
+        QCOMPARE(frame.options().fontSize, 12);
+        QVERIFY(frame.options().fontBold);
+    }
+
+    void blockWithBothLineFlagsClearKeepsTheCurrentLineStyle() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        fixture.trigger("BoldLines1");
+        common::IniFile document(fixture.folder / "curve.QOR");
+        TempFolder::write(document.fileName(), "[Options]\nBoldLines=0\nDottedLines=0\nShowGrid=0\n");
+        frame.ReadSettings(document);
+        QVERIFY(frame.options().boldLines);
+        QVERIFY(checked(frame, "BoldLines1") && !checked(frame, "NormalLines1"));
+        QVERIFY(!checked(frame, "Grid1"));
+
+        TempFolder::write(document.fileName(), "[Options]\nBoldLines=0\nDottedLines=1\n");
+        frame.ReadSettings(document);
+        QVERIFY(frame.options().dottedLines && !frame.options().boldLines);
+        QVERIFY(checked(frame, "DottedLines1") && !checked(frame, "BoldLines1"));
+    }
+
+    void badZoomFactorInTheSettingsFileIsReportedAtStart() {
+        FrameFixture fixture;
+        TempFolder::write(fixture.settingsPath, "[AxisText]\nX=t\n[ZoomFactor]\nX=fast\n");
+        TMDIFrame& frame = fixture.start();
+        QCOMPARE(fixture.interaction.errors, QStringList({"'fast' is not a valid floating point value"}));
+        QCOMPARE(frame.options().xAxisText, std::string("t"));
+        QCOMPARE(frame.options().xZoomFactor, 2.0L);
+    }
+
+    void choosingTheLanguageInUseShowsNothing() {
+        FrameFixture fixture;
+        fixture.start();
+        QStringList offered;
+        fixture.interaction.dialogAnswers.push_back(selectLanguage(QStringLiteral("English"), &offered));
+        fixture.trigger("Language1");
+        QCOMPARE(offered, QStringList({"English", "Swedish"}));
+        QVERIFY(fixture.interaction.messages.isEmpty());
+        QCOMPARE(fixture.settings.readString("Options", "Language", "none"), std::string("none"));
+    }
+
+    void choosingAnotherLanguageTakesEffectAtTheNextStart() {
+        FrameFixture fixture;
+        fixture.start();
+        fixture.interaction.dialogAnswers.push_back(selectLanguage(QStringLiteral("Swedish")));
+        fixture.trigger("Language1");
+        QCOMPARE(fixture.interaction.messages,
+                 QStringList({"The new language will be used the next time you start Quorra."}));
+        QCOMPARE(fixture.settings.readString("Options", "Language", ""), std::string("Swedish"));
+
+        fixture.interaction.clear();
+        fixture.interaction.dialogAnswers.push_back(selectLanguage(QString()));
+        fixture.trigger("Language1");
+        QCOMPARE(fixture.interaction.messages, QStringList({"You did not select a language."}));
+    }
+
+    void firstStartOffersTheLanguageChoiceOnce() {
+        FrameFixture fixture;
+        TempFolder::write(fixture.settingsPath, "[Prog]\nFirstTime=1\n");
+        fixture.start();
+        QTRY_COMPARE_WITH_TIMEOUT(fixture.interaction.dialogsShown, QStringList({"dlgSelectLanguage"}), 3000);
+        QCOMPARE(fixture.settings.readBool("Prog", "FirstTime", true), false);
+    }
+
+    void savedWindowPositionsComeBack() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        QMdiSubWindow* pad = frame.subWindowOf(frame.functionPad());
+        QMdiSubWindow* log = frame.subWindowOf(frame.logWindow());
+        const QRect padPlace = pad->geometry();
+        const QRect logPlace = log->geometry();
+        fixture.trigger("Sparafnsterposition1");
+        QCOMPARE(fixture.settings.readInteger("FunctionPadWindow", "Left", -1), padPlace.x());
+        QCOMPARE(fixture.settings.readInteger("LogWindow", "Height", -1), logPlace.height());
+        pad->move(300, 200);
+        log->resize(250, 120);
+        fixture.trigger("LoadPosition1");
+        QCOMPARE(pad->geometry(), padPlace);
+        QCOMPARE(log->geometry(), logPlace);
+    }
+};
+
+QTEST_MAIN(SettingsTest)
+#include "SettingsTest.moc"

@@ -1,0 +1,187 @@
+#include "FrameFixture.h"
+#include "engine/Engine.h"
+#include "graph/TGraphWindow.h"
+#include "plotter/TwoFieldDialog.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace {
+
+void setRange(TMDIFrame& frame, const QStringList& texts) {
+    frame.rangeWindow()->setRangeTexts(texts);
+}
+
+const QString NotANumber = QStringLiteral("'abc' is not a valid floating point value");
+
+} // namespace
+
+class ZoomAndRangeTest : public QObject {
+    Q_OBJECT
+private slots:
+    void zoomInHalvesTheRangeAndUndoRestoresItTwice() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        setRange(frame, {"-10", "10", "1", "-8", "8", "2"});
+        fixture.trigger("Zoomin1");
+        QCOMPARE(frame.rangeWindow()->rangeTexts(), QStringList({"-5", "5", "0.5", "-4", "4", "1"}));
+        QCOMPARE(frame.graphWindow()->graph().range().Xmin, -5.0L);
+        QCOMPARE(frame.graphWindow()->graph().range().Ystep, 1.0L);
+
+        fixture.trigger("UndoZoom1");
+        QCOMPARE(frame.rangeWindow()->rangeTexts(), QStringList({"-10", "10", "1", "-8", "8", "2"}));
+        QCOMPARE(frame.graphWindow()->graph().range().Xmax, 10.0L);
+        fixture.trigger("UndoZoom1");
+        QCOMPARE(frame.rangeWindow()->rangeTexts(), QStringList({"-10", "10", "1", "-8", "8", "2"}));
+    }
+
+    void zoomOutUsesTheFactorsOfTheZoomFactorDialog() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        QString shownX;
+        fixture.interaction.dialogAnswers.push_back([&](QDialog& dialog) {
+            auto& factors = static_cast<TdlgZoomFactor&>(dialog);
+            shownX = factors.firstText();
+            dialog.findChild<QLineEdit*>(QStringLiteral("editXFactor"))->setText(QStringLiteral("3"));
+            dialog.findChild<QLineEdit*>(QStringLiteral("editYFactor"))->setText(QStringLiteral("0.5"));
+            return true;
+        });
+        fixture.trigger("Zoomfactor1");
+        QCOMPARE(shownX, QStringLiteral("2"));
+        setRange(frame, {"-1", "2", "1", "-4", "4", "1"});
+        fixture.trigger("ZoomOut1");
+        QCOMPARE(frame.rangeWindow()->rangeTexts(), QStringList({"-3", "6", "3", "-2", "2", "0.5"}));
+    }
+
+    void badZoomFactorShowsTheConversionMessageAndKeepsBothFactors() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        fixture.interaction.dialogAnswers.push_back([](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>(QStringLiteral("editXFactor"))->setText(QStringLiteral("4"));
+            dialog.findChild<QLineEdit*>(QStringLiteral("editYFactor"))->setText(QStringLiteral("abc"));
+            return true;
+        });
+        fixture.trigger("Zoomfactor1");
+        QCOMPARE(fixture.interaction.errors, QStringList({NotANumber}));
+        QCOMPARE(frame.options().xZoomFactor, 2.0L);
+        QCOMPARE(frame.options().yZoomFactor, 2.0L);
+
+        // Cancel changes nothing either.
+        fixture.interaction.dialogAnswers.push_back([](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>(QStringLiteral("editXFactor"))->setText(QStringLiteral("4"));
+            return false;
+        });
+        fixture.trigger("Zoomfactor1");
+        QCOMPARE(frame.options().xZoomFactor, 2.0L);
+    }
+
+    void badRangeValueShowsTheConversionMessageAndChangesNothing() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        const QStringList before = frame.undoZoomSnapshot();
+        setRange(frame, {"-1", "1", "abc", "-2", "2", "1"});
+        fixture.trigger("Zoomin1");
+        QCOMPARE(fixture.interaction.errors, QStringList({NotANumber}));
+        QCOMPARE(frame.rangeWindow()->rangeTexts(), QStringList({"-1", "1", "abc", "-2", "2", "1"}));
+        QCOMPARE(frame.undoZoomSnapshot(), before);
+        QCOMPARE(frame.graphWindow()->graph().range().Xmin, -7.0L);
+
+        fixture.interaction.clear();
+        frame.rangeWindow()->applyRange();
+        QCOMPARE(fixture.interaction.errors, QStringList({NotANumber}));
+        // No row before the bad one was taken over.
+        QCOMPARE(frame.graphWindow()->graph().range().Xmin, -7.0L);
+        QCOMPARE(frame.graphWindow()->graph().range().Xmax, 7.0L);
+    }
+
+    void enterMovesDownTheGridAndAppliesTheRangeFromTheLastRow() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        QTableWidget* grid = frame.rangeWindow()->grid();
+        frame.rangeWindow()->setRangeText(1, QStringLiteral("3"));
+        grid->setFocus();
+        grid->setCurrentCell(0, 0);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(grid->currentRow(), 1);
+        QCOMPARE(frame.graphWindow()->graph().range().Xmax, 7.0L);
+
+        grid->setCurrentCell(5, 0);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(grid->currentRow(), 5);
+        QCOMPARE(frame.graphWindow()->graph().range().Xmax, 3.0L);
+        QVERIFY(frame.rangeWindow()->isRedrawEnabled());
+    }
+
+    void typingIntoACellKeepsTheTextOnEnter() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        QTableWidget* grid = frame.rangeWindow()->grid();
+        grid->setFocus();
+        grid->setCurrentCell(4, 0);
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("12"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(frame.rangeWindow()->rangeText(4), QStringLiteral("12"));
+        QCOMPARE(grid->currentRow(), 5);
+    }
+
+    void redrawButtonAppliesTheRangeAndDisablesItself() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        auto* redraw = frame.rangeWindow()->findChild<QPushButton*>(QStringLiteral("spdbtnRedraw"));
+        QVERIFY(!redraw->isEnabled());
+        frame.rangeWindow()->findChild<QPushButton*>(QStringLiteral("spdbtnRangeTrigonometry"))->click();
+        QVERIFY(redraw->isEnabled());
+        redraw->click();
+        QVERIFY(!redraw->isEnabled());
+        QCOMPARE(frame.graphWindow()->graph().range().Ymax, 3.14159265358979L);
+    }
+
+    void trigonometryRangeFollowsTheAngleUnit() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        auto* trigonometry =
+            frame.rangeWindow()->findChild<QPushButton*>(QStringLiteral("spdbtnRangeTrigonometry"));
+        trigonometry->click();
+        QCOMPARE(frame.rangeWindow()->rangeTexts(),
+                 QStringList({"-9.42477796076938", "9.42477796076938", "1.5707963267949", "-3.14159265358979",
+                              "3.14159265358979", "1"}));
+        fixture.trigger("Degrees1");
+        QVERIFY(!engine::UseRadians);
+        trigonometry->click();
+        QCOMPARE(frame.rangeWindow()->rangeTexts(),
+                 QStringList({"-540", "540", "90", "-3.14159265358979", "3.14159265358979", "1"}));
+        frame.rangeWindow()->findChild<QPushButton*>(QStringLiteral("spdbtnRangeStandard"))->click();
+        QCOMPARE(frame.rangeWindow()->rangeTexts(), QStringList({"-7", "7", "1", "-5", "5", "1"}));
+    }
+
+    void savedRangeValuesComeBackAndNeverSavedOnesAreZero() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        auto* open = frame.rangeWindow()->findChild<QPushButton*>(QStringLiteral("spdbtnRangeOpen"));
+        open->click();
+        QCOMPARE(frame.rangeWindow()->rangeTexts(), QStringList({"0", "0", "0", "0", "0", "0"}));
+        setRange(frame, {"-1", "2", "0.25", "-3", "4", "x"});
+        frame.rangeWindow()->findChild<QPushButton*>(QStringLiteral("spdbtnRangeSpara"))->click();
+        QCOMPARE(fixture.settings.readString("Range", "Cells[1,2]", ""), std::string("0.25"));
+        setRange(frame, {"0", "0", "0", "0", "0", "0"});
+        open->click();
+        QCOMPARE(frame.rangeWindow()->rangeTexts(), QStringList({"-1", "2", "0.25", "-3", "4", "x"}));
+    }
+
+    void zoomBoxTakesTheSnapshotAndArmsItsTool() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        setRange(frame, {"-2", "2", "1", "-1", "1", "1"});
+        fixture.trigger("ZoomBox1");
+        QCOMPARE(frame.undoZoomSnapshot(), QStringList({"-2", "2", "1", "-1", "1", "1"}));
+        QVERIFY(frame.graphWindow()->graph().armedTools[graph::ZoomBoxTool]);
+        QCOMPARE(frame.statusText(), QStringLiteral("Select a range on the graph: Zoom Box"));
+    }
+};
+
+QTEST_MAIN(ZoomAndRangeTest)
+#include "ZoomAndRangeTest.moc"
