@@ -207,10 +207,20 @@ ProjectFileContent readProjectFile(const std::filesystem::path& path) {
 std::string projectFileText(const std::vector<std::string>& storeLines,
                             const std::vector<std::string>& logLines) {
     static constexpr std::string_view kLineEnd = "\r\n";
+    // A file is only written when it can be read again.
+    if (storeLines.size() + logLines.size() + 2 > kMaxProjectFileLines)
+        throw ProjectFileError(message("ProjectFileTooManyLines", std::to_string(kMaxProjectFileLines)));
     std::size_t size = 32;
-    for (const auto* lines : {&storeLines, &logLines})
-        for (const std::string& line : *lines)
+    std::size_t lineIndex = 0;
+    for (const auto* lines : {&storeLines, &logLines}) {
+        for (const std::string& line : *lines) {
+            if (line.size() > kMaxProjectFileLineLength)
+                fail("ProjectFileLineTooLongToSave", lineIndex);
             size += line.size() + kLineEnd.size();
+            ++lineIndex;
+        }
+        ++lineIndex; // "[Log" after the store lines
+    }
     std::string text;
     text.reserve(size);
     const auto append = [&text](std::string_view line) {

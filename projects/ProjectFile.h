@@ -41,6 +41,7 @@ ProjectFileContent parseProjectFile(std::string bytes);
 ProjectFileContent readProjectFile(const std::filesystem::path& path);
 
 // The file text: the store lines, "[Log", the log lines and "EndOfLog", each ended by CR LF.
+// Throws ProjectFileError when the text could not be loaded again (too many or too long lines).
 std::string projectFileText(const std::vector<std::string>& storeLines,
                             const std::vector<std::string>& logLines);
 

@@ -31,7 +31,8 @@ public:
     // leaves the store and the window exactly as they were.
     void loadFile(const std::filesystem::path& path, DataWindowContent& window);
     // Writes the current project back and the store with the window's log to the file. Throws
-    // common::FileWriteError and then leaves the store and the old file as they were.
+    // common::FileWriteError, or ProjectFileError for a text too large to load again, and then
+    // leaves the store and the old file as they were.
     void saveFile(const std::filesystem::path& path, const DataWindowContent& window);
 
     // --- Projects ---

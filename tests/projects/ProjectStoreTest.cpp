@@ -298,6 +298,19 @@ TEST_F(ProjectStoreTest, FailedSaveKeepsTheStoreAndItsFileName) {
     EXPECT_TRUE(store.modified());
 }
 
+TEST_F(ProjectStoreTest, FileThatCouldNotBeLoadedAgainIsNotSaved) {
+    createAndLoad("Project1", 1, {"A"}, "Y");
+    const std::string before = saveAndRead();
+    window.log = {"short", std::string(projects::kMaxProjectFileLineLength + 1, 'x')};
+    try {
+        store.saveFile(folder / "data.tsy", window);
+        FAIL() << "an unreadable file was saved";
+    } catch (const ProjectFileError& error) {
+        EXPECT_STREQ(error.what(), "The project file cannot be saved: line 16 would be too long.");
+    }
+    EXPECT_EQ(TempFolder::read(folder / "data.tsy"), before);
+}
+
 TEST_F(ProjectStoreTest, SingleByteFileFromAnOlderSystemLoadsItsNames) {
     TempFolder::write(folder / "old.tsy",
                       crlfText({"1", "P", "[P", "1", "L\xE4ngd=1,5;2#", "Y=3;4#", "[GrafP", "0;12;1;0;10;1;",
