@@ -45,7 +45,8 @@ TEST_F(DerivativeOfFunctions, AnArgumentThatDoesNotCompileLeavesTheOuterFunction
     EXPECT_FALSE(definedAt("d/dx()+1", 1));
 }
 
-TEST_F(DerivativeOfFunctions, DerivativesNestedTooDeeplyAreRefused) {
-    EXPECT_TRUE(definedAt("d/dx(d/dx(d/dx(x^3)))", 1));
-    EXPECT_EQ(errorOf("d/dx(d/dx(d/dx(d/dx(x^4))))"), T("DerivativesNestedTooDeep"));
+TEST_F(DerivativeOfFunctions, ASecondDerivativeIsPlottedAndAThirdRefused) {
+    EXPECT_NEAR(static_cast<double>(valueOf("d/dx(d/dx(sin(x)))", 1)), -std::sin(1.0), 1e-5);
+    EXPECT_EQ(errorOf("d/dx(d/dx(d/dx(x^3)))"), T("DerivativesNestedTooDeep"));
+    EXPECT_EQ(errorOf("d/dx(x+d/dx(2x+d/dx(x^2)))"), T("DerivativesNestedTooDeep"));
 }
