@@ -1,4 +1,5 @@
 #include "appkit/ProgramSetup.h"
+#include "graph/HeadlessExport.h"
 #include "plotter/QtInteraction.h"
 #include "plotter/TMDIFrame.h"
 #include "plotter/TfrmSplash.h"
@@ -7,6 +8,10 @@
 #include <QDir>
 
 int main(int argc, char* argv[]) {
+    // "--export=FILE" draws a picture file without any window and ends before the frame exists.
+    if (graph::isExportCommandLine(argc, argv))
+        return graph::runExportProgram(argc, argv);
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorra"));
 
