@@ -136,6 +136,10 @@ void TFunctionPadWindow::addAppendButton(const char* name, const QString& captio
 void TFunctionPadWindow::addCommandButton(const char* name, const QString& caption, const QString& command,
                                           int left, int top) {
     QPushButton* button = addButton(name, caption, left, top, 45);
+    // The three-dot captions are the longest on the pad; a smaller letter keeps them whole.
+    QFont smaller = font();
+    smaller.setPixelSize(10);
+    button->setFont(smaller);
     connect(button, &QPushButton::clicked, this, [this, command] {
         if (!keyboardFlag_)
             host_.runCommand(command);

@@ -247,9 +247,16 @@ void TMDIFrame::connectCommands() {
     on("toolbtnIntegralMode", &TMDIFrame::switchToIntegralMode);
     on("toolbtnPlotFunction", &TMDIFrame::plotEntry);
 
-    // Commands that arrive with documents, pictures, printing, derived curves, the value table,
-    // the companion program and help.
-    for (const char* name : {"Open1",
+    // Commands that arrive with documents, pictures, printing, the solve tools, derived curves, the
+    // value table, the companion program and help.
+    for (const char* name : {"Root1",
+                             "Max1",
+                             "Min1",
+                             "YIntersection1",
+                             "Intersection1",
+                             "YCalc1",
+                             "XCalc1",
+                             "Open1",
                              "Save1",
                              "SaveAs1",
                              "SaveAsBMPPicture1",

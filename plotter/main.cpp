@@ -27,6 +27,7 @@ int main(int argc, char* argv[]) {
     QDir::setCurrent(QString::fromStdString(setup.programFolder().string()));
 
     frame.show();
+    splash->raise();
     frame.plotCommandLine(QApplication::arguments().mid(1));
     return QApplication::exec();
 }

@@ -67,7 +67,7 @@ private slots:
     void keyInTheEntryBoxClearsTheStatusLine() {
         FrameFixture fixture;
         TMDIFrame& frame = fixture.start();
-        fixture.trigger("Root1");
+        frame.armTool(graph::RootTool);
         QVERIFY(!frame.statusText().isEmpty());
         QTest::keyClick(frame.entryBox()->lineEdit(), Qt::Key_A);
         QVERIFY(frame.statusText().isEmpty());

@@ -23,6 +23,16 @@ private slots:
         QVERIFY(!frame.command(QStringLiteral("ToggleFrame1"))->isVisible());
     }
 
+    void startsInSwedishWithoutMissingTranslations() {
+        FrameFixture fixture;
+        TempFolder::write(fixture.settingsPath, "[Options]\nLanguage=Swedish\n");
+        TMDIFrame& frame = fixture.start();
+        QVERIFY2(fixture.interaction.messages.isEmpty(), qPrintable(fixture.interaction.messages.join('\n')));
+        QVERIFY(fixture.interaction.errors.isEmpty());
+        QVERIFY(frame.windowTitle() != QStringLiteral("Quorra - Untitled"));
+        translation::translator().LoadLanguage("English");
+    }
+
     void duplicatedShortcutsGoToTheFirstItemInMenuOrder() {
         FrameFixture fixture;
         TMDIFrame& frame = fixture.start();
@@ -71,8 +81,8 @@ private slots:
     void armingAToolShowsItInTheStatusLineAndDisarmsTheOthers() {
         FrameFixture fixture;
         TMDIFrame& frame = fixture.start();
-        fixture.trigger("Root1");
-        fixture.trigger("YIntersection1");
+        frame.armTool(graph::RootTool);
+        frame.armTool(graph::YIntersectionTool);
         QCOMPARE(frame.statusText(), QStringLiteral("Select a range on the graph: Y-Intersection"));
         const auto& armed = frame.graphWindow()->graph().armedTools;
         QVERIFY(armed[graph::YIntersectionTool]);
