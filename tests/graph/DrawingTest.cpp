@@ -3,6 +3,7 @@
 #include "graph/CurveColours.h"
 #include "graph/GraphFont.h"
 
+#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QtTest>
@@ -128,6 +129,37 @@ private slots:
         for (int x = 0; x <= zeroColumn; ++x)
             QCOMPARE(countInColumn(image, x, Blue), 0);
         QVERIFY(countInColumn(image, zeroColumn + 1, Blue) > 0);
+    }
+
+    void aCurveLeavingBelowAndReturningAfterAGapIsNotJoinedAcrossTheGap() {
+        graph::PlotOptions options = bareOptions();
+        Graph graph(options);
+        // Below the range left of -1, undefined between -1 and 1, on the x axis right of 1.
+        drawGraph(graph, {-5, 5, 1, -5, 5, 1}, clientSizeFor(400, 300), {"(x-abs(x))*50+0*sqrt(x^2-1)"});
+        const graph::GraphCoordinates& c = graph.coordinates();
+        for (int x = c.columnOfX(-1) + 1; x < c.columnOfX(1); ++x)
+            QCOMPARE(countInColumn(graph.picture(), x, Blue), 0);
+        QVERIFY(countInColumn(graph.picture(), c.columnOfX(3), Blue) > 0);
+    }
+
+    void hostileRangesAndSizesDrawWithoutFault() {
+        graph::PlotOptions options;
+        Graph graph(options);
+        const GraphRange ranges[] = {{5, 5, 1, 5, 5, 1},
+                                     {7, -7, 1, 5, -5, -1},
+                                     {-7, 7, 0, -5, 5, 0},
+                                     {-7, 7, 1e-12L, -5, 5, 1e-12L},
+                                     {-1e4900L, 1e4900L, 1, -1e4900L, 1e4900L, 1e4000L},
+                                     {-1.1e4932L, 1.1e4932L, 1, -5, 5, 1}};
+        const QSize sizes[] = {QSize(1, 1), QSize(30, 30), QSize(437, 337)};
+        QElapsedTimer timer;
+        timer.start();
+        for (const GraphRange& range : ranges)
+            for (const QSize& size : sizes) {
+                drawGraph(graph, range, size, {"x", "1/x", "sqrt(x)"});
+                QCOMPARE(graph.picture().size(), size);
+            }
+        QVERIFY(timer.elapsed() < 5000);
     }
 
     void dottedCurvesSetOnePixelPerColumnEvenOutsideThePlotArea() {

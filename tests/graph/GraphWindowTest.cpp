@@ -108,6 +108,14 @@ private slots:
         QCOMPARE(window->picture().size(), window->size());
     }
 
+    void resizingRedrawsTheGraphToFillTheNewClientArea() {
+        QVERIFY(window->PlotRequest("x"));
+        window->resize(clientSizeFor(600, 200));
+        QCOMPARE(window->picture().size(), clientSizeFor(600, 200));
+        QCOMPARE(window->graph().coordinates().axisColumn, window->graph().coordinates().left + 300);
+        QVERIFY(countInImage(window->picture(), graph::curveColours()[0]) > 100);
+    }
+
     void draggingRightAndDownWithTheZoomBoxZoomsIntoTheRectangle() {
         QVERIFY(window->PlotRequest("x"));
         QVERIFY(window->PlotRequest("x+100"));
