@@ -1,6 +1,7 @@
 #include "regression/MultipleWizard.h"
 
 #include "common/NumberParse.h"
+#include "projects/FunctionRecord.h"
 #include "regression/CheckedArithmetic.h"
 #include "regression/LogText.h"
 #include "regression/RegressionError.h"
@@ -67,6 +68,13 @@ FitOutput confirmMultipleWizard(RegressionResult& result, const WizardSettings& 
         }
     } catch (const common::ConversionError& error) {
         throw RegressionError(error.what());
+    }
+    // Every redraw of the graph draws the lines again; a huge count would stall it for minutes.
+    if (family.count > projects::kMaxFamilyLines) {
+        std::string message = T("WizardTooManyLines");
+        if (const auto marker = message.find("%s"); marker != std::string::npos)
+            message.replace(marker, 2, std::to_string(projects::kMaxFamilyLines));
+        throw RegressionError(message);
     }
 
     FitOutput output;

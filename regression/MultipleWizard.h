@@ -33,8 +33,9 @@ struct WizardSettings {
 
 // OK of the wizard after fitMultipleForWizard: the straight lines to draw, the log block, the draw
 // parameter text and the "Multiple" function record. A value, step or lines text that is not a
-// number throws RegressionError with the parser's message; nothing is written then and the wizard
-// stays open. On success the draw parameter text, slope and last intercept are stored in `result`.
+// number, or more lines than a function record may hold, throws RegressionError with the message;
+// nothing is written then and the wizard stays open. On success the draw parameter text, slope and last
+// intercept are stored in `result`.
 FitOutput confirmMultipleWizard(RegressionResult& result, const WizardSettings& settings,
                                 const LogContext& context);
 

@@ -132,7 +132,9 @@ TEST_F(MultipleRegression, WizardBoxesThatAreNotNumbersStopOkWithTheParserMessag
     EXPECT_EQ(failure({"0", "ten"}, "1", "2"), "'ten' is not a valid floating point value");
     EXPECT_EQ(failure({"0", "1"}, "1", "2.5"), "'2.5' is not a valid integer value");
     EXPECT_EQ(failure({"0", "1"}, "", "2"), "'' is not a valid floating point value");
-    EXPECT_TRUE(result.drawParameterText.empty());
+    EXPECT_EQ(failure({"0", "1"}, "1", "10001"), "The number of lines can be at most 10000.");
+    EXPECT_EQ(failure({"0", "1"}, "1", "10000"), "no failure");
+    EXPECT_EQ(result.drawParameterText, "4;0;2;0;1;10000;");
 }
 
 TEST_F(MultipleRegression, RolesFollowTheStepChoices) {
