@@ -1,5 +1,6 @@
 #include "regression/FitCommands.h"
 
+#include "projects/FunctionRecord.h"
 #include "regression/LogText.h"
 #include "translation/Translator.h"
 
@@ -136,7 +137,7 @@ std::optional<FitOutput> fitSimpleModel(RegressionResult& result, ModelKind kind
     }
     output.drawing = drawing;
     output.functionRecord =
-        recordOf(kind, output.equation, g15(fit.a, separator) + ";" + g15(fit.b, separator) + ";");
+        projects::simpleModelRecord(modelKindText(kind), output.equation, fit.a, fit.b, separator);
 
     result.a = fit.a;
     result.b = fit.b;
