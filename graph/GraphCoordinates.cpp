@@ -17,6 +17,20 @@ constexpr int BottomMargin = 15;
 // Indices beyond this cannot be counted exactly in long long arithmetic.
 constexpr long double LargestIndex = 1e15L;
 
+// The pixel of 0 on an axis whose range ends `distance` from 0 away from the plot area's start.
+// Near the limits of the number range the product overflows, so it is then formed the other way
+// round; a result that still is no pixel (a window too small to hold a plot area) gives 0.
+int axisPixel(long double distance, int size, long double span, int start) {
+    long double pixel = std::fabs(distance) * size / span + start;
+    if (!std::isfinite(pixel))
+        pixel = std::fabs(distance) / span * size + start;
+    pixel = roundHalfEven(pixel);
+    if (!(pixel >= std::numeric_limits<std::int32_t>::min() &&
+          pixel <= std::numeric_limits<std::int32_t>::max()))
+        return 0;
+    return static_cast<int>(pixel);
+}
+
 } // namespace
 
 long double roundHalfEven(long double value) {
@@ -47,12 +61,8 @@ void GraphCoordinates::layOut(const GraphRange& newRange, int clientWidth, int c
     height = bottom - top;
     Xspan = range.Xmax - range.Xmin;
     Yspan = range.Ymax - range.Ymin;
-    axisColumn = range.Xmin < 0 && range.Xmax > 0
-                     ? static_cast<int>(roundHalfEven(std::fabs(range.Xmin) * width / Xspan + left))
-                     : 0;
-    axisRow = range.Ymin < 0 && range.Ymax > 0
-                  ? static_cast<int>(roundHalfEven(std::fabs(range.Ymax) * height / Yspan + top))
-                  : 0;
+    axisColumn = range.Xmin < 0 && range.Xmax > 0 ? axisPixel(range.Xmin, width, Xspan, left) : 0;
+    axisRow = range.Ymin < 0 && range.Ymax > 0 ? axisPixel(range.Ymax, height, Yspan, top) : 0;
 }
 
 long double GraphCoordinates::xOfColumnOffset(long double i) const {
