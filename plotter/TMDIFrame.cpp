@@ -19,10 +19,8 @@
 #include "translation/Translator.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -30,13 +28,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QScreen>
 #include <QStatusBar>
-#include <QTableWidget>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
-#include <filesystem>
 
 using appkit::toQt;
 using plotter::plainText;
@@ -46,8 +41,6 @@ namespace {
 constexpr int ToolBarRowHeight = 33;
 constexpr int EntryRowHeight = 32;
 constexpr int SplashTimeMs = 1000;
-constexpr int EntryBoxLeft = 40;
-constexpr int EntryBoxMargin = 60;
 
 // The translation keys of the armed tools, by index 1 to 8.
 constexpr const char* ToolKeys[graph::ToolCount + 1] = {
@@ -326,6 +319,7 @@ void TMDIFrame::firstShow() {
     followFirstResize_ = true;
     takeUndoZoomSnapshot();
     RangeWindow->setRedrawEnabled(false);
+    ComboBox1->setFocus();
 }
 
 void TMDIFrame::plotCommandLine(const QStringList& arguments) {
@@ -514,354 +508,4 @@ void TMDIFrame::zoom(bool in) {
 void TMDIFrame::undoZoom() {
     RangeWindow->setRangeTexts(undoZoomSnapshot_);
     RangeWindow->applyRange();
-}
-
-// ---- Options ----
-
-void TMDIFrame::ReadSettings(const common::IniFile& file) {
-    try {
-        graph::readSettingsBlock(file, options_, separators_.decimal);
-    } catch (...) {
-        updateCheckMarks();
-        throw;
-    }
-    updateCheckMarks();
-}
-
-void TMDIFrame::WriteSettings(common::IniFile& file) {
-    graph::writeSettingsBlock(file, options_, separators_.decimal);
-}
-
-void TMDIFrame::updateCheckMarks() {
-    command(QStringLiteral("Degrees1"))->setChecked(!options_.useRadians);
-    command(QStringLiteral("Radians1"))->setChecked(options_.useRadians);
-    command(QStringLiteral("BoldLines1"))->setChecked(options_.boldLines);
-    command(QStringLiteral("DottedLines1"))->setChecked(options_.dottedLines);
-    command(QStringLiteral("NormalLines1"))->setChecked(!options_.boldLines && !options_.dottedLines);
-    command(QStringLiteral("Axis1"))->setChecked(options_.showAxis);
-    command(QStringLiteral("Grid1"))->setChecked(options_.showGrid);
-    command(QStringLiteral("ScaleText1"))->setChecked(options_.showScaleText);
-    command(QStringLiteral("FunctionNames1"))->setChecked(options_.showFunctionNames);
-}
-
-void TMDIFrame::setAngleUnit(bool radians) {
-    graph::setAngleUnit(options_, radians);
-    updateCheckMarks();
-    redraw();
-}
-
-void TMDIFrame::setLineStyle(bool bold, bool dotted) {
-    options_.boldLines = bold;
-    options_.dottedLines = dotted;
-    updateCheckMarks();
-    redraw();
-}
-
-void TMDIFrame::editZoomFactors() {
-    dlgZoomFactor->setTexts(toQt(common::formatPlain(options_.xZoomFactor, separators_.decimal)),
-                            toQt(common::formatPlain(options_.yZoomFactor, separators_.decimal)));
-    if (!interaction_.runDialog(*dlgZoomFactor))
-        return;
-    // Both texts are converted before either factor changes.
-    try {
-        const long double x =
-            common::parseFloat(dlgZoomFactor->firstText().toStdString(), separators_.decimal);
-        const long double y =
-            common::parseFloat(dlgZoomFactor->secondText().toStdString(), separators_.decimal);
-        options_.xZoomFactor = x;
-        options_.yZoomFactor = y;
-    } catch (const common::ConversionError& error) {
-        interaction_.showError(toQt(error.what()));
-    }
-}
-
-void TMDIFrame::editAxisTexts() {
-    dlgAxisText->setTexts(toQt(options_.xAxisText), toQt(options_.yAxisText));
-    if (!interaction_.runDialog(*dlgAxisText))
-        return;
-    options_.xAxisText = dlgAxisText->firstText().toStdString();
-    options_.yAxisText = dlgAxisText->secondText().toStdString();
-    redraw();
-}
-
-void TMDIFrame::chooseAxisFont() {
-    QFont font(toQt(options_.fontName));
-    font.setPointSize(options_.fontSize > 0 ? options_.fontSize : graph::DefaultFontSize);
-    font.setBold(options_.fontBold);
-    font.setItalic(options_.fontItalic);
-    font.setUnderline(options_.fontUnderline);
-    const std::optional<QFont> chosen = interaction_.chooseFont(font);
-    if (!chosen)
-        return;
-    options_.fontName = chosen->family().toStdString();
-    options_.fontSize = chosen->pointSize();
-    options_.fontBold = chosen->bold();
-    options_.fontItalic = chosen->italic();
-    options_.fontUnderline = chosen->underline();
-    redraw();
-}
-
-void TMDIFrame::emptyFunctionHistory() {
-    if (interaction_.askYesNo(plainText("DeleteAllTheFunctions")))
-        setEntryList({});
-}
-
-QStringList TMDIFrame::availableLanguages() const {
-    const std::filesystem::path anyLanguage = translation::translator().languageFilePath("");
-    const QString prefix = toQt(anyLanguage.stem().string());
-    const QDir folder(toQt(anyLanguage.parent_path().string()));
-    QStringList names;
-    for (const QString& file : folder.entryList({prefix + QStringLiteral("*.lng")}, QDir::Files)) {
-        const QString name = file.mid(prefix.size(), file.size() - prefix.size() - 4);
-        if (!name.isEmpty())
-            names.append(name);
-    }
-    names.sort();
-    return names;
-}
-
-void TMDIFrame::chooseLanguage() {
-    dlgSelectLanguage->setLanguages(availableLanguages());
-    if (!interaction_.runDialog(*dlgSelectLanguage))
-        return;
-    const QString chosen = dlgSelectLanguage->selectedLanguage();
-    if (chosen.isEmpty()) {
-        interaction_.showMessage(plainText("YouDidNotSelectALanguage"));
-        return;
-    }
-    if (chosen == languageName_)
-        return;
-    try {
-        settings_.writeString("Options", "Language", chosen.toStdString());
-    } catch (const common::IniWriteError&) {
-        // The language stays as it was at the next start.
-    }
-    interaction_.showMessage(plainText("ChangesMadePleaseRestart"));
-}
-
-// ---- Window layout ----
-
-void TMDIFrame::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    placeEntryBox();
-    if (followFirstResize_ && isMaximized()) {
-        followFirstResize_ = false;
-        defaultLayout();
-    }
-}
-
-void TMDIFrame::placeEntryBox() {
-    ComboBox1->setGeometry(EntryBoxLeft, 4, std::max(frameGeometry().width() - EntryBoxMargin, 60), 24);
-}
-
-void TMDIFrame::setClientSize(QMdiSubWindow* window, QSize clientSize) {
-    QWidget* client = window->widget();
-    if (window->layout())
-        window->layout()->activate();
-    const QSize border = window->size() - client->size();
-    window->resize(clientSize + border);
-}
-
-void TMDIFrame::defaultLayout() {
-    if (!isMaximized()) {
-        if (const QScreen* display = screen())
-            setGeometry(display->availableGeometry());
-        showMaximized();
-    }
-    if (centralWidget()->layout())
-        centralWidget()->layout()->activate();
-    const QSize area = mdiArea_->viewport()->size();
-
-    QMdiSubWindow* pad = subWindowOf(FunctionPadWindow);
-    pad->showNormal();
-    pad->move(3, 3);
-    setClientSize(pad, FunctionPadWindow->designClientSize());
-
-    QMdiSubWindow* graphFrame = subWindowOf(GraphWindow);
-    graphFrame->showNormal();
-    graphFrame->setGeometry(pad->x() + pad->width() + 10, 3, area.width() - pad->x() - pad->width() - 17,
-                            area.height() - 10);
-
-    QMdiSubWindow* range = subWindowOf(RangeWindow);
-    range->showNormal();
-    const int frameClientHeight = height() - (menuBar()->isVisible() ? menuBar()->height() : 0);
-    if (frameClientHeight > 500)
-        range->move(pad->x(), pad->y() + pad->height() + 3);
-    else
-        range->move(pad->x() + 7, pad->y() + 60);
-    const QWidget* grid = RangeWindow->grid();
-    setClientSize(range, QSize(FunctionPadWindow->width(), grid->y() + grid->height() + 2));
-
-    QMdiSubWindow* log = subWindowOf(LogWindow);
-    log->showNormal();
-    const int logTop = range->y() + range->height() + 3;
-    log->move(pad->x(), logTop);
-    setClientSize(log, QSize(FunctionPadWindow->width(), 10));
-    log->resize(log->width(), std::max(area.height() - logTop - 7, log->minimumSizeHint().height()));
-    placeEntryBox();
-}
-
-void TMDIFrame::makeGraphWindowQuadratic() {
-    QMdiSubWindow* window = subWindowOf(GraphWindow);
-    const QSize client = GraphWindow->size();
-    if (client.height() < client.width())
-        setClientSize(window, QSize(client.height(), client.height()));
-    else
-        setClientSize(window, QSize(client.width(), client.width()));
-}
-
-namespace {
-
-struct SavedWindow {
-    const char* section;
-    QWidget* window;
-};
-
-} // namespace
-
-void TMDIFrame::savePosition() {
-    const SavedWindow windows[] = {{"MDIFrame", this},
-                                   {"FunctionPadWindow", subWindowOf(FunctionPadWindow)},
-                                   {"RangeWindow", subWindowOf(RangeWindow)},
-                                   {"LogWindow", subWindowOf(LogWindow)},
-                                   {"GraphWindow", subWindowOf(GraphWindow)}};
-    try {
-        settings_.update([&] {
-            for (const SavedWindow& saved : windows) {
-                settings_.writeInteger(saved.section, "Left", saved.window->x());
-                settings_.writeInteger(saved.section, "Width", saved.window->width());
-                settings_.writeInteger(saved.section, "Top", saved.window->y());
-                settings_.writeInteger(saved.section, "Height", saved.window->height());
-            }
-        });
-    } catch (const common::IniWriteError&) {
-        // Positions are a convenience; the file keeps the positions saved before.
-    }
-}
-
-void TMDIFrame::loadPosition() {
-    const SavedWindow windows[] = {{"MDIFrame", this},
-                                   {"FunctionPadWindow", subWindowOf(FunctionPadWindow)},
-                                   {"RangeWindow", subWindowOf(RangeWindow)},
-                                   {"LogWindow", subWindowOf(LogWindow)},
-                                   {"GraphWindow", subWindowOf(GraphWindow)}};
-    for (const SavedWindow& saved : windows) {
-        const bool isFrame = saved.window == this;
-        saved.window->showNormal();
-        const int left = settings_.readInteger(saved.section, "Left", 0);
-        const int width = settings_.readInteger(saved.section, "Width", isFrame ? 640 : 0);
-        const int top = settings_.readInteger(saved.section, "Top", 0);
-        const int height = settings_.readInteger(saved.section, "Height", isFrame ? 480 : 0);
-        if (isFrame) {
-            move(left, top);
-            resize(width, height);
-        } else {
-            saved.window->setGeometry(left, top, width, height);
-        }
-    }
-}
-
-// ---- graph::GraphHost ----
-
-std::string TMDIFrame::rangeText(graph::RangeRow row) const {
-    return RangeWindow->rangeText(static_cast<int>(row)).toStdString();
-}
-
-void TMDIFrame::setRangeText(graph::RangeRow row, const std::string& text) {
-    RangeWindow->setRangeText(static_cast<int>(row), toQt(text));
-}
-
-void TMDIFrame::applyRange() {
-    RangeWindow->applyRange();
-}
-
-QString TMDIFrame::statusText() const {
-    return StatusBar1->text();
-}
-
-void TMDIFrame::showStatus(const std::string& text) {
-    StatusBar1->setText(toQt(text));
-}
-
-void TMDIFrame::clearStatus() {
-    StatusBar1->clear();
-}
-
-void TMDIFrame::showMessage(const std::string& text) {
-    interaction_.showMessage(toQt(text));
-}
-
-void TMDIFrame::showError(const std::string& text) {
-    interaction_.showError(toQt(text));
-}
-
-graph::InstructionsAnswer TMDIFrame::showInstructions(TdlgInstructions& dialog) {
-    dialog.setNeverShowAgain(false);
-    graph::InstructionsAnswer answer;
-    answer.accepted = interaction_.runDialog(dialog);
-    answer.neverShowAgain = dialog.neverShowAgain();
-    return answer;
-}
-
-graph::InstructionsAnswer TMDIFrame::showFunctionInstructions() {
-    return showInstructions(*dlgFunctionInstructions);
-}
-
-graph::InstructionsAnswer TMDIFrame::showIntegralInstructions() {
-    return showInstructions(*dlgIntegralInstructions);
-}
-
-std::optional<std::string> TMDIFrame::askText(const std::string& caption, const std::string& prompt) {
-    const std::optional<QString> answer = interaction_.askText(toQt(caption), toQt(prompt), QString());
-    if (!answer)
-        return std::nullopt;
-    return answer->toStdString();
-}
-
-std::optional<std::string> TMDIFrame::chooseOneFunction(const std::vector<std::string>& candidates) {
-    if (candidates.empty()) {
-        interaction_.showError(plainText("AtLeastOneFunctionMustBePlotted"));
-        return std::nullopt;
-    }
-    if (candidates.size() == 1)
-        return candidates.front();
-    QStringList items;
-    for (const std::string& candidate : candidates)
-        items.append(toQt(candidate));
-    const std::optional<int> chosen = interaction_.chooseItem(plainText("SelectFunction"), items);
-    if (!chosen || *chosen < 0 || *chosen >= static_cast<int>(candidates.size()))
-        return std::nullopt;
-    return candidates[*chosen];
-}
-
-std::optional<std::pair<std::string, std::string>>
-TMDIFrame::chooseTwoFunctions(const std::vector<std::string>& candidates) {
-    if (candidates.size() < 2) {
-        interaction_.showError(plainText("AtLeastTwoFunctionsMustBePlotted"));
-        return std::nullopt;
-    }
-    if (candidates.size() == 2)
-        return std::make_pair(candidates[0], candidates[1]);
-    QStringList items;
-    for (const std::string& candidate : candidates)
-        items.append(toQt(candidate));
-    const std::optional<int> first = interaction_.chooseItem(plainText("SelectFunctionOne"), items);
-    if (!first || *first < 0 || *first >= static_cast<int>(candidates.size()))
-        return std::nullopt;
-    const std::optional<int> second = interaction_.chooseItem(plainText("SelectFunctionTwo"), items);
-    if (!second || *second < 0 || *second >= static_cast<int>(candidates.size()))
-        return std::nullopt;
-    if (*first == *second) {
-        interaction_.showError(plainText("YouSelectedTheSameFunctionTwice"));
-        return std::nullopt;
-    }
-    return std::make_pair(candidates[*first], candidates[*second]);
-}
-
-void TMDIFrame::appendLogLine(const std::string& line) {
-    LogWindow->appendLine(toQt(line));
-}
-
-void TMDIFrame::functionPadKeyPress(QKeyEvent& event) {
-    FunctionPadWindow->handleKey(event);
 }

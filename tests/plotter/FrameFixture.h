@@ -28,8 +28,9 @@ struct FrameFixture {
             frame->close();
     }
 
-    TMDIFrame& start() {
-        frame = std::make_unique<TMDIFrame>(settings, interaction, appkit::NumberSeparators{'.', ','});
+    TMDIFrame& start() { return start(settings); }
+    TMDIFrame& start(common::IniFile& settingsFile) {
+        frame = std::make_unique<TMDIFrame>(settingsFile, interaction, appkit::NumberSeparators{'.', ','});
         frame->show();
         if (!QTest::qWaitForWindowExposed(frame.get()))
             qWarning("the frame did not appear");

@@ -195,6 +195,28 @@ private slots:
         QCOMPARE(fixture.settings.readBool("Prog", "FirstTime", true), false);
     }
 
+    void settingsFileThatCannotBeWrittenDoesNotStopTheProgram() {
+        FrameFixture fixture;
+        common::IniFile unwritable(fixture.folder / "missing folder" / "math.INI");
+        fixture.start(unwritable);
+        fixture.typeAndEnter(QStringLiteral("x"));
+        fixture.frame->rangeWindow()->saveRange();
+        fixture.trigger("Sparafnsterposition1");
+        fixture.closeFrame();
+        QVERIFY(fixture.interaction.messages.isEmpty());
+        QVERIFY(fixture.interaction.errors.isEmpty());
+        QVERIFY(!std::filesystem::exists(unwritable.fileName()));
+    }
+
+    void positionsNeverSavedGiveTheFrameItsDesignSizeAtTheOrigin() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        fixture.trigger("LoadPosition1");
+        QCOMPARE(frame.size(), QSize(640, 480));
+        QCOMPARE(frame.pos(), QPoint(0, 0));
+        QVERIFY(!frame.isMaximized());
+    }
+
     void savedWindowPositionsComeBack() {
         FrameFixture fixture;
         TMDIFrame& frame = fixture.start();
