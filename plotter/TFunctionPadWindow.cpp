@@ -66,6 +66,7 @@ TFunctionPadWindow::TFunctionPadWindow(FunctionPadHost& host, char decimalSepara
     addCommandButton("Button20", QStringLiteral("Normal..."), QStringLiteral("Normal1"), 45, 110);
 
     spdbtnBack = addButton("spdbtnBack", QStringLiteral("<--"), 0, 135, 25, 25);
+    spdbtnBack->setFocusPolicy(Qt::NoFocus);
     connect(spdbtnBack, &QPushButton::clicked, this, [this] {
         if (!keyboardFlag_)
             removeLastCharacter();
@@ -76,6 +77,8 @@ TFunctionPadWindow::TFunctionPadWindow(FunctionPadHost& host, char decimalSepara
             host_.setEntryText(QString());
     });
     QPushButton* spdbtnEXE = addButton("spdbtnEXE", QStringLiteral("EXE"), 65, 135, 25, 25);
+    spdbtnDelete->setFocusPolicy(Qt::NoFocus);
+    spdbtnEXE->setFocusPolicy(Qt::NoFocus);
     connect(spdbtnEXE, &QPushButton::clicked, this, [this] {
         if (keyboardFlag_)
             return;

@@ -28,6 +28,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -275,6 +276,16 @@ void TMDIFrame::connectCommands() {
                              "toolbtnEraseFunction",
                              "toolbtnTrace"})
         command(QLatin1String(name))->setEnabled(false);
+
+    // The pad's derivative, tangent and normal buttons are available exactly when their commands are.
+    const std::pair<const char*, const char*> padCommands[] = {
+        {"Button22", "Derivative1"}, {"Button18", "Tangent1"}, {"Button20", "Normal1"}};
+    for (const auto& [buttonName, commandName] : padCommands) {
+        auto* button = FunctionPadWindow->findChild<QPushButton*>(QLatin1String(buttonName));
+        QAction* action = command(QLatin1String(commandName));
+        button->setEnabled(action->isEnabled());
+        connect(action, &QAction::enabledChanged, button, &QWidget::setEnabled);
+    }
 }
 
 QAction* TMDIFrame::command(const QString& name) const {

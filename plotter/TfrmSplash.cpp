@@ -5,6 +5,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QScreen>
 #include <QVBoxLayout>
 
 TfrmSplash::TfrmSplash(QWidget* parent)
@@ -43,4 +44,6 @@ TfrmSplash::TfrmSplash(QWidget* parent)
     panelLayout->addWidget(notice);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(panel);
+    if (const QScreen* display = screen())
+        move(display->geometry().center() - rect().center());
 }
