@@ -283,10 +283,10 @@ void CommandTable::translate() {
     for (QAction* action : std::as_const(actions_)) {
         const QString key = action->property(TranslationKeyProperty).toString();
         if (!key.isEmpty())
-            action->setText(caption(key.toStdString()));
+            action->setText(caption(key.toStdString(), action->text()));
         const QString hintKey = action->property(HintKeyProperty).toString();
         if (!hintKey.isEmpty())
-            action->setToolTip(plainText(hintKey.toStdString()));
+            action->setToolTip(plainText(hintKey.toStdString(), action->toolTip()));
     }
 }
 

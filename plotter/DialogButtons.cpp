@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <utility>
 
 namespace plotter {
 
@@ -17,8 +18,11 @@ QDialogButtonBox* addOkCancelButtons(QDialog& dialog) {
 }
 
 void translateOkCancelButtons(QDialogButtonBox& buttons) {
-    buttons.button(QDialogButtonBox::Ok)->setText(caption("OK"));
-    buttons.button(QDialogButtonBox::Cancel)->setText(caption("Cancel"));
+    for (const auto& [which, key] :
+         {std::pair{QDialogButtonBox::Ok, "OK"}, std::pair{QDialogButtonBox::Cancel, "Cancel"}}) {
+        QPushButton* button = buttons.button(which);
+        button->setText(caption(key, button->text()));
+    }
 }
 
 } // namespace plotter

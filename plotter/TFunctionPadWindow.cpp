@@ -213,7 +213,7 @@ QSize TFunctionPadWindow::designClientSize() const {
 void TFunctionPadWindow::translate() {
     using plotter::caption;
     using plotter::plainText;
-    setWindowTitle(plainText("FunctionPad"));
+    setWindowTitle(plainText("FunctionPad", windowTitle()));
     const auto hint = [this](const char* name, const char* key) {
         findChild<QPushButton*>(QLatin1String(name))->setToolTip(plainText(key));
     };
@@ -225,7 +225,8 @@ void TFunctionPadWindow::translate() {
     hint("Button18", "Tangent");
     hint("Button20", "Normal");
     const auto text = [this](const char* name, const char* key) {
-        findChild<QPushButton*>(QLatin1String(name))->setText(caption(key));
+        auto* button = findChild<QPushButton*>(QLatin1String(name));
+        button->setText(caption(key, button->text()));
     };
     text("spdbtnDelete", "DEL");
     text("Button22", "Derivat...");

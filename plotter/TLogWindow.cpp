@@ -1,7 +1,6 @@
 #include "plotter/TLogWindow.h"
 
-#include "appkit/ProgramSetup.h"
-#include "translation/Translator.h"
+#include "plotter/Texts.h"
 
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
@@ -32,5 +31,5 @@ QStringList TLogWindow::lines() const {
 }
 
 void TLogWindow::translate() {
-    setWindowTitle(appkit::toQt(translation::T("Log")));
+    setWindowTitle(plotter::plainText("Log", windowTitle()));
 }

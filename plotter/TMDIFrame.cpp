@@ -321,7 +321,7 @@ void TMDIFrame::showEvent(QShowEvent* event) {
 void TMDIFrame::firstShow() {
     translate();
     documentFileName_.clear();
-    setWindowTitle(titlePrefix_ + plainText("Untitled"));
+    setWindowTitle(titlePrefix_ + plainText("Untitled", QStringLiteral("Untitled")));
     setEntryList(plotter::readHistory(settings_, "FunctionCombo", "F"));
     storedIntegralHistory_ = plotter::readHistory(settings_, "IntegralCombo", "I");
     storedFunctionHistory_ = entryList();
@@ -468,7 +468,7 @@ graph::PlotMode TMDIFrame::currentMode() const {
 void TMDIFrame::New1Click() {
     newWork();
     documentFileName_.clear();
-    setWindowTitle(titlePrefix_ + plainText("Untitled"));
+    setWindowTitle(titlePrefix_ + plainText("Untitled", QStringLiteral("Untitled")));
     LogWindow->clear();
 }
 

@@ -6,6 +6,7 @@
 #include "common/NumberParse.h"
 #include "engine/Engine.h"
 #include "plotter/Interaction.h"
+#include "plotter/Texts.h"
 #include "translation/Translator.h"
 
 #include <QHeaderView>
@@ -123,6 +124,11 @@ TRangeWindow::TRangeWindow(common::IniFile& settings, plotter::Interaction& inte
     spdbtnRangeOpen = makeButton(this, "spdbtnRangeOpen", "range_open", 50);
     spdbtnRangeSpara = makeButton(this, "spdbtnRangeSpara", "range_save", 75);
     spdbtnRedraw = makeButton(this, "spdbtnRedraw", "range_redraw", 100);
+    spdbtnRangeStandard->setToolTip(QStringLiteral("Standard range"));
+    spdbtnRangeTrigonometry->setToolTip(QStringLiteral("Trigonometry range"));
+    spdbtnRangeOpen->setToolTip(QStringLiteral("Open previously saved range values"));
+    spdbtnRangeSpara->setToolTip(QStringLiteral("Save range values"));
+    spdbtnRedraw->setToolTip(QStringLiteral("Redraw Graph window with new range values"));
     connect(spdbtnRangeStandard, &QPushButton::clicked, this, &TRangeWindow::writeStandardRange);
     connect(spdbtnRangeTrigonometry, &QPushButton::clicked, this, &TRangeWindow::writeTrigonometryRange);
     connect(spdbtnRangeOpen, &QPushButton::clicked, this, &TRangeWindow::openSavedRange);
@@ -222,16 +228,21 @@ bool TRangeWindow::isRedrawEnabled() const {
 }
 
 void TRangeWindow::translate() {
-    using translation::T;
-    setWindowTitle(appkit::toQt(T("Range")));
-    for (int row = 0; row < RowCount; ++row)
-        strgrdRange->verticalHeaderItem(row)->setText(appkit::toQt(T(RowLabelKeys[row])));
-    strgrdRange->setToolTip(appkit::toQt(T("EnterRangeValuesForTheGraphWindowHere")));
-    spdbtnRangeStandard->setToolTip(appkit::toQt(T("StandardRange")));
-    spdbtnRangeTrigonometry->setToolTip(appkit::toQt(T("TrigonometryRange")));
-    spdbtnRangeOpen->setToolTip(appkit::toQt(T("OpenPreviouslySavedRangeValues")));
-    spdbtnRangeSpara->setToolTip(appkit::toQt(T("SaveRangeValues")));
-    spdbtnRedraw->setToolTip(appkit::toQt(T("RedrawGraphWindowWithNewRangeValues")));
+    setWindowTitle(plotter::plainText("Range", windowTitle()));
+    for (int row = 0; row < RowCount; ++row) {
+        QTableWidgetItem* label = strgrdRange->verticalHeaderItem(row);
+        label->setText(plotter::plainText(RowLabelKeys[row], label->text()));
+    }
+    strgrdRange->setToolTip(
+        plotter::plainText("EnterRangeValuesForTheGraphWindowHere", strgrdRange->toolTip()));
+    spdbtnRangeStandard->setToolTip(plotter::plainText("StandardRange", spdbtnRangeStandard->toolTip()));
+    spdbtnRangeTrigonometry->setToolTip(
+        plotter::plainText("TrigonometryRange", spdbtnRangeTrigonometry->toolTip()));
+    spdbtnRangeOpen->setToolTip(
+        plotter::plainText("OpenPreviouslySavedRangeValues", spdbtnRangeOpen->toolTip()));
+    spdbtnRangeSpara->setToolTip(plotter::plainText("SaveRangeValues", spdbtnRangeSpara->toolTip()));
+    spdbtnRedraw->setToolTip(
+        plotter::plainText("RedrawGraphWindowWithNewRangeValues", spdbtnRedraw->toolTip()));
 }
 
 void TRangeWindow::enterOrEscapePressed() {

@@ -10,8 +10,9 @@
 #include <QPushButton>
 
 TdlgInstructions::TdlgInstructions(Mode mode, QWidget* parent)
-    : QDialog(parent), mode_(mode), syntaxLabel_(new QLabel(this)), examplesLabel_(new QLabel(this)),
-      chkboxNeverShowMessage(new QCheckBox(this)) {
+    : QDialog(parent), mode_(mode), syntaxLabel_(new QLabel(QStringLiteral("Syntax:"), this)),
+      examplesLabel_(new QLabel(QStringLiteral("Examples:"), this)),
+      chkboxNeverShowMessage(new QCheckBox(QStringLiteral("Do not show this message any more"), this)) {
     const bool functions = mode == Mode::Function;
     setObjectName(functions ? QStringLiteral("dlgFunctionInstructions")
                             : QStringLiteral("dlgIntegralInstructions"));
@@ -51,12 +52,14 @@ void TdlgInstructions::setNeverShowAgain(bool checked) {
 void TdlgInstructions::translate() {
     using plotter::caption;
     setWindowTitle(plotter::plainText(mode_ == Mode::Function ? "InstructionsForFunctionMode"
-                                                              : "InstructionsForIntegralMode"));
-    syntaxLabel_->setText(caption("Syntax"));
-    examplesLabel_->setText(caption("Examples"));
-    chkboxNeverShowMessage->setText(caption("DoNotShowThisMessageAnyMore"));
+                                                              : "InstructionsForIntegralMode",
+                                      windowTitle()));
+    syntaxLabel_->setText(caption("Syntax", syntaxLabel_->text()));
+    examplesLabel_->setText(caption("Examples", examplesLabel_->text()));
+    chkboxNeverShowMessage->setText(caption("DoNotShowThisMessageAnyMore", chkboxNeverShowMessage->text()));
     plotter::translateOkCancelButtons(*buttons_);
-    buttons_->button(QDialogButtonBox::Help)->setText(caption("Help"));
+    QPushButton* help = buttons_->button(QDialogButtonBox::Help);
+    help->setText(caption("Help", help->text()));
 }
 
 void TdlgInstructions::showEvent(QShowEvent* event) {

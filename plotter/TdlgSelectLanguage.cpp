@@ -33,7 +33,7 @@ QString TdlgSelectLanguage::selectedLanguage() const {
 }
 
 void TdlgSelectLanguage::translate() {
-    setWindowTitle(plotter::plainText("Language"));
+    setWindowTitle(plotter::plainText("Language", windowTitle()));
     plotter::translateOkCancelButtons(*buttons_);
 }
 

@@ -2,14 +2,18 @@
 
 #include "translation/Translator.h"
 
+#include <string>
+
 namespace plotter {
 
-QString caption(std::string_view key) {
-    return QString::fromStdString(translation::T(key));
+QString caption(std::string_view key, const QString& fallback) {
+    std::string text = fallback.toStdString();
+    translation::translator().Translate(key, text);
+    return QString::fromStdString(text);
 }
 
-QString plainText(std::string_view key) {
-    return withoutAccelerators(caption(key));
+QString plainText(std::string_view key, const QString& fallback) {
+    return withoutAccelerators(caption(key, fallback));
 }
 
 QString withoutAccelerators(const QString& text) {

@@ -18,6 +18,8 @@ TwoFieldDialog::TwoFieldDialog(const Design& design, QWidget* parent)
     setWindowTitle(QLatin1String(design.defaultCaption));
     firstEdit_->setObjectName(QLatin1String(design.firstField));
     secondEdit_->setObjectName(QLatin1String(design.secondField));
+    firstLabel_->setText(QLatin1String(design.firstLabel));
+    secondLabel_->setText(QLatin1String(design.secondLabel));
     firstLabel_->setBuddy(firstEdit_);
     secondLabel_->setBuddy(secondEdit_);
 
@@ -43,9 +45,9 @@ void TwoFieldDialog::setTexts(const QString& first, const QString& second) {
 }
 
 void TwoFieldDialog::translate() {
-    setWindowTitle(plainText(design_.captionKey));
-    firstLabel_->setText(caption(design_.firstLabelKey));
-    secondLabel_->setText(caption(design_.secondLabelKey));
+    setWindowTitle(plainText(design_.captionKey, windowTitle()));
+    firstLabel_->setText(caption(design_.firstLabelKey, firstLabel_->text()));
+    secondLabel_->setText(caption(design_.secondLabelKey, secondLabel_->text()));
     translateOkCancelButtons(*buttons_);
 }
 
@@ -57,10 +59,11 @@ void TwoFieldDialog::showEvent(QShowEvent* event) {
 } // namespace plotter
 
 TdlgZoomFactor::TdlgZoomFactor(QWidget* parent)
-    : TwoFieldDialog(
-          {"dlgZoomFactor", "Zoom Factor", "ZoomFactor", "editXFactor", "XFactor", "editYFactor", "YFactor"},
-          parent) {}
+    : TwoFieldDialog({"dlgZoomFactor", "Zoom Factor", "ZoomFactor", "editXFactor", "XFactor",
+                      "X-Factor:", "editYFactor", "YFactor", "Y-Factor:"},
+                     parent) {}
 
 TdlgAxisText::TdlgAxisText(QWidget* parent)
-    : TwoFieldDialog({"dlgAxisText", "Axis Text", "AxisText", "editXText", "XAxis", "editYText", "YAxis"},
+    : TwoFieldDialog({"dlgAxisText", "Axis Text", "AxisText", "editXText", "XAxis", "X-Axis:", "editYText",
+                      "YAxis", "Y-Axis:"},
                      parent) {}

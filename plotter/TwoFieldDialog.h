@@ -18,8 +18,10 @@ public:
         const char* captionKey;
         const char* firstField;
         const char* firstLabelKey;
+        const char* firstLabel;
         const char* secondField;
         const char* secondLabelKey;
+        const char* secondLabel;
     };
 
     TwoFieldDialog(const Design& design, QWidget* parent);

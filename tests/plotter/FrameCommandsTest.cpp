@@ -33,6 +33,19 @@ private slots:
         translation::translator().LoadLanguage("English");
     }
 
+    void missingTranslationIsReportedInAMessageBoxAndTheDefaultCaptionStays() {
+        FrameFixture fixture;
+        TempFolder::write(fixture.folder / "qorTiny.lng", "File=&Arkiv\n");
+        TempFolder::write(fixture.settingsPath, "[Options]\nLanguage=Tiny\n");
+        translation::translator().setLanguageFiles(fixture.folder.path(), "qor");
+        TMDIFrame& frame = fixture.start();
+        QVERIFY(fixture.interaction.messages.contains(QStringLiteral("Translation not available: Untitled")));
+        QCOMPARE(frame.command(QStringLiteral("File1"))->text(), QStringLiteral("&Arkiv"));
+        QCOMPARE(frame.command(QStringLiteral("New1"))->text(), QStringLiteral("&New"));
+        translation::translator().setLanguageFiles(QUORRA_LANGUAGE_SOURCE_DIR, "qor");
+        translation::translator().LoadLanguage("English");
+    }
+
     void duplicatedShortcutsGoToTheFirstItemInMenuOrder() {
         FrameFixture fixture;
         TMDIFrame& frame = fixture.start();
