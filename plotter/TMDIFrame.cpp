@@ -84,7 +84,10 @@ TMDIFrame::TMDIFrame(common::IniFile& settings, plotter::Interaction& interactio
     Timer1->start();
 }
 
-TMDIFrame::~TMDIFrame() = default;
+TMDIFrame::~TMDIFrame() {
+    // The translator outlives the frame; it must not report to an interaction that is gone.
+    translation::translator().setMissingKeyHandler(nullptr);
+}
 
 void TMDIFrame::buildRows() {
     Panel2 = new QToolBar(this);

@@ -1,5 +1,6 @@
 #include "FrameFixture.h"
 #include "engine/Engine.h"
+#include "plotter/FunctionHistory.h"
 #include "plotter/TdlgSelectLanguage.h"
 
 #include <QListWidget>
@@ -125,6 +126,17 @@ private slots:
         TempFolder::write(fixture.settingsPath, "[FunctionCombo]\nCount=3\nF1=sin(x)\nF2=x^2\n");
         TMDIFrame& frame = fixture.start();
         QCOMPARE(frame.entryList(), QStringList({"sin(x)", "x^2", ""}));
+    }
+
+    void damagedHistoryCountCannotStallTheStart() {
+        FrameFixture fixture;
+        TempFolder::write(fixture.settingsPath,
+                          "[FunctionCombo]\nCount=2000000000\nF1=x\n[IntegralCombo]\nCount=-4\n");
+        TMDIFrame& frame = fixture.start();
+        QCOMPARE(frame.entryList().size(), plotter::MaxHistoryEntries);
+        QCOMPARE(frame.entryList().first(), QStringLiteral("x"));
+        fixture.trigger("toolbtnIntegralMode");
+        QVERIFY(frame.entryList().isEmpty());
     }
 
     void hexadecimalFontSizeIsRead() {
