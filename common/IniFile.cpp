@@ -201,9 +201,9 @@ void IniFile::writeToDisk() {
     }
     try {
         writeFileAtomically(path_, content);
-    } catch (const FileWriteError&) {
+    } catch (const FileWriteError& failure) {
         cacheValid_ = false; // memory goes back to what the file holds
-        throw IniWriteError("Unable to write to " + path_.string());
+        throw IniWriteError("Unable to write to " + path_.string(), failure.what());
     }
     // The file now holds exactly the cached lines: remember its stamp instead of reading it back.
     std::error_code error;

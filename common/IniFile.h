@@ -14,7 +14,13 @@ namespace common {
 // "Unable to write to <file>": a write that did not reach the file; the file is left as it was.
 class IniWriteError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit IniWriteError(const std::string& message, std::string reason = {})
+        : std::runtime_error(message), reason_(std::move(reason)) {}
+    // The system's account of the failure, for a user who asked for the write.
+    const std::string& reason() const { return reason_; }
+
+private:
+    std::string reason_;
 };
 
 // A settings or document file of sections ("[Name]") and "Key=Value" lines. Section and key names
