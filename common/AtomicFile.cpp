@@ -36,8 +36,11 @@ void writeFileAtomically(const std::filesystem::path& path, std::string_view con
         fail(path, EISDIR);
 
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-    std::string hiddenName = path.filename().string();
-    hiddenName.insert(0, 1, '.').append(".XXXXXX");
+    // The temporary name must fit the folder's limit even when the target's own name nearly fills it.
+    constexpr std::size_t longestName = 255;
+    constexpr std::string_view suffix = ".XXXXXX";
+    std::string hiddenName = "." + path.filename().string().substr(0, longestName - 1 - suffix.size());
+    hiddenName.append(suffix);
     std::string temporary = (folder / hiddenName).string();
     const int descriptor = ::mkstemp(temporary.data());
     if (descriptor < 0)
