@@ -1,0 +1,45 @@
+// A typed function text: compiled, then evaluated with its derivative at a few x in both angle units.
+#include "FuzzSupport.h"
+
+#include "engine/Engine.h"
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+constexpr long double SampleXs[] = {-1e6L, -3.5L, -1, -0.5L, 0, 1e-9L, 0.5L, 1, 2, 3.25L, 1e6L};
+
+void evaluateEverywhere(engine::TFunction& function) {
+    for (bool radians : {true, false}) {
+        engine::UseRadians = radians;
+        for (long double x : SampleXs) {
+            long double y = 0;
+            if (function.Evaluate(x, y))
+                FUZZ_CHECK(std::isfinite(y));
+            long double dydx = 0;
+            if (function.Derivative(x, dydx))
+                FUZZ_CHECK(std::isfinite(dydx));
+        }
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const bool started = [] {
+        fuzzing::loadMessages("qorEnglish.lng");
+        return true;
+    }();
+    (void)started;
+    // A fresh store for every text, as the graph window's new work does.
+    engine::StartEngine('.', ',');
+    engine::TFunctionDB& store = engine::FunctionDB();
+    engine::TFunction& function = store.Items(store.Add());
+    std::string error;
+    if (function.Compile(fuzzing::asText(data, size), error))
+        evaluateEverywhere(function);
+    else
+        FUZZ_CHECK(!error.empty());
+    return 0;
+}

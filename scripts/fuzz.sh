@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang and runs each for the given seconds (60 by default), or
+# only the target named by $2 (e.g. "fuzz_project" or "project"). New inputs go to the build
+# folder; a crash, hang or sanitizer report is saved there and fails the run.
+BUILD_DIR=${BUILD_DIR:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build-fuzz}
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+install_missing_packages clang libclang-rt-14-dev
+SECONDS_PER_TARGET=${1:-60}
+ONLY=${2:-}
+[ -n "$ONLY" ] && [[ "$ONLY" != fuzz_* ]] && ONLY=fuzz_$ONLY
+
+cmake -S "$PROJECT_DIR" -B "$BUILD_DIR" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DQUORRA_BUILD_FUZZERS=ON -DQUORRA_BUILD_GUI=OFF -DQUORRA_BUILD_TESTS=OFF -DQUORRA_BUILD_BENCHMARKS=OFF
+targets=()
+for seeds in "$PROJECT_DIR"/fuzz/corpus/*/; do
+    target=$(basename "$seeds")
+    [ -z "$ONLY" ] || [ "$target" = "$ONLY" ] && targets+=("$target")
+done
+[ ${#targets[@]} -gt 0 ] || { echo "No fuzz target named $ONLY" >&2; exit 2; }
+cmake --build "$BUILD_DIR" --parallel "$(nproc)" --target "${targets[@]}"
+
+failed=()
+for target in "${targets[@]}"; do
+    corpus=$BUILD_DIR/fuzz-corpus/$target
+    artifacts=$BUILD_DIR/fuzz-artifacts/$target
+    mkdir -p "$corpus" "$artifacts"
+    echo "== $target for $SECONDS_PER_TARGET s"
+    if ! ASAN_OPTIONS=detect_leaks=1 "$BUILD_DIR/fuzz/$target" "$corpus" "$PROJECT_DIR/fuzz/corpus/$target" \
+        -max_total_time="$SECONDS_PER_TARGET" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
+        -artifact_prefix="$artifacts/" -print_final_stats=1; then
+        failed+=("$target")
+    fi
+done
+if [ ${#failed[@]} -gt 0 ]; then
+    echo "Failed: ${failed[*]} (inputs in $BUILD_DIR/fuzz-artifacts/)" >&2
+    exit 1
+fi
