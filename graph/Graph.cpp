@@ -4,6 +4,7 @@
 #include "graph/CurveSampler.h"
 #include "graph/GraphDrawing.h"
 #include "graph/GraphFont.h"
+#include "graph/IntegralDrawing.h"
 #include "graph/PlotOptions.h"
 
 #include <QPainter>
@@ -43,6 +44,8 @@ void Graph::Redraw(QSize clientSize, PlotMode mode) {
     if (mode == PlotMode::Function)
         for (int p = 0; p < int(plottedFunctions_.size()); ++p)
             drawCurve(p);
+    else
+        drawIntegral();
 }
 
 void Graph::NewWork(QSize clientSize, PlotMode mode) {
@@ -67,18 +70,59 @@ void Graph::eraseFunction(int position) {
     compiledFunctions_.erase(compiledFunctions_.begin() + position);
 }
 
+int Graph::positionOf(const std::string& text) const {
+    const auto found = std::find(plottedFunctions_.begin(), plottedFunctions_.end(), text);
+    return found == plottedFunctions_.end() ? -1 : int(found - plottedFunctions_.begin());
+}
+
 void Graph::drawCurve(int position) {
+    drawNamedCurve(*compiledFunctions_[position], plottedFunctions_[position], position);
+}
+
+void Graph::drawNamedCurve(engine::TFunction& function, const std::string& text, int position) {
     // Before the first redraw there is no layout yet; the curve is drawn with everything else then.
     if (picture().isNull())
         return;
     const QColor colour = curveColours()[position];
-    const CurveShape shape = sampleCurve(*compiledFunctions_[position], coordinates_, options_.dottedLines);
+    const CurveShape shape = sampleCurve(function, coordinates_, options_.dottedLines);
     const QFont font = axisFont(options_);
-    const QString name = QStringLiteral("y = ") + QString::fromStdString(plottedFunctions_[position]);
+    const QString name = QStringLiteral("y = ") + QString::fromStdString(text);
     pictures_.draw([&](QPainter& painter) {
         if (options_.showFunctionNames)
             drawFunctionName(painter, coordinates_, font, name, position, colour);
         drawCurveShape(painter, shape, colour, options_.boldLines);
+    });
+}
+
+bool Graph::plotIntegral(const std::string& text, const IntegralText& integral, std::string& errorText) {
+    engine::TFunctionDB& store = engine::FunctionDB();
+    store.Add();
+    if (!store.Items(0).Compile(integral.functionText, errorText))
+        return false;
+    integral_ = integral;
+    plottedIntegrals_.push_back(text);
+    drawIntegral();
+    return true;
+}
+
+std::string Graph::integralValueText() {
+    if (plottedIntegrals_.empty() || engine::FunctionDB().count() == 0)
+        return {};
+    return graph::integralValueText(engine::FunctionDB().Items(0), integral_.a, integral_.b,
+                                    engine::decimalSeparator());
+}
+
+void Graph::drawIntegral() {
+    // The integral's function lives in store entry 0 and is drawn in the colour of list position 0.
+    if (plottedIntegrals_.empty() || engine::FunctionDB().count() == 0 || picture().isNull())
+        return;
+    engine::TFunction& function = engine::FunctionDB().Items(0);
+    drawNamedCurve(function, plottedIntegrals_.back(), 0);
+    const std::vector<QLine> shading = integralShading(function, coordinates_, integral_.a, integral_.b);
+    const QColor colour = curveColours()[0];
+    pictures_.draw([&](QPainter& painter) {
+        painter.setPen(QPen(colour, 1));
+        painter.drawLines(shading.data(), int(shading.size()));
     });
 }
 

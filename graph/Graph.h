@@ -4,6 +4,7 @@
 #include "graph/GraphCoordinates.h"
 #include "graph/GraphHost.h"
 #include "graph/GraphPictures.h"
+#include "graph/Integral.h"
 
 #include <QSize>
 #include <array>
@@ -50,6 +51,15 @@ public:
     void NewWork(QSize clientSize, PlotMode mode);
     // Removes the plotted function at `position` with its store entry; the caller redraws.
     void eraseFunction(int position);
+    // The list position of the plotted function `text` (the first of equal texts), or -1.
+    int positionOf(const std::string& text) const;
+
+    // Integral mode: compiles the integral's function into store entry 0, appends `text` to the
+    // plotted integrals and draws the curve with its shading. On failure `errorText` holds the
+    // compiler's message.
+    bool plotIntegral(const std::string& text, const IntegralText& integral, std::string& errorText);
+    // The value line of the plotted integral ("Integral=0.33333"); empty when none is plotted.
+    std::string integralValueText();
 
     void setRange(const GraphRange& range) { range_ = range; }
     const GraphRange& range() const { return range_; }
@@ -79,6 +89,8 @@ public:
 
 private:
     void drawCurve(int position);
+    void drawNamedCurve(engine::TFunction& function, const std::string& text, int position);
+    void drawIntegral();
 
     const PlotOptions& options_;
     GraphRange range_;
@@ -86,6 +98,7 @@ private:
     std::vector<std::string> plottedFunctions_;
     std::vector<engine::TFunction*> compiledFunctions_;
     std::vector<std::string> plottedIntegrals_;
+    IntegralText integral_;
     GraphPictures pictures_;
 };
 

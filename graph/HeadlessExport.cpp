@@ -4,15 +4,13 @@
 #include "common/AtomicFile.h"
 #include "common/NumberParse.h"
 #include "engine/Engine.h"
+#include "gif/GifException.h"
 #include "graph/Graph.h"
+#include "graph/HeadlessExportFiles.h"
 #include "graph/PlotOptions.h"
 #include "translation/Translator.h"
 
-#include <QBuffer>
 #include <QGuiApplication>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
 #include <iostream>
@@ -27,7 +25,6 @@ constexpr std::string_view ExportOption = "--export=";
 constexpr std::string_view SizeOption = "--size=";
 constexpr std::string_view RangeOption = "--range=";
 constexpr std::string_view DegreesOption = "--degrees";
-constexpr int VectorResolution = 96; // pixels per inch: one picture pixel is one vector unit
 
 std::string message(const char* key, std::string_view detail) {
     return translation::T(key) + " " + std::string(detail);
@@ -84,50 +81,6 @@ std::string lowerCaseExtension(const std::string& file) {
     return extension;
 }
 
-QByteArray rasterFile(const QImage& picture, const char* format) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    return picture.save(&buffer, format) ? bytes : QByteArray();
-}
-
-QByteArray svgFile(const QPicture& picture, QSize size) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(size);
-    generator.setViewBox(QRect(QPoint(0, 0), size));
-    generator.setResolution(VectorResolution);
-    generator.setTitle(QStringLiteral("Quorra"));
-    QPainter painter;
-    if (!painter.begin(&generator))
-        return {};
-    painter.drawPicture(0, 0, picture);
-    painter.end();
-    return bytes;
-}
-
-QByteArray pdfFile(const QPicture& picture, QSize size) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setResolution(VectorResolution);
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setPageSize(
-        QPageSize(QSizeF(size.width() * 72.0 / VectorResolution, size.height() * 72.0 / VectorResolution),
-                  QPageSize::Point));
-    writer.setTitle(QStringLiteral("Quorra"));
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return {};
-    painter.drawPicture(0, 0, picture);
-    painter.end();
-    return bytes;
-}
-
 } // namespace
 
 bool isExportCommandLine(int argc, char* argv[]) {
@@ -167,7 +120,8 @@ bool parseExportArguments(const std::vector<std::string>& arguments, ExportReque
         }
     }
     const std::string extension = lowerCaseExtension(request.file);
-    if (extension != ".png" && extension != ".bmp" && extension != ".svg" && extension != ".pdf") {
+    if (extension != ".png" && extension != ".bmp" && extension != ".svg" && extension != ".pdf" &&
+        extension != ".gif") {
         error = message("ExportUnsupportedFileType", request.file);
         return false;
     }
@@ -199,6 +153,18 @@ bool exportGraph(const ExportRequest& request, const PlotOptions& options, std::
     }
 
     const std::string extension = lowerCaseExtension(request.file);
+    if (extension == ".gif") {
+        try {
+            saveGifFile(request.file, graph.picture());
+        } catch (const gif::EGifException& failure) {
+            error = message("ExportCouldNotWrite", request.file + " (" + failure.what() + ")");
+            return false;
+        } catch (const common::FileWriteError& failure) {
+            error = message("ExportCouldNotWrite", request.file + " (" + failure.what() + ")");
+            return false;
+        }
+        return true;
+    }
     QByteArray bytes;
     if (extension == ".png")
         bytes = rasterFile(graph.picture(), "PNG");

@@ -32,8 +32,9 @@ bool parseExportArguments(const std::vector<std::string>& arguments, ExportReque
                           std::string& error);
 
 // Plots the functions with the options and writes the file by its extension: .png and .bmp from the
-// raster picture, .svg and .pdf from the vector picture. Nothing is written unless every function
-// compiles and the whole file could be made. Returns false with the message in `error`.
+// raster picture, .gif from it through the GIF writer, .svg and .pdf from the vector picture. Nothing is
+// written unless every function compiles and the whole file could be made. Returns false with the message in
+// `error`.
 bool exportGraph(const ExportRequest& request, const PlotOptions& options, std::string& error);
 
 // The whole export as a program: its own application without a window, the settings file's

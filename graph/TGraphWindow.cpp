@@ -35,6 +35,8 @@ TGraphWindow::TGraphWindow(GraphHost& host, QWidget* parent)
     setFont(graphFont("System", 10, true, false, false));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    // The trace follows the pointer without a button pressed.
+    setMouseTracking(true);
     resize(442, 327);
 }
 
@@ -45,10 +47,7 @@ bool TGraphWindow::PlotRequest(const std::string& text) {
             showInstructions(integralMode);
         return false;
     }
-    // Integrals are plotted by the integral mode's own tools; without them nothing is plotted.
-    if (integralMode)
-        return false;
-    return plotTypedFunction(text);
+    return integralMode ? plotIntegral(text) : plotTypedFunction(text);
 }
 
 bool TGraphWindow::plotTypedFunction(const std::string& text) {
@@ -83,6 +82,8 @@ void TGraphWindow::showInstructions(bool integralMode) {
 
 void TGraphWindow::Redraw() {
     graph_.Redraw(size(), host_.currentMode());
+    if (host_.currentMode() == PlotMode::Integral)
+        logIntegralIfAsked();
     update();
 }
 

@@ -59,6 +59,9 @@ private:
     void FormShow();
     void FormResize();
     bool plotTypedFunction(const std::string& text);
+    bool plotIntegral(const std::string& text);
+    // Writes the plotted integral with its value to the log when the frame asked for it.
+    void logIntegralIfAsked();
     void showInstructions(bool integralMode);
     void showPointerCoordinates(PixelPoint pointer);
     void eraseRectangle();
