@@ -6,6 +6,7 @@
 #include <optional>
 
 class QDialog;
+class QPrinter;
 
 namespace plotter {
 
@@ -43,6 +44,8 @@ public:
     virtual QString chooseFileToSave(const FileChoice& choice) = 0;
     // Shows one of the program's own dialogs modally; true when it was closed with OK.
     virtual bool runDialog(QDialog& dialog) = 0;
+    // The printer set-up dialog for `printer`; true when it was closed with OK.
+    virtual bool setUpPrinter(QPrinter& printer) = 0;
 };
 
 } // namespace plotter

@@ -6,6 +6,7 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 namespace plotter {
 
@@ -72,6 +73,11 @@ QString QtInteraction::chooseFileToSave(const FileChoice& choice) {
 }
 
 bool QtInteraction::runDialog(QDialog& dialog) {
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtInteraction::setUpPrinter(QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent_);
     return dialog.exec() == QDialog::Accepted;
 }
 

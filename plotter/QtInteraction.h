@@ -22,6 +22,7 @@ public:
     QString chooseFileToOpen(const FileChoice& choice) override;
     QString chooseFileToSave(const FileChoice& choice) override;
     bool runDialog(QDialog& dialog) override;
+    bool setUpPrinter(QPrinter& printer) override;
 
 private:
     QWidget* parent_;

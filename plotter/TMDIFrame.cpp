@@ -6,6 +6,7 @@
 #include "engine/Engine.h"
 #include "graph/TGraphWindow.h"
 #include "plotter/CommandTable.h"
+#include "plotter/Desktop.h"
 #include "plotter/FunctionHistory.h"
 #include "plotter/FunctionInsertions.h"
 #include "plotter/Icons.h"
@@ -28,6 +29,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
@@ -68,7 +70,9 @@ TMDIFrame::TMDIFrame(common::IniFile& settings, plotter::Interaction& interactio
 
     buildRows();
     createChildWindows();
+    createOutputWindows();
     connectCommands();
+    connectOutputCommands();
 
     try {
         ReadSettings(settings_);
@@ -244,40 +248,10 @@ void TMDIFrame::connectCommands() {
     on("toolbtnIntegralMode", &TMDIFrame::switchToIntegralMode);
     on("toolbtnPlotFunction", &TMDIFrame::plotEntry);
 
-    // Commands that arrive with documents, pictures, printing, the solve tools, derived curves, the
-    // value table, the companion program and help.
-    for (const char* name : {"Root1",
-                             "Max1",
-                             "Min1",
-                             "YIntersection1",
-                             "Intersection1",
-                             "YCalc1",
-                             "XCalc1",
-                             "Open1",
-                             "Save1",
-                             "SaveAs1",
-                             "SaveAsBMPPicture1",
-                             "SaveAsGIFPicture1",
-                             "Print1",
-                             "PrintLog1",
-                             "PrintSetup1",
-                             "CopyGraphAsWMFPicture1",
-                             "CopyGraphAsBMPPicture1",
-                             "Derivative1",
-                             "Tangent1",
-                             "Normal1",
-                             "ValueTable1",
-                             "Start1",
-                             "Information1",
-                             "Contents1",
-                             "IntroductoryLetter1",
-                             "Survey1",
-                             "OrvaneHomePage1",
-                             "QuorraHomePage1",
-                             "InterestedintranslatingQuorra1",
-                             "About1",
-                             "toolbtnEraseFunction",
-                             "toolbtnTrace"})
+    // Commands that arrive with the solve tools, derived curves and the value table.
+    for (const char* name :
+         {"Root1", "Max1", "Min1", "YIntersection1", "Intersection1", "YCalc1", "XCalc1", "Derivative1",
+          "Tangent1", "Normal1", "ValueTable1", "toolbtnEraseFunction", "toolbtnTrace"})
         command(QLatin1String(name))->setEnabled(false);
 
     // The pad's derivative, tangent and normal buttons are available exactly when their commands are.

@@ -11,14 +11,21 @@
 #include <QPointer>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <memory>
 
 class QComboBox;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
+class QPrinter;
 class QTimer;
 class QToolBar;
+class TAboutBox;
+class TCopy2ClipboardMessage;
+class TfrmTYInfo;
+class THelpWindow;
+class TProgressForm;
 class TdlgAxisText;
 class TdlgInstructions;
 class TdlgSelectLanguage;
@@ -33,6 +40,7 @@ class TGraphWindow;
 }
 namespace plotter {
 class CommandTable;
+class Desktop;
 class Interaction;
 } // namespace plotter
 
@@ -91,6 +99,43 @@ public:
     TFunctionPadWindow* functionPad() const { return FunctionPadWindow; }
     TLogWindow* logWindow() const { return LogWindow; }
     QMdiSubWindow* subWindowOf(QWidget* child) const;
+
+    // Graph documents. A document is written in one atomic step: a failure is reported with the
+    // system's reason and leaves the old file as it was.
+    void openDocument();
+    void saveDocument();
+    void saveDocumentAs();
+    bool writeDocument(const QString& fileName);
+    void readDocument(const QString& fileName);
+
+    // Pictures, clipboard and printing. A picture file that cannot be written is reported and no
+    // partial file is left.
+    void saveAsBmpPicture();
+    void saveAsGifPicture();
+    void saveAsPngPicture();
+    void saveAsSvgPicture();
+    void saveAsPdf();
+    void copyGraphAsVectorPicture();
+    void copyGraphAsBitmap();
+    void printGraph();
+    void printLog();
+    void printSetup();
+    QPrinter& printer();
+
+    // The companion program, help, notes, web pages and information windows; none reports a
+    // missing program, file or browser.
+    void startTessaly();
+    void showTessalyInformation();
+    void showHelpTopic(const QString& topic = {});
+    void openNoteFile(const QString& name);
+    void openMakerPage(const char* path);
+    void showAbout();
+    // Where the companion program and the note files are looked for; the program's folder at start.
+    void setProgramFolder(const QString& folder) { programFolder_ = folder; }
+    void setDesktop(plotter::Desktop& desktop) { desktop_ = &desktop; }
+    TProgressForm* progressForm() const { return ProgressForm; }
+    THelpWindow* helpWindow() const { return helpWindow_; }
+    TAboutBox* aboutBox() const { return AboutBox; }
 
     // graph::GraphHost
     std::string rangeText(graph::RangeRow row) const override;
@@ -152,6 +197,15 @@ private:
     void setClientSize(QMdiSubWindow* window, QSize clientSize);
     QStringList availableLanguages() const;
     graph::InstructionsAnswer showInstructions(TdlgInstructions& dialog);
+    void createOutputWindows();
+    void connectOutputCommands();
+    // The save dialog for a picture; the chosen name with its extension replaced, or empty.
+    QString choosePictureFile(const char* captionKey, const QString& filter, const QString& suffix,
+                              const QString& extension);
+    void savePicture(const char* captionKey, const QString& filter, const QString& suffix,
+                     const QString& extension, const std::function<QByteArray()>& encode);
+    bool writePictureFile(const QString& fileName, const QByteArray& bytes);
+    void showCopyMessage();
 
     common::IniFile& settings_;
     plotter::Interaction& interaction_;
@@ -188,4 +242,14 @@ private:
     TdlgInstructions* dlgIntegralInstructions;
     TdlgAxisText* dlgAxisText;
     TdlgSelectLanguage* dlgSelectLanguage;
+
+    plotter::Desktop* desktop_ = nullptr;
+    std::unique_ptr<plotter::Desktop> ownDesktop_;
+    std::unique_ptr<QPrinter> printer_;
+    QString programFolder_;
+    TProgressForm* ProgressForm = nullptr;
+    TCopy2ClipboardMessage* Copy2ClipboardMessage = nullptr;
+    TfrmTYInfo* frmTYInfo = nullptr;
+    TAboutBox* AboutBox = nullptr;
+    THelpWindow* helpWindow_ = nullptr;
 };

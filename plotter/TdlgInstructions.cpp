@@ -29,8 +29,11 @@ TdlgInstructions::TdlgInstructions(Mode mode, QWidget* parent)
     examples->setFont(fixed);
 
     buttons_ = plotter::addOkCancelButtons(*this);
-    // The help files come with the help window; until then the Help button has nothing to open.
-    buttons_->addButton(QDialogButtonBox::Help)->setEnabled(false);
+    buttons_->addButton(QDialogButtonBox::Help);
+    connect(buttons_, &QDialogButtonBox::helpRequested, this, [this] {
+        if (helpHandler_)
+            helpHandler_();
+    });
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(syntaxLabel_, 0, 0, Qt::AlignTop);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 class QCheckBox;
 class QDialogButtonBox;
@@ -17,6 +18,8 @@ public:
     bool neverShowAgain() const;
     void setNeverShowAgain(bool checked);
     void translate();
+    // What the Help button does; the dialog stays open.
+    void setHelpHandler(std::function<void()> handler) { helpHandler_ = std::move(handler); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -27,4 +30,5 @@ private:
     QLabel* examplesLabel_;
     QCheckBox* chkboxNeverShowMessage;
     QDialogButtonBox* buttons_;
+    std::function<void()> helpHandler_;
 };

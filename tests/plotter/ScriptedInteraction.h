@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <vector>
 
 // Answers the frame's modal interactions from prepared answers and records what was shown. A
 // dialog with no prepared answer is cancelled, a Yes/No box answered No.
@@ -22,6 +23,9 @@ public:
     std::deque<DialogAnswer> dialogAnswers;
     std::deque<QString> textAnswers; // a null text cancels the input box
     std::deque<std::optional<QFont>> fontAnswers;
+    std::deque<QString> fileAnswers; // names chosen in file dialogs; none cancels
+    std::vector<plotter::FileChoice> fileChoices;
+    int printerSetups = 0;
 
     void showMessage(const QString& text) override { messages.append(text); }
     void showError(const QString& text) override { errors.append(text); }
@@ -40,8 +44,18 @@ public:
     std::optional<QFont> chooseFont(const QFont&) override {
         return take(fontAnswers, std::optional<QFont>());
     }
-    QString chooseFileToOpen(const plotter::FileChoice&) override { return {}; }
-    QString chooseFileToSave(const plotter::FileChoice&) override { return {}; }
+    QString chooseFileToOpen(const plotter::FileChoice& choice) override {
+        fileChoices.push_back(choice);
+        return take(fileAnswers, QString());
+    }
+    QString chooseFileToSave(const plotter::FileChoice& choice) override {
+        fileChoices.push_back(choice);
+        return take(fileAnswers, QString());
+    }
+    bool setUpPrinter(QPrinter&) override {
+        ++printerSetups;
+        return true;
+    }
     bool runDialog(QDialog& dialog) override {
         dialogsShown.append(dialog.objectName());
         const DialogAnswer answer = take(dialogAnswers, DialogAnswer());

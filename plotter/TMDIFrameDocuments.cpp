@@ -1,0 +1,136 @@
+#include "plotter/TMDIFrame.h"
+
+#include "common/IniFile.h"
+#include "common/NumberParse.h"
+#include "graph/TGraphWindow.h"
+#include "plotter/FileNames.h"
+#include "plotter/FunctionHistory.h"
+#include "plotter/Interaction.h"
+#include "plotter/TLogWindow.h"
+#include "plotter/Texts.h"
+
+#include <QFileInfo>
+#include <algorithm>
+#include <string>
+
+// Graph documents: the mode, the plotted texts, the range values and the settings block in one
+// INI file with the extension ".QOR".
+
+using appkit::toQt;
+using plotter::plainText;
+
+namespace {
+
+const char* const DocumentExtension = ".QOR";
+
+plotter::FileChoice documentChoice(const char* captionKey, const QString& fileName) {
+    return {plainText(captionKey), QStringLiteral("Graph File (*.QOR *.qor)"), QStringLiteral("qor"),
+            fileName};
+}
+
+std::string rangeKey(int row) {
+    return "Cells[1," + std::to_string(row) + "]";
+}
+
+// A document written by the program never holds more texts than the graph plots or the history
+// keeps; a damaged count must not run on into thousands of refusals.
+int documentTextCount(const common::IniFile& document, const char* section) {
+    return std::clamp(document.readInteger(section, "Count", 0), 0, plotter::MaxHistoryEntries);
+}
+
+} // namespace
+
+void TMDIFrame::openDocument() {
+    const QString fileName = interaction_.chooseFileToOpen(documentChoice("Open", documentFileName_));
+    if (fileName.isEmpty())
+        return;
+    documentFileName_ = fileName;
+    LogWindow->clear();
+    readDocument(fileName);
+    setWindowTitle(titlePrefix_ + QFileInfo(fileName).fileName());
+}
+
+void TMDIFrame::saveDocument() {
+    if (documentFileName_.isEmpty())
+        saveDocumentAs();
+    else
+        writeDocument(documentFileName_);
+}
+
+void TMDIFrame::saveDocumentAs() {
+    const QString chosen = interaction_.chooseFileToSave(documentChoice("SaveAs", documentFileName_));
+    if (chosen.isEmpty())
+        return;
+    const QString fileName = plotter::withExtension(chosen, QLatin1String(DocumentExtension));
+    if (!writeDocument(fileName))
+        return;
+    documentFileName_ = fileName;
+    setWindowTitle(titlePrefix_ + QFileInfo(fileName).fileName());
+}
+
+bool TMDIFrame::writeDocument(const QString& fileName) {
+    common::IniFile document(fileName.toStdString(), separators_.decimal);
+    const graph::Graph& graph = GraphWindow->graph();
+    try {
+        document.update([&] {
+            document.writeString("MainMode", "Mode", QString(mode_).toStdString());
+            WriteSettings(document);
+            for (int row = 0; row < TRangeWindow::RowCount; ++row)
+                document.writeString("Range", rangeKey(row), RangeWindow->rangeText(row).toStdString());
+            const bool functions = mode_ == QLatin1Char('F');
+            if (!functions && mode_ != QLatin1Char('I'))
+                return;
+            const char* section = functions ? "Functions" : "Integrals";
+            const std::string prefix = functions ? "F" : "I";
+            const std::vector<std::string>& texts =
+                functions ? graph.plottedFunctions() : graph.plottedIntegrals();
+            document.writeInteger(section, "Count", static_cast<int>(texts.size()));
+            for (std::size_t i = 0; i < texts.size(); ++i)
+                document.writeString(section, prefix + std::to_string(i + 1), texts[i]);
+        });
+    } catch (const common::IniWriteError& failure) {
+        interaction_.showError(toQt(failure.reason().empty() ? failure.what() : failure.reason()));
+        return false;
+    }
+    return true;
+}
+
+void TMDIFrame::readDocument(const QString& fileName) {
+    const common::IniFile document(fileName.toStdString(), separators_.decimal);
+    // A "Mode" key with an empty value reads like an absent one: function mode.
+    const std::string modeText = document.readString("MainMode", "Mode", "F");
+    const QChar documentMode = modeText.empty() ? QLatin1Char('F') : toQt(modeText).at(0);
+
+    try {
+        ReadSettings(document);
+    } catch (const common::ConversionError& error) {
+        interaction_.showError(toQt(error.what()));
+        return;
+    }
+    // The values wait in the grid until the range is next applied.
+    for (int row = 0; row < TRangeWindow::RowCount; ++row)
+        RangeWindow->setRangeText(row, toQt(document.readString("Range", rangeKey(row), "0")));
+
+    const bool functions = documentMode == QLatin1Char('F');
+    if (!functions && documentMode != QLatin1Char('I')) {
+        mode_ = documentMode;
+        return;
+    }
+    // With a blank mode the switch leaves both stored histories alone.
+    mode_ = QLatin1Char(' ');
+    if (!functions)
+        GraphWindow->graph().logIntegralResult = true;
+    switchMode(documentMode);
+
+    const char* section = functions ? "Functions" : "Integrals";
+    const std::string prefix = functions ? "F" : "I";
+    const int count = documentTextCount(document, section);
+    for (int i = 1; i <= count; ++i) {
+        const std::string text = document.readString(section, prefix + std::to_string(i), "");
+        // An empty text would only bring up the instructions in the middle of opening.
+        if (text.empty())
+            continue;
+        GraphWindow->PlotRequest(text);
+        enterIntoEntryList(toQt(text));
+    }
+}
