@@ -116,7 +116,12 @@ void TMDIFrame::readDocument(const QString& fileName) {
         mode_ = documentMode;
         return;
     }
-    // With a blank mode the switch leaves both stored histories alone.
+    // The texts typed since the last switch are kept in the history of the mode being left, as any
+    // switch keeps them; the blank mode then makes the switch run even into the mode already on.
+    if (mode_ == QLatin1Char('F'))
+        storedFunctionHistory_ = entryList();
+    else if (mode_ == QLatin1Char('I'))
+        storedIntegralHistory_ = entryList();
     mode_ = QLatin1Char(' ');
     if (!functions)
         GraphWindow->graph().logIntegralResult = true;

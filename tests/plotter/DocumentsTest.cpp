@@ -1,0 +1,227 @@
+#include "FrameFixture.h"
+#include "graph/TGraphWindow.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+QStringList plottedFunctions(TMDIFrame& frame) {
+    QStringList texts;
+    for (const std::string& text : frame.graphWindow()->graph().plottedFunctions())
+        texts.append(QString::fromStdString(text));
+    return texts;
+}
+
+QStringList plottedIntegrals(TMDIFrame& frame) {
+    QStringList texts;
+    for (const std::string& text : frame.graphWindow()->graph().plottedIntegrals())
+        texts.append(QString::fromStdString(text));
+    return texts;
+}
+
+// The section names of an INI file in the order they appear.
+QStringList sectionsOf(const std::filesystem::path& file) {
+    QStringList sections;
+    const QRegularExpression header(QStringLiteral("^\\[(.*)\\]$"), QRegularExpression::MultilineOption);
+    auto matches = header.globalMatch(QString::fromStdString(TempFolder::read(file)));
+    while (matches.hasNext())
+        sections.append(matches.next().captured(1));
+    return sections;
+}
+
+QString fileName(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
+}
+
+} // namespace
+
+class DocumentsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void saveAsWritesAQorFileWhateverExtensionWasTypedAndSaveGoesBackToIt() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        fixture.typeAndEnter(QStringLiteral("x^2"));
+        fixture.interaction.fileAnswers.push_back(fileName(fixture.folder / "curve.txt"));
+        fixture.trigger("SaveAs1");
+
+        QCOMPARE(fixture.interaction.fileChoices.size(), std::size_t(1));
+        QCOMPARE(fixture.interaction.fileChoices[0].defaultSuffix, QStringLiteral("qor"));
+        QVERIFY(fixture.interaction.fileChoices[0].filter.startsWith(QStringLiteral("Graph File (*.QOR")));
+        QVERIFY(!std::filesystem::exists(fixture.folder / "curve.txt"));
+        const std::filesystem::path saved = fixture.folder / "curve.QOR";
+        QVERIFY(std::filesystem::exists(saved));
+        QCOMPARE(frame.windowTitle(), QStringLiteral("Quorra - curve.QOR"));
+        QCOMPARE(sectionsOf(saved), QStringList({"MainMode", "AxisText", "ZoomFactor", "Font", "Angles",
+                                                 "Options", "Range", "Functions"}));
+
+        fixture.typeAndEnter(QStringLiteral("sin(x)"));
+        fixture.trigger("Save1");
+        QCOMPARE(fixture.interaction.fileChoices.size(), std::size_t(1));
+        const common::IniFile document(saved);
+        QCOMPARE(document.readInteger("Functions", "Count", 0), 2);
+        QCOMPARE(document.readString("Functions", "F1", ""), std::string("x^2"));
+        QCOMPARE(document.readString("Functions", "F2", ""), std::string("sin(x)"));
+        QCOMPARE(document.readString("MainMode", "Mode", ""), std::string("F"));
+        QCOMPARE(frame.windowTitle(), QStringLiteral("Quorra - curve.QOR"));
+    }
+
+    void saveWithoutADocumentAsksForANameAndCancelWritesNothing() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        fixture.trigger("Save1");
+        QCOMPARE(fixture.interaction.fileChoices.size(), std::size_t(1));
+        QVERIFY(frame.documentFileName().isEmpty());
+        QCOMPARE(frame.windowTitle(), QStringLiteral("Quorra - Untitled"));
+    }
+
+    void saveAfterOpenWritesBackToTheOpenedFile() {
+        FrameFixture fixture;
+        const std::filesystem::path opened = fixture.folder / "mine.qor";
+        TempFolder::write(opened, "[MainMode]\nMode=F\n[Functions]\nCount=1\nF1=x+1\n");
+        TMDIFrame& frame = fixture.start();
+        fixture.interaction.fileAnswers.push_back(fileName(opened));
+        fixture.trigger("Open1");
+        QCOMPARE(frame.windowTitle(), QStringLiteral("Quorra - mine.qor"));
+        QCOMPARE(plottedFunctions(frame), QStringList({"x+1"}));
+
+        fixture.typeAndEnter(QStringLiteral("2x"));
+        fixture.trigger("Save1");
+        QCOMPARE(fixture.interaction.fileChoices.size(), std::size_t(1));
+        const common::IniFile document(opened);
+        QCOMPARE(document.readInteger("Functions", "Count", 0), 2);
+        QCOMPARE(document.readString("Functions", "F2", ""), std::string("2x"));
+        QVERIFY(!std::filesystem::exists(fixture.folder / "mine.QOR"));
+    }
+
+    void integralsSavedOverAFunctionDocumentReopenAsIntegralsOnly() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        const std::filesystem::path path = fixture.folder / "both.QOR";
+        fixture.typeAndEnter(QStringLiteral("x^3"));
+        fixture.interaction.fileAnswers.push_back(fileName(path));
+        fixture.trigger("SaveAs1");
+
+        fixture.trigger("toolbtnIntegralMode");
+        fixture.typeAndEnter(QStringLiteral("x^2;0;1"));
+        QCOMPARE(plottedIntegrals(frame), QStringList({"x^2;0;1"}));
+        fixture.trigger("Save1");
+        const common::IniFile document(path);
+        QCOMPARE(document.readString("MainMode", "Mode", ""), std::string("I"));
+        QCOMPARE(document.readString("Functions", "F1", ""), std::string("x^3"));
+        QCOMPARE(document.readString("Integrals", "I1", ""), std::string("x^2;0;1"));
+
+        fixture.trigger("toolbtnFunctionMode");
+        fixture.typeAndEnter(QStringLiteral("cos(x)"));
+        fixture.interaction.fileAnswers.push_back(fileName(path));
+        fixture.trigger("Open1");
+        QCOMPARE(frame.mode(), QChar('I'));
+        QCOMPARE(plottedIntegrals(frame), QStringList({"x^2;0;1"}));
+        QVERIFY(plottedFunctions(frame).isEmpty());
+        QVERIFY2(frame.logWindow()->lines().join('\n').contains(QStringLiteral("x^2;0;1")),
+                 "the reopened integral's value is logged");
+        QCOMPARE(frame.entryList().first(), QStringLiteral("x^2;0;1"));
+    }
+
+    void reopenedFunctionsMoveToTheTopOfTheHistoryWithoutDuplicatesOrLosingTypedOnes() {
+        FrameFixture fixture;
+        const std::filesystem::path path = fixture.folder / "doc.QOR";
+        TempFolder::write(path, "[MainMode]\nMode=F\n[Functions]\nCount=2\nF1=SIN(X)\nF2=x^2\n");
+        TMDIFrame& frame = fixture.start();
+        fixture.typeAndEnter(QStringLiteral("x^2"));
+        fixture.typeAndEnter(QStringLiteral("sin(x)"));
+        fixture.typeAndEnter(QStringLiteral("3x"));
+        fixture.interaction.fileAnswers.push_back(fileName(path));
+        fixture.trigger("Open1");
+        QCOMPARE(frame.entryList(), QStringList({"x^2", "SIN(X)", "3x"}));
+        QCOMPARE(plottedFunctions(frame), QStringList({"SIN(X)", "x^2"}));
+    }
+
+    void openedRangeIsShownButTheGraphKeepsItsRangeUntilApplied() {
+        FrameFixture fixture;
+        const std::filesystem::path path = fixture.folder / "range.QOR";
+        TempFolder::write(path, "[MainMode]\nMode=F\n[Range]\nCells[1,0]=-5\nCells[1,1]=5\nCells[1,2]=1\n"
+                                "Cells[1,3]=-4\nCells[1,4]=4\nCells[1,5]=2\n");
+        TMDIFrame& frame = fixture.start();
+        const graph::GraphRange before = frame.graphWindow()->graph().range();
+        fixture.interaction.fileAnswers.push_back(fileName(path));
+        fixture.trigger("Open1");
+        QCOMPARE(frame.rangeWindow()->rangeTexts(), QStringList({"-5", "5", "1", "-4", "4", "2"}));
+        QCOMPARE(double(frame.graphWindow()->graph().range().Xmin), double(before.Xmin));
+        QCOMPARE(double(frame.graphWindow()->graph().range().Ymax), double(before.Ymax));
+        frame.rangeWindow()->applyRange();
+        QCOMPARE(double(frame.graphWindow()->graph().range().Xmin), -5.0);
+        QCOMPARE(double(frame.graphWindow()->graph().range().Ystep), 2.0);
+    }
+
+    void unusualModesAndMissingKeysReadSafely() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        // An empty mode reads as function mode, and a count larger than the texts skips the gaps.
+        const std::filesystem::path empty = fixture.folder / "empty.QOR";
+        TempFolder::write(empty, "[MainMode]\nMode=\n[Functions]\nCount=5\nF1=x\n");
+        fixture.interaction.fileAnswers.push_back(fileName(empty));
+        fixture.trigger("Open1");
+        QCOMPARE(frame.mode(), QChar('F'));
+        QCOMPARE(plottedFunctions(frame), QStringList({"x"}));
+        QVERIFY(fixture.interaction.dialogsShown.isEmpty());
+        QVERIFY(!frame.entryList().contains(QString()));
+
+        // Another mode character loads the settings and the range and nothing else.
+        const std::filesystem::path other = fixture.folder / "other.QOR";
+        TempFolder::write(
+            other, "[MainMode]\nMode=Xylophone\n[Options]\nShowGrid=0\n[Functions]\nCount=1\nF1=x^2\n");
+        fixture.interaction.fileAnswers.push_back(fileName(other));
+        fixture.trigger("Open1");
+        QCOMPARE(frame.mode(), QChar('X'));
+        QVERIFY(!frame.command(QStringLiteral("Grid1"))->isChecked());
+        QCOMPARE(plottedFunctions(frame), QStringList({"x"}));
+        QCOMPARE(frame.rangeWindow()->rangeTexts(), QStringList({"0", "0", "0", "0", "0", "0"}));
+
+        // A zoom factor that is not a number stops the reading with the conversion message.
+        const std::filesystem::path bad = fixture.folder / "bad.QOR";
+        TempFolder::write(bad, "[MainMode]\nMode=F\n[ZoomFactor]\nX=two\n[Functions]\nCount=1\nF1=x^5\n");
+        fixture.interaction.fileAnswers.push_back(fileName(bad));
+        fixture.trigger("Open1");
+        QCOMPARE(fixture.interaction.errors, QStringList({"'two' is not a valid floating point value"}));
+        QVERIFY(!plottedFunctions(frame).contains(QStringLiteral("x^5")));
+    }
+
+    void aDocumentThatCannotBeWrittenIsReportedAndKeepsTheOldName() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        fixture.typeAndEnter(QStringLiteral("x"));
+        fixture.interaction.fileAnswers.push_back(fileName(fixture.folder / "missing" / "doc.txt"));
+        fixture.trigger("SaveAs1");
+        QCOMPARE(fixture.interaction.errors.size(), 1);
+        QVERIFY2(fixture.interaction.errors[0].contains(QStringLiteral("No such file or directory")),
+                 qPrintable(fixture.interaction.errors[0]));
+        QVERIFY(frame.documentFileName().isEmpty());
+        QCOMPARE(frame.windowTitle(), QStringLiteral("Quorra - Untitled"));
+
+        // Writing over a folder fails the same way and leaves it a folder.
+        std::filesystem::create_directory(fixture.folder / "taken.QOR");
+        fixture.interaction.fileAnswers.push_back(fileName(fixture.folder / "taken.QOR"));
+        fixture.trigger("SaveAs1");
+        QCOMPARE(fixture.interaction.errors.size(), 2);
+        QVERIFY(std::filesystem::is_directory(fixture.folder / "taken.QOR"));
+    }
+
+    void newClearsTheGraphTheLogAndTheDocumentName() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        fixture.typeAndEnter(QStringLiteral("x"));
+        fixture.interaction.fileAnswers.push_back(fileName(fixture.folder / "a.QOR"));
+        fixture.trigger("SaveAs1");
+        frame.logWindow()->appendLine(QStringLiteral("Root: x = 1"));
+        fixture.trigger("New1");
+        QVERIFY(plottedFunctions(frame).isEmpty());
+        QVERIFY(frame.logWindow()->lines().isEmpty());
+        QVERIFY(frame.documentFileName().isEmpty());
+        QCOMPARE(frame.windowTitle(), QStringLiteral("Quorra - Untitled"));
+        QCOMPARE(frame.entryList(), QStringList({"x"}));
+    }
+};
+
+QTEST_MAIN(DocumentsTest)
+#include "DocumentsTest.moc"
