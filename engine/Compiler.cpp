@@ -5,6 +5,7 @@
 #include "engine/WorkingText.h"
 #include "translation/Translator.h"
 
+#include <exception>
 #include <memory>
 
 namespace engine {
@@ -43,7 +44,7 @@ public:
                 return addDerivative(function, argument, nesting);
             });
             passes.compileAll();
-        } catch (const std::runtime_error& error) {
+        } catch (const std::exception& error) {
             errorText = error.what();
             return false;
         }

@@ -13,14 +13,18 @@ int TFunctionDB::Add() {
     return append(std::make_shared<TFunction>());
 }
 
-TFunction& TFunctionDB::Items(int index) {
+void TFunctionDB::checkPosition(int index) const {
     if (index < 0 || index >= count())
         throw std::out_of_range("function store position " + std::to_string(index));
+}
+
+TFunction& TFunctionDB::Items(int index) {
+    checkPosition(index);
     return *items_[static_cast<std::size_t>(index)];
 }
 
 void TFunctionDB::Delete(int index) {
-    Items(index);
+    checkPosition(index);
     items_.erase(items_.begin() + index);
 }
 

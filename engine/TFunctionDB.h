@@ -23,6 +23,7 @@ public:
 private:
     friend class Compiler;
     int append(std::shared_ptr<TFunction> function);
+    void checkPosition(int index) const;
 
     std::vector<std::shared_ptr<TFunction>> items_;
 };

@@ -83,6 +83,14 @@ std::string replaceAll(std::string_view text, std::string_view name, std::string
     return result;
 }
 
+// A constant as a parenthesised number with 15 significant digits, as the user could have typed it.
+std::string constantText(long double value, char decimalSeparator) {
+    std::string text(1, '(');
+    text.append(common::formatGeneral(value, 15, decimalSeparator));
+    text.push_back(')');
+    return text;
+}
+
 // Replaces the first occurrence of `name` by `code` until none is left. Building the result from
 // the left and shortening as soon as its end spells the name gives the same text in one pass.
 std::string shortenName(const std::string& text, std::string_view name, char code) {
@@ -171,8 +179,8 @@ PreparedText prepareText(std::string_view source) {
     takeDomain(text, prepared);
 
     const char decimal = currentSeparators().decimal;
-    text = replaceAll(text, "e", "(" + common::formatGeneral(E, 15, decimal) + ")");
-    text = replaceAll(text, "pi", "(" + common::formatGeneral(Pi, 15, decimal) + ")");
+    text = replaceAll(text, "e", constantText(E, decimal));
+    text = replaceAll(text, "pi", constantText(Pi, decimal));
 
     const char thousands = currentSeparators().thousands;
     std::erase_if(text, [thousands](char c) { return c == ' ' || c == thousands; });
