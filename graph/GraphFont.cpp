@@ -30,6 +30,7 @@ QFont graphFont(const std::string& name, int pointSize, bool bold, bool italic, 
     font.setBold(bold);
     font.setItalic(italic);
     font.setUnderline(underline);
+    font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
 

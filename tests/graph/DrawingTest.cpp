@@ -238,7 +238,8 @@ private slots:
                     return true;
             return false;
         };
-        QVERIFY(blueInColumn(graph.coordinates().right + 9) || blueInColumn(graph.coordinates().right + 8));
+        QVERIFY(blueInColumn(graph.coordinates().right + 9) || blueInColumn(graph.coordinates().right + 8) ||
+                blueInColumn(graph.coordinates().right + 7));
         QVERIFY(!blueInColumn(graph.coordinates().right + 11));
     }
 
