@@ -14,7 +14,7 @@ protected:
         if (compiled)
             function.Evaluate(0.5L, y);
         const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        EXPECT_LT(seconds, 1.0) << what;
+        EXPECT_LT(seconds, 1.0 * QUORRA_TIME_LIMIT_SCALE) << what;
         EXPECT_TRUE(compiled || !error.empty()) << what;
     }
 };
