@@ -3,6 +3,7 @@
 #include "plotter/Texts.h"
 
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 TLogWindow::TLogWindow(QWidget* parent) : QWidget(parent), Memo1(new QPlainTextEdit(this)) {
@@ -16,18 +17,28 @@ TLogWindow::TLogWindow(QWidget* parent) : QWidget(parent), Memo1(new QPlainTextE
 }
 
 void TLogWindow::appendLine(const QString& line) {
-    Memo1->appendPlainText(line);
+    // A text box holding only one empty line looks empty and would take the next line into that
+    // same line; the count keeps the empty line a line of its own.
+    if (lineCount_ > 0 && Memo1->document()->isEmpty()) {
+        QTextCursor cursor(Memo1->document());
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertBlock();
+        cursor.insertText(line);
+    } else {
+        Memo1->appendPlainText(line);
+    }
+    ++lineCount_;
 }
 
 void TLogWindow::clear() {
     Memo1->clear();
+    lineCount_ = 0;
 }
 
 QStringList TLogWindow::lines() const {
-    const QString text = Memo1->toPlainText();
-    if (text.isEmpty())
+    if (lineCount_ == 0)
         return {};
-    return text.split(QLatin1Char('\n'));
+    return Memo1->toPlainText().split(QLatin1Char('\n'));
 }
 
 void TLogWindow::translate() {

@@ -19,4 +19,5 @@ public:
 
 private:
     QPlainTextEdit* Memo1;
+    int lineCount_ = 0;
 };

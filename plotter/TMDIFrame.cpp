@@ -5,6 +5,7 @@
 #include "common/NumberParse.h"
 #include "engine/Engine.h"
 #include "graph/TGraphWindow.h"
+#include "plotter/AnalysisCommands.h"
 #include "plotter/CommandTable.h"
 #include "plotter/Desktop.h"
 #include "plotter/FunctionHistory.h"
@@ -13,6 +14,7 @@
 #include "plotter/Interaction.h"
 #include "plotter/ProductInfo.h"
 #include "plotter/TLogWindow.h"
+#include "plotter/TSelectGraphWindow.h"
 #include "plotter/TdlgInstructions.h"
 #include "plotter/TdlgSelectLanguage.h"
 #include "plotter/Texts.h"
@@ -73,6 +75,7 @@ TMDIFrame::TMDIFrame(common::IniFile& settings, plotter::Interaction& interactio
     createOutputWindows();
     connectCommands();
     connectOutputCommands();
+    analysis_ = new plotter::AnalysisCommands(*this, interaction_, *SelectGraphWindow);
 
     try {
         ReadSettings(settings_);
@@ -168,6 +171,7 @@ void TMDIFrame::createChildWindows() {
     addChild(GraphWindow, QStringLiteral("GraphWindowFrame"));
 
     dlgZoomFactor = new TdlgZoomFactor(this);
+    SelectGraphWindow = new TSelectGraphWindow(interaction_, this);
     dlgFunctionInstructions = new TdlgInstructions(TdlgInstructions::Mode::Function, this);
     dlgIntegralInstructions = new TdlgInstructions(TdlgInstructions::Mode::Integral, this);
     dlgAxisText = new TdlgAxisText(this);
@@ -247,12 +251,6 @@ void TMDIFrame::connectCommands() {
     on("toolbtnFunctionMode", &TMDIFrame::switchToFunctionMode);
     on("toolbtnIntegralMode", &TMDIFrame::switchToIntegralMode);
     on("toolbtnPlotFunction", &TMDIFrame::plotEntry);
-
-    // Commands that arrive with the solve tools, derived curves and the value table.
-    for (const char* name :
-         {"Root1", "Max1", "Min1", "YIntersection1", "Intersection1", "YCalc1", "XCalc1", "Derivative1",
-          "Tangent1", "Normal1", "ValueTable1", "toolbtnEraseFunction", "toolbtnTrace"})
-        command(QLatin1String(name))->setEnabled(false);
 
     // The pad's derivative, tangent and normal buttons are available exactly when their commands are.
     const std::pair<const char*, const char*> padCommands[] = {

@@ -27,6 +27,7 @@ class TfrmTYInfo;
 class THelpWindow;
 class TProgressForm;
 class TdlgAxisText;
+class TSelectGraphWindow;
 class TdlgInstructions;
 class TdlgSelectLanguage;
 class TdlgZoomFactor;
@@ -39,6 +40,7 @@ namespace graph {
 class TGraphWindow;
 }
 namespace plotter {
+class AnalysisCommands;
 class CommandTable;
 class Desktop;
 class Interaction;
@@ -242,6 +244,8 @@ private:
     TdlgInstructions* dlgIntegralInstructions;
     TdlgAxisText* dlgAxisText;
     TdlgSelectLanguage* dlgSelectLanguage;
+    TSelectGraphWindow* SelectGraphWindow;
+    plotter::AnalysisCommands* analysis_ = nullptr;
 
     plotter::Desktop* desktop_ = nullptr;
     std::unique_ptr<plotter::Desktop> ownDesktop_;

@@ -1,10 +1,10 @@
 #include "plotter/TMDIFrame.h"
 
+#include "plotter/AnalysisCommands.h"
 #include "plotter/Interaction.h"
 #include "plotter/TFunctionPadWindow.h"
 #include "plotter/TLogWindow.h"
 #include "plotter/TdlgInstructions.h"
-#include "plotter/Texts.h"
 
 #include <QLabel>
 
@@ -12,7 +12,6 @@
 // choice of functions, the log and the function pad's keys.
 
 using appkit::toQt;
-using plotter::plainText;
 
 std::string TMDIFrame::rangeText(graph::RangeRow row) const {
     return RangeWindow->rangeText(static_cast<int>(row)).toStdString();
@@ -70,43 +69,12 @@ std::optional<std::string> TMDIFrame::askText(const std::string& caption, const 
 }
 
 std::optional<std::string> TMDIFrame::chooseOneFunction(const std::vector<std::string>& candidates) {
-    if (candidates.empty()) {
-        interaction_.showError(plainText("AtLeastOneFunctionMustBePlotted"));
-        return std::nullopt;
-    }
-    if (candidates.size() == 1)
-        return candidates.front();
-    QStringList items;
-    for (const std::string& candidate : candidates)
-        items.append(toQt(candidate));
-    const std::optional<int> chosen = interaction_.chooseItem(plainText("SelectFunction"), items);
-    if (!chosen || *chosen < 0 || *chosen >= static_cast<int>(candidates.size()))
-        return std::nullopt;
-    return candidates[*chosen];
+    return analysis_->chooser().chooseOne(candidates);
 }
 
 std::optional<std::pair<std::string, std::string>>
 TMDIFrame::chooseTwoFunctions(const std::vector<std::string>& candidates) {
-    if (candidates.size() < 2) {
-        interaction_.showError(plainText("AtLeastTwoFunctionsMustBePlotted"));
-        return std::nullopt;
-    }
-    if (candidates.size() == 2)
-        return std::make_pair(candidates[0], candidates[1]);
-    QStringList items;
-    for (const std::string& candidate : candidates)
-        items.append(toQt(candidate));
-    const std::optional<int> first = interaction_.chooseItem(plainText("SelectFunctionOne"), items);
-    if (!first || *first < 0 || *first >= static_cast<int>(candidates.size()))
-        return std::nullopt;
-    const std::optional<int> second = interaction_.chooseItem(plainText("SelectFunctionTwo"), items);
-    if (!second || *second < 0 || *second >= static_cast<int>(candidates.size()))
-        return std::nullopt;
-    if (*first == *second) {
-        interaction_.showError(plainText("YouSelectedTheSameFunctionTwice"));
-        return std::nullopt;
-    }
-    return std::make_pair(candidates[*first], candidates[*second]);
+    return analysis_->chooser().chooseTwo(candidates);
 }
 
 void TMDIFrame::appendLogLine(const std::string& line) {

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+class TSelectGraphWindow;
+
+namespace graph {
+class Graph;
+}
+
+namespace plotter {
+
+class Interaction;
+
+// How the frame chooses among candidate functions of the graph: no candidate is an error, a
+// single one is taken without asking, several are offered in the select function dialog. The
+// chosen texts' list positions become the graph's selected functions.
+class FunctionChooser {
+public:
+    FunctionChooser(Interaction& interaction, TSelectGraphWindow& dialog, graph::Graph& graph);
+
+    std::optional<std::string> chooseOne(const std::vector<std::string>& candidates);
+    // Exactly two candidates are taken in list order; the same function chosen twice is refused.
+    std::optional<std::pair<std::string, std::string>> chooseTwo(const std::vector<std::string>& candidates);
+    // Any number of the candidates, from the dialog with multiple selection; nothing when cancelled.
+    std::optional<std::vector<std::string>> chooseToErase(const std::vector<std::string>& candidates);
+
+private:
+    // The dialog's selected lines from top to bottom; nothing when cancelled.
+    std::optional<std::vector<std::string>> ask(const char* captionKey,
+                                                const std::vector<std::string>& candidates);
+
+    Interaction& interaction_;
+    TSelectGraphWindow& dialog_;
+    graph::Graph& graph_;
+};
+
+} // namespace plotter

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace plotter {
+class Interaction;
+}
+
+// The value table: x, the function's value and its derivative at evenly spaced points, as
+// tab-separated lines that can be copied to the clipboard. It compiles the function itself and
+// leaves the graph alone.
+class TfrmValueTable : public QDialog {
+    Q_OBJECT
+public:
+    // The table never holds more rows than this; a longer one is refused before anything changes.
+    static constexpr long long MaxRows = 100000;
+
+    TfrmValueTable(plotter::Interaction& interaction, char decimalSeparator, QWidget* parent = nullptr);
+
+    void btnCalculateClick();
+    void btnCopyToClipboardClick();
+    void translate();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    plotter::Interaction& interaction_;
+    char decimalSeparator_;
+    QLineEdit* editFunction;
+    QLineEdit* editXmin;
+    QLineEdit* editXmax;
+    QLineEdit* editXstep;
+    QLabel* lblXmin;
+    QLabel* lblXmax;
+    QLabel* lblXStep;
+    QPlainTextEdit* Memo1;
+    QPushButton* btnCalculate;
+    QPushButton* btnCopyToClipboard;
+};
