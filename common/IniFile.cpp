@@ -50,9 +50,11 @@ std::string valueOf(std::string_view line) {
     return std::string(value.substr(0, IniFile::MaxValueLength));
 }
 
-// Line breaks cannot live inside a line; blanks at the ends survive inside quotes.
+// Line breaks cannot live inside a line; blanks at the ends survive inside quotes. Bytes that are
+// not UTF-8 are taken as Windows-1252, as on reading: one such value would otherwise make the whole
+// file read as Windows-1252 and change every other non-ASCII value in it.
 std::string encodeValue(std::string_view value) {
-    std::string encoded(value);
+    std::string encoded = decodeText(value);
     for (char& c : encoded)
         if (c == '\r' || c == '\n')
             c = ' ';

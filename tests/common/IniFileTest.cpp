@@ -89,6 +89,15 @@ TEST_F(IniFileTest, ReadsEveryLineEndAndDuplicatesGiveTheFirst) {
     EXPECT_EQ(TempFolder::read(file), "[A]\nk=9\nk=2\n[a]\nk=3\nz=4\n");
 }
 
+TEST_F(IniFileTest, AValueCutInsideALetterLeavesTheOtherLettersOfTheFileAlone) {
+    TempFolder::write(file, "[S]\nName=Gr\xC3\xA4ns\n");
+    IniFile ini(file);
+    ini.writeString("S", "Cut", "\xE2\x80");
+    EXPECT_EQ(ini.readString("S", "Name", ""), "Gr\xC3\xA4ns");
+    EXPECT_EQ(IniFile(file).readString("S", "Name", ""), "Gr\xC3\xA4ns");
+    EXPECT_EQ(ini.readString("S", "Cut", ""), "\xC3\xA2\xE2\x82\xAC");
+}
+
 TEST_F(IniFileTest, SeesChangesMadeToTheFileByOthers) {
     IniFile ini(file);
     EXPECT_EQ(ini.readString("S", "K", "none"), "none");
