@@ -154,10 +154,8 @@ void TMDIFrame::printGraph() {
         interaction_.showError(plainText("PrintingFailed"));
         return;
     }
-    // The same physical size as on the screen, at the top left of the printable area.
-    const qreal scale = qreal(target.resolution()) / graph::PictureResolution;
-    painter.scale(scale, scale);
-    painter.setClipRect(QRect(QPoint(0, 0), GraphWindow->picture().size()));
+    // A vector picture replays scaled from the screen's pixels per inch to the printer's resolution,
+    // so the graph has its size on the screen, at the top left of the printable area.
     painter.drawPicture(0, 0, GraphWindow->vectorPicture());
     painter.end();
 }

@@ -10,6 +10,7 @@ PACKAGES=(
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
+    poppler-utils
 )
 
 install_missing_packages() {

@@ -1,5 +1,6 @@
 #include "FrameFixture.h"
 #include "graph/TGraphWindow.h"
+#include "tests/common/FullDisk.h"
 
 #include <QRegularExpression>
 
@@ -199,11 +200,25 @@ private slots:
         QVERIFY(frame.documentFileName().isEmpty());
         QCOMPARE(frame.windowTitle(), QStringLiteral("Quorra - Untitled"));
 
+        // A full disk leaves the previous document exactly as it was.
+        const std::filesystem::path previous = fixture.folder / "previous.QOR";
+        const std::string before = "[MainMode]\nMode=F\n[Functions]\nCount=1\nF1=old\n";
+        TempFolder::write(previous, before);
+        fixture.interaction.fileAnswers.push_back(fileName(previous));
+        fixture.trigger("Open1");
+        fixture.typeAndEnter(QStringLiteral("x^2+x^3+x^4+x^5"));
+        {
+            const FullDisk full(before.size() + 8);
+            fixture.trigger("Save1");
+        }
+        QCOMPARE(fixture.interaction.errors.size(), 2);
+        QCOMPARE(TempFolder::read(previous), before);
+
         // Writing over a folder fails the same way and leaves it a folder.
         std::filesystem::create_directory(fixture.folder / "taken.QOR");
         fixture.interaction.fileAnswers.push_back(fileName(fixture.folder / "taken.QOR"));
         fixture.trigger("SaveAs1");
-        QCOMPARE(fixture.interaction.errors.size(), 2);
+        QCOMPARE(fixture.interaction.errors.size(), 3);
         QVERIFY(std::filesystem::is_directory(fixture.folder / "taken.QOR"));
     }
 
