@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/TFunction.h"
 #include "translation/Translator.h"
 
 #include <cstddef>
@@ -33,6 +34,15 @@ inline std::string_view asText(const std::uint8_t* data, std::size_t size) {
 inline void loadMessages(const char* languageFile) {
     translation::translator().setMissingKeyHandler([](const std::string&) {});
     translation::translator().loadFile(std::string(QUORRA_LANGUAGE_SOURCE_DIR) + "/" + languageFile);
+}
+
+// Evaluations of plain operations one value of `function` costs: a derivative takes up to a hundred
+// values of the function it differentiates. Lets a target skip work that is slow by design.
+inline long double evaluationCost(const engine::TFunction& function) {
+    long double cost = 0;
+    for (const engine::TOp& op : function.ops())
+        cost += 1 + (op.SubFunction ? 100 * evaluationCost(*op.SubFunction) : 0);
+    return cost;
 }
 
 // Stops the fuzzer with a report when an invariant the callers rely on is broken.

@@ -37,7 +37,8 @@ std::vector<std::pair<std::string, std::string>> namesOf(const std::vector<std::
 }
 
 // What a value becomes on its way through a line of the file.
-std::string storedForm(std::string value) {
+std::string storedForm(std::string_view written) {
+    std::string value = common::decodeText(written);
     std::replace(value.begin(), value.end(), '\r', ' ');
     std::replace(value.begin(), value.end(), '\n', ' ');
     return value;
