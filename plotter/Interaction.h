@@ -2,7 +2,6 @@
 
 #include <QFont>
 #include <QString>
-#include <QStringList>
 #include <optional>
 
 class QDialog;
@@ -35,8 +34,6 @@ public:
     // An input box with a caption, a prompt and a preset text; nothing when cancelled.
     virtual std::optional<QString> askText(const QString& caption, const QString& prompt,
                                            const QString& text) = 0;
-    // A list to pick one line from; the line's position, or nothing when cancelled.
-    virtual std::optional<int> chooseItem(const QString& caption, const QStringList& items) = 0;
     // The font dialog preset with `font`; nothing when cancelled.
     virtual std::optional<QFont> chooseFont(const QFont& font) = 0;
     // Open and save dialogs; an empty name when cancelled.

@@ -33,14 +33,6 @@ std::optional<QString> QtInteraction::askText(const QString& caption, const QStr
     return answer;
 }
 
-std::optional<int> QtInteraction::chooseItem(const QString& caption, const QStringList& items) {
-    bool accepted = false;
-    const QString answer = QInputDialog::getItem(parent_, caption, caption, items, 0, false, &accepted);
-    if (!accepted)
-        return std::nullopt;
-    return static_cast<int>(items.indexOf(answer));
-}
-
 std::optional<QFont> QtInteraction::chooseFont(const QFont& font) {
     bool accepted = false;
     const QFont chosen = QFontDialog::getFont(&accepted, font, parent_);

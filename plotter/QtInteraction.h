@@ -17,7 +17,6 @@ public:
     bool askYesNo(const QString& text) override;
     std::optional<QString> askText(const QString& caption, const QString& prompt,
                                    const QString& text) override;
-    std::optional<int> chooseItem(const QString& caption, const QStringList& items) override;
     std::optional<QFont> chooseFont(const QFont& font) override;
     QString chooseFileToOpen(const FileChoice& choice) override;
     QString chooseFileToSave(const FileChoice& choice) override;

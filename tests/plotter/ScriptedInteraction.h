@@ -40,7 +40,6 @@ public:
             return std::nullopt;
         return answer;
     }
-    std::optional<int> chooseItem(const QString&, const QStringList&) override { return std::nullopt; }
     std::optional<QFont> chooseFont(const QFont&) override {
         return take(fontAnswers, std::optional<QFont>());
     }
