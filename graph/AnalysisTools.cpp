@@ -210,8 +210,11 @@ void AnalysisTools::traceStep(int px) {
     if (!graph.traceOn)
         return;
     const int position = graph.selectedFunction;
-    if (position < 0 || position >= int(graph.compiledFunctions().size()))
+    if (position < 0 || position >= int(graph.compiledFunctions().size())) {
+        // The traced function is gone (erased, new work): the marker must not stay behind.
+        shapeTrace_->hide();
         return;
+    }
     const GraphCoordinates& c = graph.coordinates();
     const long double x = c.xOfPixel(px);
     long double y = 0;

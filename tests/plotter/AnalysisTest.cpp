@@ -345,6 +345,16 @@ private slots:
         QCOMPARE(frame->statusText(), QString());
     }
 
+    void traceMarkerDoesNotOutliveTheTracedFunction() {
+        fixture->typeAndEnter("x");
+        fixture->trigger("toolbtnTrace");
+        QTest::mouseMove(&window(), pixelOf(1, 1));
+        QVERIFY(analysisTools().traceMarker().isVisible());
+        fixture->trigger("New1");
+        QTest::mouseMove(&window(), pixelOf(2, 1));
+        QVERIFY(!analysisTools().traceMarker().isVisible());
+    }
+
     void traceWithoutAFunctionStaysOff() {
         fixture->trigger("toolbtnTrace");
         QCOMPARE(fixture->interaction.errors, QStringList({"At least one function must be plotted."}));
