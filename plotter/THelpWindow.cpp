@@ -78,6 +78,11 @@ bool THelpWindow::showTopic(const QString& file, const QString& topic) {
     browser_->setSource(address);
     if (topic.isEmpty())
         browser_->verticalScrollBar()->setValue(0);
+    if (!placed_ && parentWidget()) {
+        // The first time it appears, the help stands in the middle of the program's window.
+        placed_ = true;
+        move(parentWidget()->geometry().center() - rect().center());
+    }
     show();
     raise();
     activateWindow();

@@ -30,4 +30,5 @@ public:
 
 private:
     QTextBrowser* browser_;
+    bool placed_ = false;
 };
