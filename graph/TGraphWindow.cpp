@@ -225,8 +225,10 @@ void TGraphWindow::mouseReleaseEvent(QMouseEvent* event) {
     selectionEnd_.x = std::min(selectionEnd_.x, width() - 1);
     selectionEnd_.y = std::min(selectionEnd_.y, height() - 1);
     const WorldSelection selection = selectionInWorld(graph_.coordinates(), selectionStart_, selectionEnd_);
-    if (host_.currentMode() == PlotMode::Function)
-        graph_.candidates = findCandidates(graph_.plottedFunctions(), graph_.compiledFunctions(), selection);
+    // In integral mode no function is plotted: candidates left from function mode must not be offered.
+    graph_.candidates = host_.currentMode() == PlotMode::Function
+                            ? findCandidates(graph_.plottedFunctions(), graph_.compiledFunctions(), selection)
+                            : std::vector<std::string>();
     for (int tool = 1; tool <= ToolCount; ++tool) {
         if (!graph_.armedTools[tool])
             continue;

@@ -249,6 +249,17 @@ private slots:
         QVERIFY(countInColumn(window().picture(), middle, blue) > 5);
     }
 
+    void solveToolsInIntegralModeOfferNoFunctionsOfFunctionMode() {
+        fixture->typeAndEnter("x");
+        solve("Root1", -1, 1, -1, 1);
+        fixture->trigger("toolbtnIntegralMode");
+        fixture->typeAndEnter("x;0;1");
+        fixture->interaction.errors.clear();
+        solve("Root1", -1, 1, -1, 1);
+        QCOMPARE(fixture->interaction.errors, QStringList({"At least one function must be plotted."}));
+        QCOMPARE(logTail(1), QStringList({"Integral=0.5"}));
+    }
+
     void malformedIntegralShowsTheInstructionsAndIsNotKept() {
         fixture->trigger("toolbtnIntegralMode");
         fixture->typeAndEnter("x^2;0;1");
