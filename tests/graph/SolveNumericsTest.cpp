@@ -3,6 +3,7 @@
 #include "common/NumberFormat.h"
 #include "common/NumberParse.h"
 #include "graph/Integral.h"
+#include "graph/IntegralDrawing.h"
 #include "graph/SolveNumerics.h"
 
 #include <gtest/gtest.h>
@@ -136,6 +137,45 @@ TEST_F(SolveNumerics, TrapezoidalIntegralValues) {
               "Error when calculating the integral");
     EXPECT_EQ(graph::integralValueText(compiled("sqrt(x)"), 0, 1, '.'),
               "Error when calculating the integral");
+}
+
+} // namespace
+
+namespace {
+
+// Column offset i of a plot area 400 pixels wide over x -5 ... 5 lies at x = (i - 200) / 40.
+graph::GraphCoordinates plotArea(long double ymin, long double ymax) {
+    graph::GraphCoordinates c;
+    c.layOut({-5, 5, 1, ymin, ymax, 1}, 437, 337);
+    return c;
+}
+
+TEST_F(SolveNumerics, IntegralShadingGoesFromTheAxisToTheCurve) {
+    const graph::GraphCoordinates c = plotArea(-5, 5);
+    const auto lines = graph::integralShading(compiled("x"), c, -1, 1);
+    ASSERT_EQ(lines.size(), std::size_t(81));
+    for (const QLine& line : lines) {
+        const long double x = c.xOfPixel(line.x1());
+        EXPECT_EQ(line.y1(), c.axisRow);
+        EXPECT_EQ(line.y2(), c.rowOfY(x));
+        // Negative values lie below the axis, positive ones above it.
+        EXPECT_EQ(line.y2() > c.axisRow, x < 0);
+    }
+}
+
+TEST_F(SolveNumerics, IntegralShadingWithoutAnXAxisStartsAtTheNearestEdge) {
+    const graph::GraphCoordinates above = plotArea(0, 10);
+    for (const QLine& line : graph::integralShading(compiled("x"), above, 0, 5))
+        EXPECT_EQ(line.y1(), above.bottom);
+    const graph::GraphCoordinates below = plotArea(-10, -1);
+    const auto lines = graph::integralShading(compiled("x-20"), below, 0, 1);
+    ASSERT_FALSE(lines.empty());
+    for (const QLine& line : lines) {
+        EXPECT_EQ(line.y1(), below.top);
+        EXPECT_EQ(line.y2(), below.bottom);
+    }
+    // Undefined stretches stay unshaded.
+    EXPECT_EQ(graph::integralShading(compiled("sqrt(x)"), above, -5, 5).size(), std::size_t(200));
 }
 
 } // namespace
