@@ -73,7 +73,7 @@ TfrmValueTable::TfrmValueTable(plotter::Interaction& interaction, char decimalSe
 
     btnCalculate->setObjectName(QStringLiteral("btnCalculate"));
     btnCopyToClipboard->setObjectName(QStringLiteral("btnCopyToClipboard"));
-    btnCalculate->setAutoDefault(false);
+    btnCalculate->setDefault(true);
     btnCopyToClipboard->setAutoDefault(false);
     connect(btnCalculate, &QPushButton::clicked, this, &TfrmValueTable::btnCalculateClick);
     connect(btnCopyToClipboard, &QPushButton::clicked, this, &TfrmValueTable::btnCopyToClipboardClick);
