@@ -13,9 +13,9 @@ namespace plotter {
 
 QString topicOfContext(int context) {
     switch (context) {
-    case 1:
+    case PlotFunctionContext:
         return QLatin1String(PlotFunctionTopic);
-    case 2:
+    case IntegralContext:
         return QLatin1String(IntegralTopic);
     default:
         return {};

@@ -37,8 +37,9 @@ void TMDIFrame::createOutputWindows() {
     ProgressForm = new TProgressForm(this);
     helpWindow_ = new THelpWindow(this);
     dlgFunctionInstructions->setHelpHandler(
-        [this] { showHelpTopic(QLatin1String(plotter::PlotFunctionTopic)); });
-    dlgIntegralInstructions->setHelpHandler([this] { showHelpTopic(QLatin1String(plotter::IntegralTopic)); });
+        [this] { showHelpTopic(plotter::topicOfContext(plotter::PlotFunctionContext)); });
+    dlgIntegralInstructions->setHelpHandler(
+        [this] { showHelpTopic(plotter::topicOfContext(plotter::IntegralContext)); });
 }
 
 void TMDIFrame::connectOutputCommands() {

@@ -99,11 +99,11 @@ private slots:
     void bothHelpFilesHoldTheTopicsTheInstructionsOpen() {
         for (const char* name : {"qorEnglish.html", "qorSwedish.html"}) {
             const QString html = helpSource(std::filesystem::path(QUORRA_LANGUAGE_SOURCE_DIR) / name);
-            for (int context : {1, 2})
+            for (int context : {plotter::PlotFunctionContext, plotter::IntegralContext})
                 QVERIFY2(html.contains(QStringLiteral("name=\"%1\"").arg(plotter::topicOfContext(context))),
                          name);
         }
-        QCOMPARE(plotter::topicOfContext(0), QString());
+        QCOMPARE(plotter::topicOfContext(plotter::ContentsContext), QString());
     }
 
     void instructionsHelpOpensTheTopicAndLeavesTheDialogOpen() {
