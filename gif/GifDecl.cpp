@@ -69,7 +69,10 @@ TByteBuffer EncodeImageData(std::span<const std::uint8_t> pixels, int minCodeSiz
             reportProgress(progress, static_cast<float>(position) / static_cast<float>(count));
         }
     }
-    output.Finish(endCode, table->Width());
+    // A decoder widens its codes as soon as its table reaches the next power of two, one entry
+    // before this table does; the end code must be written at the width it will be read with.
+    const bool decoderWidened = table->Width() < 12 && table->NextFree() == 1u << table->Width();
+    output.Finish(endCode, static_cast<std::uint8_t>(table->Width() + (decoderWidened ? 1 : 0)));
     reportProgress(progress, 1.0f);
     return output.TakeBytes();
 }

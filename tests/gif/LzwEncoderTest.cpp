@@ -131,6 +131,15 @@ TEST(LzwEncoder, PictureOfZerosWithOneOtherPixelDecodesBack) {
     }
 }
 
+TEST(LzwEncoder, PictureEndingWhereTheDecoderWidensItsCodesEndsWithAReadableEndCode) {
+    for (const auto& [count, minCodeSize] : {std::pair{56, 2}, std::pair{28442, 4}}) {
+        const std::vector<std::uint8_t> pixels(static_cast<std::size_t>(count), 0);
+        expectSameAsReference(pixels, minCodeSize);
+        const gifreader::Code last = codesOf(pixels, minCodeSize).back();
+        EXPECT_EQ(last.value, (1 << minCodeSize) + 1) << count << " pixels";
+    }
+}
+
 TEST(LzwEncoder, DataChunksHold255BytesExceptAShorterLastOne) {
     for (const std::size_t total : {1u, 254u, 255u, 256u, 510u, 511u}) {
         TByteBuffer buffer;

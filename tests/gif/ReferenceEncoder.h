@@ -108,7 +108,9 @@ inline std::vector<std::uint8_t> encode(const std::vector<std::uint8_t>& pixels,
             previous = pixel(position++);
         }
     }
-    out.finish(endCode, table.width);
+    // A decoder has widened its codes once its table holds 2^width entries; so is the end code.
+    const bool decoderWidened = table.width < 12 && table.nextFree == 1 << table.width;
+    out.finish(endCode, table.width + (decoderWidened ? 1 : 0));
     return out.bytes;
 }
 
