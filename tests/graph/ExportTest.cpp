@@ -1,6 +1,7 @@
 #include "GraphTestSupport.h"
 
 #include "graph/HeadlessExport.h"
+#include "tests/common/FullDisk.h"
 #include "tests/common/TempFolder.h"
 
 #include <QFile>
@@ -87,6 +88,21 @@ private slots:
         QVERIFY(!exportFrom({"--export=" + (folder / "missing" / "graph.png").string(), "x"}, error));
         QVERIFY(error.starts_with("The picture could not be written"));
         QVERIFY(std::filesystem::is_empty(folder.path()));
+    }
+
+    void aPictureExportedOnAFullDiskKeepsThePreviousFileWhole() {
+        TempFolder folder;
+        const auto png = folder / "graph.png";
+        std::string error;
+        QVERIFY(exportFrom({"--export=" + png.string(), "--size=100x80", "x"}, error));
+        const QByteArray previous = fileBytes(png);
+        {
+            FullDisk full(rlim_t(previous.size()));
+            QVERIFY(!exportFrom({"--export=" + png.string(), "sin(x)", "x^2"}, error));
+        }
+        QVERIFY(error.starts_with("The picture could not be written"));
+        QCOMPARE(fileBytes(png), previous);
+        QVERIFY(std::distance(std::filesystem::directory_iterator(folder.path()), {}) == 1);
     }
 };
 
