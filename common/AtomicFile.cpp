@@ -54,7 +54,9 @@ void writeFileAtomically(const std::filesystem::path& path, std::string_view con
         ::umask(mask);
         mode = 0666 & ~mask;
     }
-    const bool written = writeAll(descriptor, content) && ::fchmod(descriptor, mode) == 0;
+    // The data reaches the disk before the rename, so even a power cut leaves the old or the new file.
+    const bool written =
+        writeAll(descriptor, content) && ::fchmod(descriptor, mode) == 0 && ::fsync(descriptor) == 0;
     const int writeError = errno;
     if (::close(descriptor) != 0 || !written) {
         const int error = written ? errno : writeError;

@@ -104,9 +104,13 @@ std::vector<std::string> splitLines(std::string_view text) {
 }
 
 std::string readFileBytes(const std::filesystem::path& path) {
+    // Only regular files are read: a folder fails, and a pipe or device could block or never end.
     std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored))
+    const auto status = std::filesystem::status(path, ignored);
+    if (std::filesystem::is_directory(status))
         throw std::runtime_error("Cannot open file \"" + path.string() + "\". " + std::strerror(EISDIR));
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        throw std::runtime_error("Cannot open file \"" + path.string() + "\". It is not a regular file.");
     std::ifstream file(path, std::ios::binary);
     if (!file)
         throw std::runtime_error("Cannot open file \"" + path.string() + "\". " + std::strerror(errno));

@@ -1,5 +1,9 @@
 #include "common/TextFile.h"
 
+#include "TempFolder.h"
+
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 using common::decodeText;
@@ -19,4 +23,13 @@ TEST(TextFile, KeepsUtf8AndReadsOtherBytesAsWindows1252) {
     EXPECT_EQ(decodeText("\x80 \x9F"), "\xE2\x82\xAC \xC5\xB8");
     EXPECT_EQ(decodeText("\xC0\x80"), "\xC3\x80\xE2\x82\xAC") << "overlong UTF-8 is not UTF-8";
     EXPECT_EQ(decodeText("\xED\xA0\x80"), "\xC3\xAD\xC2\xA0\xE2\x82\xAC") << "surrogates are not UTF-8";
+}
+
+TEST(TextFile, PipesAndFoldersAreRefusedInsteadOfBlocking) {
+    TempFolder folder;
+    const auto pipe = folder / "pipe.tsy";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_THROW(common::readFileBytes(pipe), std::runtime_error);
+    EXPECT_THROW(common::readFileBytes(folder.path()), std::runtime_error);
+    EXPECT_THROW(common::readFileBytes("/dev/zero"), std::runtime_error);
 }
