@@ -41,10 +41,14 @@ std::optional<QFont> QtInteraction::chooseFont(const QFont& font) {
     return chosen;
 }
 
-QString QtInteraction::chooseFileToOpen(const FileChoice& choice) {
-    QFileDialog dialog(parent_, choice.caption, QString(), choice.filter);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+namespace {
+
+// Shows a file dialog for opening or saving and gives the chosen file, or an empty text.
+QString chooseFile(QWidget* parent, const FileChoice& choice, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, choice.caption, QString(), choice.filter);
+    dialog.setAcceptMode(mode);
+    if (mode == QFileDialog::AcceptOpen)
+        dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(choice.defaultSuffix);
     if (!choice.fileName.isEmpty())
         dialog.selectFile(choice.fileName);
@@ -53,15 +57,14 @@ QString QtInteraction::chooseFileToOpen(const FileChoice& choice) {
     return dialog.selectedFiles().first();
 }
 
+} // namespace
+
+QString QtInteraction::chooseFileToOpen(const FileChoice& choice) {
+    return chooseFile(parent_, choice, QFileDialog::AcceptOpen);
+}
+
 QString QtInteraction::chooseFileToSave(const FileChoice& choice) {
-    QFileDialog dialog(parent_, choice.caption, QString(), choice.filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(choice.defaultSuffix);
-    if (!choice.fileName.isEmpty())
-        dialog.selectFile(choice.fileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().first();
+    return chooseFile(parent_, choice, QFileDialog::AcceptSave);
 }
 
 bool QtInteraction::runDialog(QDialog& dialog) {
