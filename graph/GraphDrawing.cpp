@@ -46,6 +46,17 @@ void drawArrowhead(QPainter& painter, const QPolygon& outline) {
     painter.setBrush(Qt::NoBrush);
 }
 
+// Calls tick(r, value) for r = 1 up to the last index, then r = -1 down to the first; the value
+// written is the running sum of the step, so labels carry the same rounding as the ticks counted.
+template <typename Tick> void forEachTick(const TickIndexRange& indices, long double step, Tick&& tick) {
+    long double value = 0;
+    for (long long r = 1; r <= indices.last; ++r)
+        tick(r, value += step);
+    value = 0;
+    for (long long r = -1; r >= indices.first; --r)
+        tick(r, value -= step);
+}
+
 void drawXAxis(QPainter& painter, const GraphCoordinates& c, const PlotOptions& options,
                const QFontMetrics& metrics, char decimalSeparator) {
     const int row = c.axisRow;
@@ -69,12 +80,7 @@ void drawXAxis(QPainter& painter, const GraphCoordinates& c, const PlotOptions& 
                         Qt::black);
         }
     };
-    long double value = 0;
-    for (long long r = 1; r <= indices->last; ++r)
-        tick(r, value += c.range.Xstep);
-    value = 0;
-    for (long long r = -1; r >= indices->first; --r)
-        tick(r, value -= c.range.Xstep);
+    forEachTick(*indices, c.range.Xstep, tick);
 }
 
 void drawYAxis(QPainter& painter, const GraphCoordinates& c, const PlotOptions& options,
@@ -101,12 +107,7 @@ void drawYAxis(QPainter& painter, const GraphCoordinates& c, const PlotOptions& 
                         row - metrics.height() / 2, text, Qt::black);
         }
     };
-    long double value = 0;
-    for (long long r = 1; r <= indices->last; ++r)
-        tick(r, value += c.range.Ystep);
-    value = 0;
-    for (long long r = -1; r >= indices->first; --r)
-        tick(r, value -= c.range.Ystep);
+    forEachTick(*indices, c.range.Ystep, tick);
 }
 
 } // namespace
