@@ -4,7 +4,7 @@
 
 #include "common/IniFile.h"
 #include "plotter/TMDIFrame.h"
-#include "tests/plotter/ScriptedInteraction.h"
+#include "tests/support/ScriptedInteraction.h"
 
 #include <QApplication>
 #include <memory>

@@ -3,8 +3,8 @@
 #include "graph/CurveColours.h"
 #include "graph/GraphCoordinates.h"
 #include "graph/GraphHost.h"
-#include "graph/GraphPictures.h"
 #include "graph/Integral.h"
+#include "pictures/GraphPictures.h"
 
 #include <QSize>
 #include <array>
@@ -85,7 +85,7 @@ public:
     const QImage& picture() const { return pictures_.picture(); }
     QPicture vectorPicture() const { return pictures_.vectorPicture(); }
     // For drawing added by other tools (markers), onto both pictures.
-    GraphPictures& pictures() { return pictures_; }
+    pictures::GraphPictures& pictures() { return pictures_; }
 
 private:
     void drawCurve(int position);
@@ -99,7 +99,7 @@ private:
     std::vector<engine::TFunction*> compiledFunctions_;
     std::vector<std::string> plottedIntegrals_;
     IntegralText integral_;
-    GraphPictures pictures_;
+    pictures::GraphPictures pictures_;
 };
 
 } // namespace graph

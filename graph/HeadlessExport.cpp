@@ -8,6 +8,7 @@
 #include "graph/Graph.h"
 #include "graph/HeadlessExportFiles.h"
 #include "graph/PlotOptions.h"
+#include "pictures/PictureFiles.h"
 #include "translation/Translator.h"
 
 #include <QGuiApplication>
@@ -167,13 +168,13 @@ bool exportGraph(const ExportRequest& request, const PlotOptions& options, std::
     }
     QByteArray bytes;
     if (extension == ".png")
-        bytes = rasterFile(graph.picture(), "PNG");
+        bytes = pictures::rasterFile(graph.picture(), "PNG");
     else if (extension == ".bmp")
-        bytes = rasterFile(graph.picture(), "BMP");
+        bytes = pictures::rasterFile(graph.picture(), "BMP");
     else if (extension == ".svg")
-        bytes = svgFile(graph.vectorPicture(), request.size);
+        bytes = pictures::svgFile(graph.vectorPicture(), request.size, QStringLiteral("Quorra"));
     else if (extension == ".pdf")
-        bytes = pdfFile(graph.vectorPicture(), request.size);
+        bytes = pictures::pdfFile(graph.vectorPicture(), request.size, QStringLiteral("Quorra"));
     if (bytes.isEmpty()) {
         error = message("ExportCouldNotWrite", request.file);
         return false;

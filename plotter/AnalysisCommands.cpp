@@ -1,11 +1,11 @@
 #include "plotter/AnalysisCommands.h"
 
+#include "appkit/Interaction.h"
 #include "common/NumberFormat.h"
 #include "common/NumberParse.h"
 #include "engine/Engine.h"
 #include "graph/AnalysisTools.h"
 #include "graph/TGraphWindow.h"
-#include "plotter/Interaction.h"
 #include "plotter/TMDIFrame.h"
 #include "plotter/Texts.h"
 #include "plotter/TfrmValueTable.h"
@@ -15,7 +15,7 @@
 
 namespace plotter {
 
-AnalysisCommands::AnalysisCommands(TMDIFrame& frame, Interaction& interaction,
+AnalysisCommands::AnalysisCommands(TMDIFrame& frame, appkit::Interaction& interaction,
                                    TSelectGraphWindow& selectDialog)
     : QObject(&frame), frame_(frame), interaction_(interaction),
       chooser_(interaction, selectDialog, frame.graphWindow()->graph()),

@@ -13,16 +13,18 @@ namespace graph {
 class AnalysisTools;
 }
 
-namespace plotter {
-
+namespace appkit {
 class Interaction;
+}
+
+namespace plotter {
 
 // The frame's commands that work on plotted functions: erasing, derivative, tangent, normal and
 // trace, the value table, and the solve tools and trace of the graph window.
 class AnalysisCommands : public QObject {
     Q_OBJECT
 public:
-    AnalysisCommands(TMDIFrame& frame, Interaction& interaction, TSelectGraphWindow& selectDialog);
+    AnalysisCommands(TMDIFrame& frame, appkit::Interaction& interaction, TSelectGraphWindow& selectDialog);
     ~AnalysisCommands() override;
 
     FunctionChooser& chooser() { return chooser_; }
@@ -45,7 +47,7 @@ private:
     std::optional<std::string> chooseFromPlotted();
 
     TMDIFrame& frame_;
-    Interaction& interaction_;
+    appkit::Interaction& interaction_;
     FunctionChooser chooser_;
     std::unique_ptr<graph::AnalysisTools> tools_;
     TfrmValueTable* frmValueTable_;

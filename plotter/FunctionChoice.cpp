@@ -1,14 +1,15 @@
 #include "plotter/FunctionChoice.h"
 
+#include "appkit/Interaction.h"
 #include "graph/CurveColours.h"
 #include "graph/Graph.h"
-#include "plotter/Interaction.h"
 #include "plotter/TSelectGraphWindow.h"
 #include "plotter/Texts.h"
 
 namespace plotter {
 
-FunctionChooser::FunctionChooser(Interaction& interaction, TSelectGraphWindow& dialog, graph::Graph& graph)
+FunctionChooser::FunctionChooser(appkit::Interaction& interaction, TSelectGraphWindow& dialog,
+                                 graph::Graph& graph)
     : interaction_(interaction), dialog_(dialog), graph_(graph) {}
 
 std::optional<std::vector<std::string>> FunctionChooser::ask(const char* captionKey,

@@ -11,16 +11,18 @@ namespace graph {
 class Graph;
 }
 
-namespace plotter {
-
+namespace appkit {
 class Interaction;
+}
+
+namespace plotter {
 
 // How the frame chooses among candidate functions of the graph: no candidate is an error, a
 // single one is taken without asking, several are offered in the select function dialog. The
 // chosen texts' list positions become the graph's selected functions.
 class FunctionChooser {
 public:
-    FunctionChooser(Interaction& interaction, TSelectGraphWindow& dialog, graph::Graph& graph);
+    FunctionChooser(appkit::Interaction& interaction, TSelectGraphWindow& dialog, graph::Graph& graph);
 
     std::optional<std::string> chooseOne(const std::vector<std::string>& candidates);
     // Exactly two candidates are taken in list order; the same function chosen twice is refused.
@@ -33,7 +35,7 @@ private:
     std::optional<std::vector<std::string>> ask(const char* captionKey,
                                                 const std::vector<std::string>& candidates);
 
-    Interaction& interaction_;
+    appkit::Interaction& interaction_;
     TSelectGraphWindow& dialog_;
     graph::Graph& graph_;
 };

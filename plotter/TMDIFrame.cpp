@@ -1,5 +1,6 @@
 #include "plotter/TMDIFrame.h"
 
+#include "appkit/Interaction.h"
 #include "common/IniFile.h"
 #include "common/NumberFormat.h"
 #include "common/NumberParse.h"
@@ -11,7 +12,6 @@
 #include "plotter/FunctionHistory.h"
 #include "plotter/FunctionInsertions.h"
 #include "plotter/Icons.h"
-#include "plotter/Interaction.h"
 #include "plotter/ProductInfo.h"
 #include "plotter/TLogWindow.h"
 #include "plotter/TSelectGraphWindow.h"
@@ -57,7 +57,7 @@ bool isEnter(const QKeyEvent& event) {
 
 } // namespace
 
-TMDIFrame::TMDIFrame(common::IniFile& settings, plotter::Interaction& interaction,
+TMDIFrame::TMDIFrame(common::IniFile& settings, appkit::Interaction& interaction,
                      appkit::NumberSeparators separators, QWidget* parent)
     : QMainWindow(parent), settings_(settings), interaction_(interaction), separators_(separators),
       titlePrefix_(QStringLiteral("%1 - ").arg(QLatin1String(plotter::ProductName))),

@@ -43,8 +43,10 @@ namespace plotter {
 class AnalysisCommands;
 class CommandTable;
 class Desktop;
-class Interaction;
 } // namespace plotter
+namespace appkit {
+class Interaction;
+}
 
 // The main frame of Quorra: menus, toolbar, the entry box with its two histories, the status
 // line and the four child windows (graph, function pad, range, log). It keeps the working mode
@@ -54,7 +56,7 @@ class TMDIFrame : public QMainWindow, public graph::GraphHost, private FunctionP
     Q_OBJECT
 public:
     // `settings` is the program's settings file; every modal interaction goes to `interaction`.
-    TMDIFrame(common::IniFile& settings, plotter::Interaction& interaction,
+    TMDIFrame(common::IniFile& settings, appkit::Interaction& interaction,
               appkit::NumberSeparators separators, QWidget* parent = nullptr);
     ~TMDIFrame() override;
 
@@ -210,7 +212,7 @@ private:
     void showCopyMessage();
 
     common::IniFile& settings_;
-    plotter::Interaction& interaction_;
+    appkit::Interaction& interaction_;
     appkit::NumberSeparators separators_;
     graph::PlotOptions options_;
     QString titlePrefix_;

@@ -1,11 +1,11 @@
 #include "plotter/TMDIFrame.h"
 
+#include "appkit/Interaction.h"
 #include "common/IniFile.h"
 #include "common/NumberParse.h"
 #include "graph/TGraphWindow.h"
 #include "plotter/FileNames.h"
 #include "plotter/FunctionHistory.h"
-#include "plotter/Interaction.h"
 #include "plotter/TLogWindow.h"
 #include "plotter/Texts.h"
 
@@ -23,7 +23,7 @@ namespace {
 
 const char* const DocumentExtension = ".QOR";
 
-plotter::FileChoice documentChoice(const char* captionKey, const QString& fileName) {
+appkit::FileChoice documentChoice(const char* captionKey, const QString& fileName) {
     return {plainText(captionKey), QStringLiteral("Graph File (*.QOR *.qor)"), QStringLiteral("qor"),
             fileName};
 }

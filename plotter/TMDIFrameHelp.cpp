@@ -1,7 +1,7 @@
 #include "plotter/TMDIFrame.h"
 
+#include "appkit/Interaction.h"
 #include "plotter/Desktop.h"
-#include "plotter/Interaction.h"
 #include "plotter/TAboutBox.h"
 #include "plotter/TCopy2ClipboardMessage.h"
 #include "plotter/THelpWindow.h"

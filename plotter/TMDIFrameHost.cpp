@@ -1,7 +1,7 @@
 #include "plotter/TMDIFrame.h"
 
+#include "appkit/Interaction.h"
 #include "plotter/AnalysisCommands.h"
-#include "plotter/Interaction.h"
 #include "plotter/TFunctionPadWindow.h"
 #include "plotter/TLogWindow.h"
 #include "plotter/TdlgInstructions.h"

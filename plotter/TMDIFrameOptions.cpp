@@ -1,9 +1,9 @@
 #include "plotter/TMDIFrame.h"
 
+#include "appkit/Interaction.h"
 #include "common/IniFile.h"
 #include "common/NumberFormat.h"
 #include "common/NumberParse.h"
-#include "plotter/Interaction.h"
 #include "plotter/TdlgSelectLanguage.h"
 #include "plotter/Texts.h"
 #include "plotter/TwoFieldDialog.h"

@@ -1,12 +1,13 @@
 #include "plotter/TMDIFrame.h"
 
+#include "appkit/Interaction.h"
 #include "common/AtomicFile.h"
 #include "common/IniFile.h"
 #include "gif/GifException.h"
 #include "graph/HeadlessExportFiles.h"
 #include "graph/TGraphWindow.h"
+#include "pictures/PictureFiles.h"
 #include "plotter/FileNames.h"
-#include "plotter/Interaction.h"
 #include "plotter/TCopy2ClipboardMessage.h"
 #include "plotter/TLogWindow.h"
 #include "plotter/TProgressForm.h"
@@ -68,25 +69,30 @@ void TMDIFrame::savePicture(const char* captionKey, const QString& filter, const
 
 void TMDIFrame::saveAsBmpPicture() {
     savePicture("SaveAsBMPPicture", QStringLiteral("Bitmap File (*.BMP *.bmp)"), QStringLiteral("bmp"),
-                QStringLiteral(".BMP"), [this] { return graph::rasterFile(GraphWindow->picture(), "BMP"); });
+                QStringLiteral(".BMP"),
+                [this] { return pictures::rasterFile(GraphWindow->picture(), "BMP"); });
 }
 
 void TMDIFrame::saveAsPngPicture() {
     savePicture("SaveAsPNGPicture", QStringLiteral("PNG File (*.png *.PNG)"), QStringLiteral("png"),
-                QStringLiteral(".png"), [this] { return graph::rasterFile(GraphWindow->picture(), "PNG"); });
+                QStringLiteral(".png"),
+                [this] { return pictures::rasterFile(GraphWindow->picture(), "PNG"); });
 }
 
 void TMDIFrame::saveAsSvgPicture() {
     savePicture("SaveAsSVGPicture", QStringLiteral("SVG File (*.svg *.SVG)"), QStringLiteral("svg"),
                 QStringLiteral(".svg"), [this] {
-                    return graph::svgFile(GraphWindow->vectorPicture(), GraphWindow->picture().size());
+                    return pictures::svgFile(GraphWindow->vectorPicture(), GraphWindow->picture().size(),
+                                             QStringLiteral("Quorra"));
                 });
 }
 
 void TMDIFrame::saveAsPdf() {
-    savePicture(
-        "SaveAsPDF", QStringLiteral("PDF File (*.pdf *.PDF)"), QStringLiteral("pdf"), QStringLiteral(".pdf"),
-        [this] { return graph::pdfFile(GraphWindow->vectorPicture(), GraphWindow->picture().size()); });
+    savePicture("SaveAsPDF", QStringLiteral("PDF File (*.pdf *.PDF)"), QStringLiteral("pdf"),
+                QStringLiteral(".pdf"), [this] {
+                    return pictures::pdfFile(GraphWindow->vectorPicture(), GraphWindow->picture().size(),
+                                             QStringLiteral("Quorra"));
+                });
 }
 
 void TMDIFrame::saveAsGifPicture() {
@@ -111,9 +117,10 @@ void TMDIFrame::copyGraphAsVectorPicture() {
     // The vector picture stays whole until the next redraw, so copying twice gives the same picture.
     const QImage& rendering = GraphWindow->picture();
     auto* data = new QMimeData;
-    data->setData(QStringLiteral("image/svg+xml"),
-                  graph::svgFile(GraphWindow->vectorPicture(), rendering.size()));
-    data->setData(QStringLiteral("image/png"), graph::rasterFile(rendering, "PNG"));
+    data->setData(
+        QStringLiteral("image/svg+xml"),
+        pictures::svgFile(GraphWindow->vectorPicture(), rendering.size(), QStringLiteral("Quorra")));
+    data->setData(QStringLiteral("image/png"), pictures::rasterFile(rendering, "PNG"));
     data->setImageData(rendering);
     QApplication::clipboard()->setMimeData(data);
     showCopyMessage();

@@ -1,11 +1,11 @@
 #include "plotter/TRangeWindow.h"
 
+#include "appkit/Interaction.h"
 #include "appkit/ProgramSetup.h"
 #include "common/IniFile.h"
 #include "common/NumberFormat.h"
 #include "common/NumberParse.h"
 #include "engine/Engine.h"
-#include "plotter/Interaction.h"
 #include "plotter/Texts.h"
 #include "translation/Translator.h"
 
@@ -92,8 +92,8 @@ QPushButton* makeButton(QWidget* parent, const char* name, const char* icon, int
 
 } // namespace
 
-TRangeWindow::TRangeWindow(common::IniFile& settings, plotter::Interaction& interaction,
-                           char decimalSeparator, QWidget* parent)
+TRangeWindow::TRangeWindow(common::IniFile& settings, appkit::Interaction& interaction, char decimalSeparator,
+                           QWidget* parent)
     : QWidget(parent), settings_(settings), interaction_(interaction), decimalSeparator_(decimalSeparator) {
     setObjectName(QStringLiteral("RangeWindow"));
     setWindowTitle(QStringLiteral("Range"));

@@ -12,7 +12,7 @@ class QTableWidget;
 namespace common {
 class IniFile;
 }
-namespace plotter {
+namespace appkit {
 class Interaction;
 }
 
@@ -25,7 +25,7 @@ public:
     using Range = std::array<long double, RowCount>;
     using ApplyHandler = std::function<void(const Range&)>;
 
-    TRangeWindow(common::IniFile& settings, plotter::Interaction& interaction, char decimalSeparator,
+    TRangeWindow(common::IniFile& settings, appkit::Interaction& interaction, char decimalSeparator,
                  QWidget* parent = nullptr);
 
     QString rangeText(int row) const;
@@ -63,7 +63,7 @@ private:
     void writeRows(const std::array<long double, RowCount>& values);
 
     common::IniFile& settings_;
-    plotter::Interaction& interaction_;
+    appkit::Interaction& interaction_;
     char decimalSeparator_;
     ApplyHandler applyHandler_;
     bool shownBefore_ = false;

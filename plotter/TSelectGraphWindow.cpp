@@ -1,7 +1,7 @@
 #include "plotter/TSelectGraphWindow.h"
 
+#include "appkit/Interaction.h"
 #include "plotter/DialogButtons.h"
-#include "plotter/Interaction.h"
 #include "plotter/Texts.h"
 
 #include <QDialogButtonBox>
@@ -44,7 +44,7 @@ public:
 
 } // namespace
 
-TSelectGraphWindow::TSelectGraphWindow(plotter::Interaction& interaction, QWidget* parent)
+TSelectGraphWindow::TSelectGraphWindow(appkit::Interaction& interaction, QWidget* parent)
     : QDialog(parent), interaction_(interaction), lstboxGraph(new QListWidget(this)) {
     setObjectName(QStringLiteral("SelectGraphWindow"));
     setWindowTitle(QStringLiteral("Select Function"));

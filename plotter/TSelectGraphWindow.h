@@ -8,7 +8,7 @@
 class QDialogButtonBox;
 class QListWidget;
 
-namespace plotter {
+namespace appkit {
 class Interaction;
 }
 
@@ -18,7 +18,7 @@ class Interaction;
 class TSelectGraphWindow : public QDialog {
     Q_OBJECT
 public:
-    TSelectGraphWindow(plotter::Interaction& interaction, QWidget* parent = nullptr);
+    TSelectGraphWindow(appkit::Interaction& interaction, QWidget* parent = nullptr);
 
     // The caption is the translation of `captionKey`; the lines are `texts` in `colours`.
     void offer(const char* captionKey, const QStringList& texts, const QList<QColor>& colours);
@@ -33,7 +33,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    plotter::Interaction& interaction_;
+    appkit::Interaction& interaction_;
     QListWidget* lstboxGraph;
     QDialogButtonBox* buttons_;
 };

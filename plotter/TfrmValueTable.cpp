@@ -1,9 +1,9 @@
 #include "plotter/TfrmValueTable.h"
 
+#include "appkit/Interaction.h"
 #include "common/NumberFormat.h"
 #include "common/NumberParse.h"
 #include "engine/TFunction.h"
-#include "plotter/Interaction.h"
 #include "plotter/Texts.h"
 
 #include <QApplication>
@@ -36,7 +36,7 @@ QLabel* label(QWidget* parent, const char* name, const char* text) {
 
 } // namespace
 
-TfrmValueTable::TfrmValueTable(plotter::Interaction& interaction, char decimalSeparator, QWidget* parent)
+TfrmValueTable::TfrmValueTable(appkit::Interaction& interaction, char decimalSeparator, QWidget* parent)
     : QDialog(parent), interaction_(interaction), decimalSeparator_(decimalSeparator),
       editFunction(field(this, "editFunction")), editXmin(field(this, "editXmin")),
       editXmax(field(this, "editXmax")), editXstep(field(this, "editXstep")),

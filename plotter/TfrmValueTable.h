@@ -7,7 +7,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
-namespace plotter {
+namespace appkit {
 class Interaction;
 }
 
@@ -20,7 +20,7 @@ public:
     // The table never holds more rows than this; a longer one is refused before anything changes.
     static constexpr long long MaxRows = 100000;
 
-    TfrmValueTable(plotter::Interaction& interaction, char decimalSeparator, QWidget* parent = nullptr);
+    TfrmValueTable(appkit::Interaction& interaction, char decimalSeparator, QWidget* parent = nullptr);
 
     void btnCalculateClick();
     void btnCopyToClipboardClick();
@@ -30,7 +30,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    plotter::Interaction& interaction_;
+    appkit::Interaction& interaction_;
     char decimalSeparator_;
     QLineEdit* editFunction;
     QLineEdit* editXmin;

@@ -1,6 +1,6 @@
 #include "appkit/ProgramSetup.h"
+#include "appkit/QtInteraction.h"
 #include "graph/HeadlessExport.h"
-#include "plotter/QtInteraction.h"
 #include "plotter/TMDIFrame.h"
 #include "plotter/TfrmSplash.h"
 
@@ -20,7 +20,7 @@ int main(int argc, char* argv[]) {
     QApplication::processEvents();
 
     appkit::ProgramSetup setup("qor", ".INI", "Quorra");
-    plotter::QtInteraction interaction;
+    appkit::QtInteraction interaction;
     TMDIFrame frame(setup.settings(), interaction, setup.separators());
     interaction.setParent(&frame);
     frame.setSplash(splash);

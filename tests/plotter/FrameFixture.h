@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ScriptedInteraction.h"
 #include "common/IniFile.h"
 #include "plotter/TLogWindow.h"
 #include "plotter/TMDIFrame.h"
 #include "tests/common/TempFolder.h"
+#include "tests/support/ScriptedInteraction.h"
 #include "translation/Translator.h"
 
 #include <QAction>

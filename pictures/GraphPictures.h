@@ -8,7 +8,7 @@
 
 class QPainter;
 
-namespace graph {
+namespace pictures {
 
 // The raster picture that painting copies to the window and the vector picture for the
 // clipboard, printing and vector files. Every drawing step runs once against each, with the
@@ -33,4 +33,4 @@ private:
 // How every drawing step starts: crisp lines without smoothing, round-free line ends and joins.
 void prepareGraphPainter(QPainter& painter);
 
-} // namespace graph
+} // namespace pictures

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "plotter/Interaction.h"
+#include "appkit/Interaction.h"
 
 class QWidget;
 
-namespace plotter {
+namespace appkit {
 
 // The modal interactions on the screen, owned by the window given as parent.
 class QtInteraction : public Interaction {
@@ -27,4 +27,4 @@ private:
     QWidget* parent_;
 };
 
-} // namespace plotter
+} // namespace appkit

@@ -1,8 +1,8 @@
-#include "graph/GraphPictures.h"
+#include "pictures/GraphPictures.h"
 
 #include <QPainter>
 
-namespace graph {
+namespace pictures {
 
 void prepareGraphPainter(QPainter& painter) {
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -41,4 +41,4 @@ QPicture GraphPictures::vectorPicture() const {
     return whole;
 }
 
-} // namespace graph
+} // namespace pictures

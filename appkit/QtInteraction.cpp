@@ -1,4 +1,4 @@
-#include "plotter/QtInteraction.h"
+#include "appkit/QtInteraction.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -8,7 +8,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 
-namespace plotter {
+namespace appkit {
 
 void QtInteraction::showMessage(const QString& text) {
     QMessageBox::information(parent_, QApplication::applicationName(), text);
@@ -76,4 +76,4 @@ bool QtInteraction::setUpPrinter(QPrinter& printer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-} // namespace plotter
+} // namespace appkit

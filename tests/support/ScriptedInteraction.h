@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plotter/Interaction.h"
+#include "appkit/Interaction.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -10,7 +10,7 @@
 
 // Answers the frame's modal interactions from prepared answers and records what was shown. A
 // dialog with no prepared answer is cancelled, a Yes/No box answered No.
-class ScriptedInteraction : public plotter::Interaction {
+class ScriptedInteraction : public appkit::Interaction {
 public:
     // Fills in the dialog's fields and says whether it is closed with OK.
     using DialogAnswer = std::function<bool(QDialog&)>;
@@ -24,7 +24,7 @@ public:
     std::deque<QString> textAnswers; // a null text cancels the input box
     std::deque<std::optional<QFont>> fontAnswers;
     std::deque<QString> fileAnswers; // names chosen in file dialogs; none cancels
-    std::vector<plotter::FileChoice> fileChoices;
+    std::vector<appkit::FileChoice> fileChoices;
     int printerSetups = 0;
 
     void showMessage(const QString& text) override { messages.append(text); }
@@ -43,11 +43,11 @@ public:
     std::optional<QFont> chooseFont(const QFont&) override {
         return take(fontAnswers, std::optional<QFont>());
     }
-    QString chooseFileToOpen(const plotter::FileChoice& choice) override {
+    QString chooseFileToOpen(const appkit::FileChoice& choice) override {
         fileChoices.push_back(choice);
         return take(fileAnswers, QString());
     }
-    QString chooseFileToSave(const plotter::FileChoice& choice) override {
+    QString chooseFileToSave(const appkit::FileChoice& choice) override {
         fileChoices.push_back(choice);
         return take(fileAnswers, QString());
     }

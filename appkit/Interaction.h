@@ -7,7 +7,7 @@
 class QDialog;
 class QPrinter;
 
-namespace plotter {
+namespace appkit {
 
 // What an open or save file dialog shows: caption, name filter ("Graph File (*.qor)"), the
 // extension added to a typed name without one, and the name it starts with.
@@ -45,4 +45,4 @@ public:
     virtual bool setUpPrinter(QPrinter& printer) = 0;
 };
 
-} // namespace plotter
+} // namespace appkit

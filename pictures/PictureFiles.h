@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSize>
+#include <QString>
+
+class QImage;
+class QPicture;
+
+namespace pictures {
+
+// Pixels per inch of the graphs' pictures: one picture pixel is one unit of a vector file, and a
+// printed graph has the size it has on a screen of this resolution.
+inline constexpr int PictureResolution = 96;
+
+// The bytes of a picture file, for the command line's exports, the Save As commands and the
+// clipboard. Each is empty when the picture could not be encoded. `title` names the program that
+// made a vector file.
+QByteArray rasterFile(const QImage& picture, const char* format);
+QByteArray svgFile(const QPicture& picture, QSize size, const QString& title);
+QByteArray pdfFile(const QPicture& picture, QSize size, const QString& title);
+
+} // namespace pictures
