@@ -1,0 +1,16 @@
+#include "reggraph/GraphScene.h"
+
+#include "graph/GraphFont.h"
+
+namespace reggraph {
+
+GraphFont defaultGraphFont() {
+    return makeGraphFont("MS Sans Serif", 8, false, false, false);
+}
+
+GraphFont makeGraphFont(const std::string& name, int pointSize, bool bold, bool italic, bool underline,
+                        const QColor& colour) {
+    return {graph::graphFont(name, pointSize, bold, italic, underline), colour};
+}
+
+} // namespace reggraph

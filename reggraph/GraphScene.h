@@ -1,0 +1,63 @@
+#pragma once
+
+#include "projects/FunctionRecord.h"
+#include "reggraph/GraphRange.h"
+
+#include <QColor>
+#include <QFont>
+#include <string>
+#include <vector>
+
+namespace projects {
+class DataLists;
+}
+
+namespace reggraph {
+
+// The "Options" menu switches that decide what the axes drawing writes.
+struct DisplayOptions {
+    bool showAxis = true;
+    bool showGrid = true;
+    bool showScaleText = true;
+    bool showFunctionNames = true;
+};
+
+// Which data series are drawn after the curves.
+struct SeriesSwitches {
+    bool scatter = true;
+    bool histogram = false;
+    bool xyLine = false;
+};
+
+enum class Series { Scatter, Histogram, XYLine };
+
+// The font of every text on the graph, with the colour of texts that are not curve names.
+struct GraphFont {
+    QFont font;
+    QColor colour = Qt::black;
+};
+
+// "MS Sans Serif", 8 points, no style, black.
+GraphFont defaultGraphFont();
+
+// The graph font from its stored name, size in points and style; the classic Windows names become
+// the platform's sans-serif font, sized in pixels so both pictures measure text alike.
+GraphFont makeGraphFont(const std::string& name, int pointSize, bool bold, bool italic, bool underline,
+                        const QColor& colour = Qt::black);
+
+// Everything one drawing reads from the windows, gathered before it starts.
+struct GraphScene {
+    RangeTexts range{"0", "12", "1", "0", "10", "1"}; // the range grid's six texts, as typed
+    std::string xAxisName = "X";
+    std::string yAxisName = "Y";
+    DisplayOptions options;
+    SeriesSwitches series;
+    GraphFont font = defaultGraphFont();
+    char decimalSeparator = '.';
+    const projects::DataLists* lists = nullptr; // the lists grid; the series read its complete rows
+    // The current project's function records, in record order; record n's equation is the name of
+    // drawn function n.
+    std::vector<projects::DrawableRecord> records;
+};
+
+} // namespace reggraph
