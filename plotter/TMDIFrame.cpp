@@ -1,5 +1,6 @@
 #include "plotter/TMDIFrame.h"
 
+#include "appkit/Desktop.h"
 #include "appkit/Interaction.h"
 #include "common/IniFile.h"
 #include "common/NumberFormat.h"
@@ -8,7 +9,6 @@
 #include "graph/TGraphWindow.h"
 #include "plotter/AnalysisCommands.h"
 #include "plotter/CommandTable.h"
-#include "plotter/Desktop.h"
 #include "plotter/FunctionHistory.h"
 #include "plotter/FunctionInsertions.h"
 #include "plotter/Icons.h"

@@ -42,11 +42,11 @@ class TGraphWindow;
 namespace plotter {
 class AnalysisCommands;
 class CommandTable;
-class Desktop;
 } // namespace plotter
 namespace appkit {
+class Desktop;
 class Interaction;
-}
+} // namespace appkit
 
 // The main frame of Quorra: menus, toolbar, the entry box with its two histories, the status
 // line and the four child windows (graph, function pad, range, log). It keeps the working mode
@@ -136,7 +136,7 @@ public:
     void showAbout();
     // Where the companion program and the note files are looked for; the program's folder at start.
     void setProgramFolder(const QString& folder) { programFolder_ = folder; }
-    void setDesktop(plotter::Desktop& desktop) { desktop_ = &desktop; }
+    void setDesktop(appkit::Desktop& desktop) { desktop_ = &desktop; }
     TProgressForm* progressForm() const { return ProgressForm; }
     THelpWindow* helpWindow() const { return helpWindow_; }
     TAboutBox* aboutBox() const { return AboutBox; }
@@ -249,8 +249,8 @@ private:
     TSelectGraphWindow* SelectGraphWindow;
     plotter::AnalysisCommands* analysis_ = nullptr;
 
-    plotter::Desktop* desktop_ = nullptr;
-    std::unique_ptr<plotter::Desktop> ownDesktop_;
+    appkit::Desktop* desktop_ = nullptr;
+    std::unique_ptr<appkit::Desktop> ownDesktop_;
     std::unique_ptr<QPrinter> printer_;
     QString programFolder_;
     TProgressForm* ProgressForm = nullptr;

@@ -1,7 +1,7 @@
 #include "plotter/TMDIFrame.h"
 
+#include "appkit/Desktop.h"
 #include "appkit/Interaction.h"
-#include "plotter/Desktop.h"
 #include "plotter/TAboutBox.h"
 #include "plotter/TCopy2ClipboardMessage.h"
 #include "plotter/THelpWindow.h"
@@ -25,7 +25,7 @@
 using appkit::toQt;
 
 void TMDIFrame::createOutputWindows() {
-    ownDesktop_ = std::make_unique<plotter::QtDesktop>();
+    ownDesktop_ = std::make_unique<appkit::QtDesktop>();
     desktop_ = ownDesktop_.get();
     programFolder_ = QCoreApplication::applicationDirPath();
 

@@ -1,5 +1,5 @@
 #include "FrameFixture.h"
-#include "plotter/Desktop.h"
+#include "appkit/Desktop.h"
 #include "plotter/TAboutBox.h"
 #include "plotter/THelpWindow.h"
 #include "plotter/TUrlLabel.h"
@@ -18,7 +18,7 @@
 namespace {
 
 // Records what would have been handed to the desktop instead of starting or opening anything.
-class RecordingDesktop : public plotter::Desktop {
+class RecordingDesktop : public appkit::Desktop {
 public:
     QStringList programs;
     QList<QStringList> arguments;

@@ -5,11 +5,11 @@
 
 class QUrl;
 
-namespace plotter {
+namespace appkit {
 
-// What the frame hands over to the desktop: a program started without waiting, and a file or web
+// What a program hands over to the desktop: a program started without waiting, and a file or web
 // address opened by its default handler. Neither reports a failure: a missing program, editor or
-// browser leaves the frame as it was.
+// browser leaves the program as it was.
 class Desktop {
 public:
     virtual ~Desktop() = default;
@@ -24,4 +24,4 @@ public:
     void openUrl(const QUrl& url) override;
 };
 
-} // namespace plotter
+} // namespace appkit

@@ -1,11 +1,11 @@
-#include "plotter/Desktop.h"
+#include "appkit/Desktop.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QProcess>
 #include <QUrl>
 
-namespace plotter {
+namespace appkit {
 
 void QtDesktop::startProgram(const QString& program, const QStringList& arguments) {
     // An argument list, never a shell line; the program runs in its own folder.
@@ -16,4 +16,4 @@ void QtDesktop::openUrl(const QUrl& url) {
     QDesktopServices::openUrl(url);
 }
 
-} // namespace plotter
+} // namespace appkit
