@@ -50,10 +50,12 @@ public:
     // Shows what the project store put into content(): lists, variable count, range, axis names
     // and log. The current cell becomes column 1, row 1.
     void showContent();
-    // The lists as the grid shows them; call listsChanged() after changing them.
-    projects::DataLists& lists() { return content_.lists; }
-    const projects::DataLists& lists() const { return content_.lists; }
+    // The lists as the grid shows them, with the text being typed stored; call listsChanged()
+    // after changing them.
+    projects::DataLists& lists();
     void listsChanged();
+    // Stores the text of the open cell editor in the lists.
+    void commitEdit();
 
     // --- Range, axis names, zoom factors ---
     reggraph::RangeTexts rangeTexts() const;
@@ -126,8 +128,6 @@ signals:
     void editCommandsChanged();
 
 private:
-    friend class TForm3Keys;
-
     void buildListsPage();
     void buildLogPage();
     void buildRangePage();
@@ -145,6 +145,8 @@ private:
     projects::ListCopyPaste copyPaste_;
     projects::TablePaste tablePaste_;
     bool lastPasteFromClipboard_ = false;
+    // Off while the window itself moves the current cell, so only the user's selections redraw.
+    bool redrawOnSelection_ = true;
     reggraph::RangeTexts savedRange_;
 
     QTabWidget* PageControl1;
