@@ -1,27 +1,186 @@
 #include "reggraph/GraphDrawing.h"
 
+#include "pictures/GraphPictures.h"
+#include "reggraph/AxesDrawing.h"
+#include "reggraph/CurveDrawing.h"
+#include "reggraph/SeriesDrawing.h"
+
+#include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
 namespace reggraph {
 
-bool drawGraph(QPainter&, QSize, const GraphScene&, DrawingState&, regression::RegressionResult&) {
-    return false;
+namespace {
+
+// ln x, x^b and 1/x are sampled from the first column right of 0 only.
+bool sampledFromPositiveX(const std::string& kind) {
+    return kind == "Logarithmic" || kind == "Power" || kind == "Reciprocal";
 }
 
-void drawFit(QPainter&, const GraphScene&, DrawingState&, regression::RegressionResult&,
-             const regression::Drawing&, const std::string&) {}
+CurveFunction evaluator(regression::RegressionResult& result) {
+    return [&result](long double x) { return result.Evaluate(x); };
+}
 
-void drawSeries(QPainter&, const GraphScene&, const DrawingState&, Series) {}
+// The name of drawn function n: the equation of record n, none past the records.
+std::string recordName(const GraphScene& scene, int n) {
+    return n >= 1 && n <= static_cast<int>(scene.records.size()) ? scene.records[n - 1].equation
+                                                                 : std::string();
+}
 
-QImage rasterGraph(const GraphScene&, QSize size, regression::RegressionResult&, bool& rangeValid) {
-    QImage image(size, QImage::Format_RGB32);
+// The regression result as the record describes it, so the curve is drawn through its evaluator.
+void loadRecord(regression::RegressionResult& result, const projects::DrawableRecord& record) {
+    result.setModelKind(record.kind);
+    result.a = record.a;
+    result.b = record.b;
+    result.polynomialCoefficients.fill(0);
+    std::copy_n(record.coefficients.begin(),
+                std::min(record.coefficients.size(), result.polynomialCoefficients.size()),
+                result.polynomialCoefficients.begin());
+}
+
+// One straight line per intercept, all in the colour and under the name of one drawn function.
+void drawLineFamily(QPainter& painter, const GraphGeometry& geometry, long double slope,
+                    const std::vector<long double>& intercepts) {
+    for (const long double intercept : intercepts)
+        drawStraightLine(painter, geometry, intercept, slope);
+}
+
+void drawRecord(QPainter& painter, const GraphScene& scene, DrawingState& state,
+                regression::RegressionResult& result, const projects::DrawableRecord& record) {
+    const GraphGeometry& g = state.axes->geometry;
+    loadRecord(result, record);
+    const int n = ++state.drawnFunctions;
+    // A record that cannot be read keeps its place, so the curves after it keep their names.
+    if (record.drawing == projects::RecordDrawing::None)
+        return;
+    chooseCurveColour(painter, scene, g, n, recordName(scene, n));
+    switch (record.drawing) {
+    case projects::RecordDrawing::Curve:
+        drawSampledCurve(painter, g, evaluator(result), sampledFromPositiveX(record.kind));
+        break;
+    case projects::RecordDrawing::StraightLine:
+        drawStraightLine(painter, g, record.a, record.b);
+        break;
+    case projects::RecordDrawing::HorizontalLine:
+        drawHorizontalLine(painter, g, record.a);
+        break;
+    case projects::RecordDrawing::LineFamily:
+        drawLineFamily(painter, g, record.b, record.intercepts);
+        if (!record.intercepts.empty())
+            result.a = record.intercepts.back();
+        break;
+    case projects::RecordDrawing::None:
+        break;
+    }
+}
+
+void drawSeriesOn(QPainter& painter, const AxesLayout& axes, const SeriesPoints& points, Series series) {
+    switch (series) {
+    case Series::Scatter:
+        drawScatter(painter, axes, points);
+        break;
+    case Series::Histogram:
+        drawHistogram(painter, axes, points);
+        break;
+    case Series::XYLine:
+        drawXYLine(painter, axes, points);
+        break;
+    }
+}
+
+std::vector<long double> familyIntercepts(const regression::LineFamily& family) {
+    std::vector<long double> intercepts;
+    const long long count = std::clamp<long long>(family.count, 0, projects::kMaxFamilyLines);
+    intercepts.reserve(static_cast<std::size_t>(count));
+    for (long long line = 0; line < count; ++line)
+        intercepts.push_back(family.intercept(line));
+    return intercepts;
+}
+
+} // namespace
+
+bool drawGraph(QPainter& painter, QSize size, const GraphScene& scene, DrawingState& state,
+               regression::RegressionResult& result) {
+    pictures::prepareGraphPainter(painter);
+    state = DrawingState{};
+    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+    const GraphRange range = readRange(scene.range, scene.decimalSeparator);
+    const QFontMetrics metrics(scene.font.font);
+    state.axes = layoutAxes(
+        range, size.width(), size.height(),
+        [&metrics](const std::string& text) {
+            return metrics.horizontalAdvance(QString::fromStdString(text));
+        },
+        scene.decimalSeparator);
+    if (!state.axes)
+        return false;
+    drawAxes(painter, *state.axes, scene);
+    for (const projects::DrawableRecord& record : scene.records)
+        drawRecord(painter, scene, state, result, record);
+
+    const SeriesSwitches& on = scene.series;
+    if (on.scatter || on.histogram || on.xyLine) {
+        const SeriesPoints points = seriesPoints(scene.lists, scene.decimalSeparator);
+        if (on.scatter)
+            drawSeriesOn(painter, *state.axes, points, Series::Scatter);
+        if (on.histogram)
+            drawSeriesOn(painter, *state.axes, points, Series::Histogram);
+        if (on.xyLine)
+            drawSeriesOn(painter, *state.axes, points, Series::XYLine);
+    }
+    return true;
+}
+
+void drawFit(QPainter& painter, const GraphScene& scene, DrawingState& state,
+             regression::RegressionResult& result, const regression::Drawing& drawing,
+             const std::string& name) {
+    if (!state.axes)
+        return;
+    pictures::prepareGraphPainter(painter);
+    const GraphGeometry& g = state.axes->geometry;
+    chooseCurveColour(painter, scene, g, ++state.drawnFunctions, name);
+    switch (drawing.shape) {
+    case regression::Drawing::Shape::FittedCurve:
+        drawSampledCurve(painter, g, evaluator(result), sampledFromPositiveX(result.modelKind()));
+        break;
+    case regression::Drawing::Shape::ZeroSlopeLine:
+        drawHorizontalLine(painter, g, drawing.lines.base);
+        break;
+    case regression::Drawing::Shape::StraightLines:
+        drawLineFamily(painter, g, drawing.lines.slope, familyIntercepts(drawing.lines));
+        break;
+    }
+}
+
+void drawSeries(QPainter& painter, const GraphScene& scene, const DrawingState& state, Series series) {
+    if (!state.axes)
+        return;
+    pictures::prepareGraphPainter(painter);
+    drawSeriesOn(painter, *state.axes, seriesPoints(scene.lists, scene.decimalSeparator), series);
+}
+
+QImage rasterGraph(const GraphScene& scene, QSize size, regression::RegressionResult& result,
+                   bool& rangeValid) {
+    QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     image.fill(Qt::white);
-    rangeValid = false;
+    QPainter painter(&image);
+    DrawingState state;
+    rangeValid = drawGraph(painter, size, scene, state, result);
     return image;
 }
 
-std::optional<QPicture> vectorGraph(const GraphScene&, QSize, regression::RegressionResult&) {
-    return std::nullopt;
+std::optional<QPicture> vectorGraph(const GraphScene& scene, QSize size,
+                                    regression::RegressionResult& result) {
+    QPicture picture;
+    DrawingState state;
+    {
+        QPainter painter(&picture);
+        if (!drawGraph(painter, size, scene, state, result))
+            return std::nullopt;
+    }
+    picture.setBoundingRect(QRect(QPoint(0, 0), size));
+    return picture;
 }
 
 } // namespace reggraph
