@@ -123,6 +123,7 @@ void ProjectCommands::newFile() {
 }
 
 void ProjectCommands::newProject() {
+    host_.collectContent();
     store_.writeBack(content_);
     ++projectCounter_;
     TessalySettings::WizardFields fields;
@@ -134,6 +135,7 @@ void ProjectCommands::newProject() {
 }
 
 void ProjectCommands::switchProject(const std::string& name) {
+    host_.collectContent();
     store_.switchProject(name, content_);
     host_.showCurrentProject();
 }
@@ -156,8 +158,10 @@ void ProjectCommands::deleteProjectRows(const std::vector<int>& rows) {
     const bool currentSurvives = std::none_of(names.begin(), names.end(), [this](const std::string& name) {
         return common::equalsIgnoringCase(name, store_.currentProject());
     });
-    if (currentSurvives)
+    if (currentSurvives) {
+        host_.collectContent();
         store_.writeBack(content_);
+    }
     for (const std::string& name : names)
         store_.deleteProject(name);
     deleteDialog_.removeRows(rows);

@@ -8,6 +8,9 @@ class ProjectHost {
 public:
     virtual ~ProjectHost() = default;
 
+    // Before the current project is written back into the store: bring the Data window's content
+    // up to date with what its boxes show.
+    virtual void collectContent() = 0;
     // The store's current project was loaded into the Data window's content: refill the project
     // selector from the store and select the current project, refill the list selector and select
     // its first list, show the grid, caption, status and statistics captions, apply the

@@ -37,6 +37,7 @@ public:
     bool enabled = false;
     bool wizardChecked = true;
 
+    void collectContent() override {}
     void showCurrentProject() override { ++projectsShown; }
     void showEmptyFile() override { ++emptyFilesShown; }
     void showProjectNames() override { ++namesShown; }
