@@ -43,6 +43,15 @@ std::string dataLine(std::string_view name, const DataLists& lists, int column, 
     return line;
 }
 
+// Every list is kept up to its last non-empty cell, empty cells in between included, so nothing
+// typed below the first incomplete row is lost; the fits still use the complete rows only.
+int lastFilledRow(const DataLists& lists, int column) {
+    int row = lists.rowCount() - 1;
+    while (row > 0 && lists.isEmpty(column, row))
+        --row;
+    return row;
+}
+
 std::string rangeLine(const RangeTexts& range) {
     std::string line;
     for (const std::string& value : range)
@@ -147,12 +156,12 @@ ProjectStore::writeBackLines(const DataWindowContent& window) const {
     if (!project)
         return replaced;
     const DataLists& lists = window.lists;
-    const int rows = lists.completeRowCount();
     for (int column = 1; column <= project->variableCount + 1; ++column) {
         const auto i = static_cast<std::size_t>(column - 1);
         const std::string name =
             i < window.listNames.size() ? window.listNames[i] : std::string(lists.listName(column));
-        replaced.emplace_back(project->section + 1 + i + 1, dataLine(name, lists, column, rows));
+        replaced.emplace_back(project->section + 1 + i + 1,
+                              dataLine(name, lists, column, lastFilledRow(lists, column)));
     }
     replaced.emplace_back(project->range, rangeLine(window.range));
     replaced.emplace_back(project->axisNames, window.xAxisName);

@@ -36,8 +36,8 @@ public:
     void saveFile(const std::filesystem::path& path, const DataWindowContent& window);
 
     // --- Projects ---
-    // Replaces the current project's data lines (the first complete-row-count rows of each list),
-    // range line and axis names by what the window shows.
+    // Replaces the current project's data lines (each list up to its last non-empty cell), range
+    // line and axis names by what the window shows.
     void writeBack(const DataWindowContent& window);
     // Fills the window from the project's section and makes it the current project. The row count
     // of the lists becomes 41 or enough for the longest list. Unknown names are ignored.

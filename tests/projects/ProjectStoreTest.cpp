@@ -67,19 +67,34 @@ TEST_F(ProjectStoreTest, SavingTwiceWritesTheSameFileWithOneLogBlock) {
     EXPECT_EQ(store.lines().size(), 13u); // the store never keeps the log block
 }
 
-TEST_F(ProjectStoreTest, OnlyCompleteRowsAreSavedAndAnExtraXValueIsLost) {
-    createAndLoad("Project1", 1, {"A"}, "Y");
+TEST_F(ProjectStoreTest, ValuesBelowTheFirstIncompleteRowSurviveSaveAndReload) {
+    createAndLoad("Project1", 2, {"A", "B"}, "Y");
     fillRows(1, {"1", "2", "3", "4", "5", "6"});
-    fillRows(2, {"2", "4", "6", "8", "10"});
+    fillRows(2, {"7", "", "9"});
+    fillRows(3, {"2", "4", "6", "8", "10"});
+    window.lists.setCell(3, 45, "far down");
     saveAndRead();
-    EXPECT_EQ(store.lines()[4], "A=1;2;3;4;5#");
-    EXPECT_EQ(store.lines()[5], "Y=2;4;6;8;10#");
+    EXPECT_EQ(store.lines()[4], "A=1;2;3;4;5;6#");
+    EXPECT_EQ(store.lines()[5], "B=7;;9#");
+    EXPECT_EQ(store.lines()[6], "Y=2;4;6;8;10" + std::string(40, ';') + "far down#");
 
     ProjectStore reloaded;
     DataWindowContent shown;
     reloaded.loadFile(folder / "data.tsy", shown);
-    EXPECT_EQ(shown.lists.cell(1, 5), "5");
-    EXPECT_TRUE(shown.lists.isEmpty(1, 6));
+    EXPECT_EQ(shown.lists.cell(1, 6), "6");
+    EXPECT_TRUE(shown.lists.isEmpty(2, 2));
+    EXPECT_EQ(shown.lists.cell(2, 3), "9");
+    EXPECT_EQ(shown.lists.cell(3, 45), "far down");
+    EXPECT_EQ(shown.lists.rowCount(), 46);        // every loaded row is shown
+    EXPECT_EQ(shown.lists.completeRowCount(), 1); // the fits still stop at the first gap
+}
+
+TEST_F(ProjectStoreTest, EmptyListsAreWrittenWithoutValues) {
+    createAndLoad("Project1", 1, {"A"}, "Y");
+    fillRows(2, {"", "", "3"});
+    saveAndRead();
+    EXPECT_EQ(store.lines()[4], "A=#");
+    EXPECT_EQ(store.lines()[5], "Y=;;3#");
 }
 
 TEST_F(ProjectStoreTest, SavedFileLoadsBackWithEveryProjectListRangeRecordAndLog) {
