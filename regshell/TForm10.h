@@ -39,4 +39,5 @@ private:
 
     regshell::QuorraLauncher& launcher_;
     appkit::Interaction& interaction_;
+    std::vector<std::string> labels_;
 };

@@ -68,21 +68,28 @@ public:
 private:
     void translate();
     void prepare(const std::string& equation);
+    void fillSecondVariableList();
     void ComboBox1Change();
     void ComboBox2Change();
     void showRoles();
     void OKClick();
 
+    int variableCount() const;
     int dependingOnX() const;
     std::optional<int> secondVariable() const;
 
     appkit::Interaction& interaction_;
     std::function<void()> showHelp_;
-    regression::RegressionResult* result_ = nullptr;
+    regression::RegressionResult* result_ = nullptr; // while the wizard is shown
     regression::LogContext context_;
     std::optional<regression::FitOutput> output_;
-    std::vector<std::string> xNames_;
-    std::array<QLabel*, 3> stepTitles_;
-    std::array<QGroupBox*, 3> stepGroups_;
-    std::array<QLabel*, 4> fieldLabels_;
+    QLabel* equationLabel_;
+    QGroupBox* step1_;
+    QGroupBox* step2_;
+    QGroupBox* step3_;
+    QLabel* step1Label_;
+    QLabel* step2Label_;
+    QLabel* step3Label_;
+    QLabel* stepLabel_;
+    QLabel* linesLabel_;
 };
