@@ -1,6 +1,7 @@
 #include "plotter/TMDIFrame.h"
 
 #include "appkit/Interaction.h"
+#include "appkit/Printing.h"
 #include "common/AtomicFile.h"
 #include "common/IniFile.h"
 #include "gif/GifException.h"
@@ -168,26 +169,8 @@ void TMDIFrame::printGraph() {
 }
 
 void TMDIFrame::printLog() {
-    QPrinter& target = printer();
-    QPainter painter;
-    if (!painter.begin(&target)) {
-        interaction_.showError(plainText("PrintingFailed"));
-        return;
-    }
     QFont font(QStringLiteral("MS Sans Serif"), 10);
     font.setStyleHint(QFont::SansSerif);
-    painter.setFont(font);
-    const QFontMetrics metrics(font, &target);
-    const int pageHeight = target.pageLayout().paintRectPixels(target.resolution()).height();
-    int top = 0;
-    // One printed line per log line, all in one job; a line longer than the page is cut at its edge.
-    for (const QString& line : LogWindow->lines()) {
-        if (top + metrics.height() > pageHeight && top > 0) {
-            target.newPage();
-            top = 0;
-        }
-        painter.drawText(0, top + metrics.ascent(), line);
-        top += metrics.lineSpacing();
-    }
-    painter.end();
+    if (!appkit::printTextLines(printer(), LogWindow->lines(), font))
+        interaction_.showError(plainText("PrintingFailed"));
 }
