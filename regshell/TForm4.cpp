@@ -131,11 +131,16 @@ TForm4::TForm4(QWidget* parent)
     connect(SpeedButton3, &QPushButton::clicked, this, &TForm4::reject);
     connect(BitBtn1, &QPushButton::clicked, this, &TForm4::accept);
 
-    prepare(WizardMode::Startup, {});
-    translate();
+    // Texts are translated when the wizard is prepared or shown, after the language was loaded.
+    arrange(WizardMode::Startup, {});
 }
 
 void TForm4::prepare(WizardMode mode, const regshell::TessalySettings::WizardFields& fields) {
+    arrange(mode, fields);
+    translate();
+}
+
+void TForm4::arrange(WizardMode mode, const regshell::TessalySettings::WizardFields& fields) {
     mode_ = mode;
     fileOpened_ = false;
     const bool startup = mode == WizardMode::Startup;
@@ -156,7 +161,6 @@ void TForm4::prepare(WizardMode mode, const regshell::TessalySettings::WizardFie
             appkit::toQt(fields.xNames[static_cast<std::size_t>(i)]));
     Edit1->setFocus();
     Edit1->selectAll();
-    translate();
 }
 
 void TForm4::setVariableCount(int count) {

@@ -78,6 +78,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void arrange(regshell::WizardMode mode, const regshell::TessalySettings::WizardFields& fields);
     void openFile();
 
     regshell::WizardMode mode_ = regshell::WizardMode::Startup;

@@ -51,10 +51,16 @@ TForm5::TForm5(QWidget* parent)
     BitBtn2->setAutoDefault(false);
     connect(BitBtn1, &QPushButton::clicked, this, &TForm5::deleteSelected);
     connect(BitBtn2, &QPushButton::clicked, this, &TForm5::reject);
-    prepare(DeleteMode::Projects, {});
+    // Texts are translated when the dialog is prepared or shown, after the language was loaded.
+    arrange(DeleteMode::Projects, {});
 }
 
 void TForm5::prepare(DeleteMode mode, const std::vector<std::string>& entries) {
+    arrange(mode, entries);
+    translate();
+}
+
+void TForm5::arrange(DeleteMode mode, const std::vector<std::string>& entries) {
     mode_ = mode;
     const Geometry& geometry = mode == DeleteMode::Projects ? ProjectGeometry : FunctionGeometry;
     setFixedSize(geometry.dialogWidth, DialogHeight);
@@ -65,7 +71,6 @@ void TForm5::prepare(DeleteMode mode, const std::vector<std::string>& entries) {
     ListBox1->clear();
     for (const std::string& entry : entries)
         ListBox1->addItem(appkit::toQt(entry));
-    translate();
 }
 
 std::vector<int> TForm5::selectedRows() const {

@@ -42,6 +42,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void arrange(regshell::DeleteMode mode, const std::vector<std::string>& entries);
     void deleteSelected();
 
     regshell::DeleteMode mode_ = regshell::DeleteMode::Projects;
