@@ -1,9 +1,12 @@
 #include "appkit/ProgramSetup.h"
+#include "regshell/CommandLine.h"
 #include "regshell/TForm1.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> status = regshell::runWithoutWindow(argc, argv))
+        return *status;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessaly"));
 
