@@ -69,10 +69,14 @@ void drawLineStrip(QPainter& painter, std::span<const QPoint> points) {
 
 void drawArrowHead(QPainter& painter, QPoint a, QPoint b, QPoint c) {
     painter.save();
-    setLinePen(painter, Qt::black);
+    painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);
     painter.drawPolygon(QPolygon({a, b, c}));
     painter.restore();
+    // The outline covers every pixel of the three sides, which the fill alone leaves partly out.
+    setLinePen(painter, Qt::black);
+    const QPoint outline[] = {a, b, c, a};
+    drawLineStrip(painter, outline);
 }
 
 void drawTextCell(QPainter& painter, const QFontMetrics& metrics, QPoint topLeft, const QString& text,
