@@ -1,4 +1,4 @@
-#include "plotter/THelpWindow.h"
+#include "appkit/THelpWindow.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -9,24 +9,10 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-namespace plotter {
-
-QString topicOfContext(int context) {
-    switch (context) {
-    case PlotFunctionContext:
-        return QLatin1String(PlotFunctionTopic);
-    case IntegralContext:
-        return QLatin1String(IntegralTopic);
-    default:
-        return {};
-    }
-}
-
-} // namespace plotter
-
-THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
+THelpWindow::THelpWindow(const QString& title, QWidget* parent)
+    : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Quorra Help"));
+    setWindowTitle(title);
     browser_->setObjectName(QStringLiteral("HelpBrowser"));
     browser_->setOpenExternalLinks(true);
     auto* back = new QPushButton(QStringLiteral("<"), this);

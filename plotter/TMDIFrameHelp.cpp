@@ -2,9 +2,10 @@
 
 #include "appkit/Desktop.h"
 #include "appkit/Interaction.h"
+#include "appkit/THelpWindow.h"
+#include "plotter/HelpTopics.h"
 #include "plotter/TAboutBox.h"
 #include "plotter/TCopy2ClipboardMessage.h"
-#include "plotter/THelpWindow.h"
 #include "plotter/TProgressForm.h"
 #include "plotter/TUrlLabel.h"
 #include "plotter/TdlgInstructions.h"
@@ -35,7 +36,7 @@ void TMDIFrame::createOutputWindows() {
     Copy2ClipboardMessage = new TCopy2ClipboardMessage(this);
     frmTYInfo = new TfrmTYInfo(this);
     ProgressForm = new TProgressForm(this);
-    helpWindow_ = new THelpWindow(this);
+    helpWindow_ = new THelpWindow(QStringLiteral("Quorra Help"), this);
     dlgFunctionInstructions->setHelpHandler(
         [this] { showHelpTopic(plotter::topicOfContext(plotter::PlotFunctionContext)); });
     dlgIntegralInstructions->setHelpHandler(

@@ -1,9 +1,5 @@
 #include "plotter/TfrmTYInfo.h"
 
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
-
 namespace {
 
 constexpr const char* TessalyDescription =
@@ -28,21 +24,8 @@ constexpr const char* TessalyDescription =
 
 } // namespace
 
-TfrmTYInfo::TfrmTYInfo(QWidget* parent) : QDialog(parent), Memo1(new QPlainTextEdit(this)) {
+TfrmTYInfo::TfrmTYInfo(QWidget* parent)
+    : appkit::FixedTextBox(QStringLiteral("Info"), QLatin1String(TessalyDescription), parent) {
     setObjectName(QStringLiteral("frmTYInfo"));
-    setWindowTitle(QStringLiteral("Info"));
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setReadOnly(true);
-    Memo1->setPlainText(QLatin1String(TessalyDescription));
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Memo1, 1);
-    layout->addWidget(ok, 0, Qt::AlignHCenter);
     resize(486, 336);
-}
-
-QString TfrmTYInfo::text() const {
-    return Memo1->toPlainText();
 }

@@ -1,17 +1,10 @@
 #pragma once
 
-#include <QDialog>
-
-class QPlainTextEdit;
+#include "appkit/FixedTextBox.h"
 
 // What the companion program Tessaly does, in English.
-class TfrmTYInfo : public QDialog {
+class TfrmTYInfo : public appkit::FixedTextBox {
     Q_OBJECT
 public:
     explicit TfrmTYInfo(QWidget* parent = nullptr);
-
-    QString text() const;
-
-private:
-    QPlainTextEdit* Memo1;
 };

@@ -1,7 +1,8 @@
 #include "FrameFixture.h"
 #include "appkit/Desktop.h"
+#include "appkit/THelpWindow.h"
+#include "plotter/HelpTopics.h"
 #include "plotter/TAboutBox.h"
-#include "plotter/THelpWindow.h"
 #include "plotter/TUrlLabel.h"
 #include "plotter/TfrmTYInfo.h"
 
