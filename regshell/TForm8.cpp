@@ -180,6 +180,7 @@ std::optional<regression::FitOutput> TForm8::run(regression::RegressionResult& r
     result_ = &result;
     context_ = context;
     output_.reset();
+    setResult(QDialog::Rejected);
     prepare(equation);
     const bool accepted = interaction_.runDialog(*this);
     result_ = nullptr;
