@@ -4,7 +4,7 @@
 #include "common/NumberFormat.h"
 #include "common/NumberParse.h"
 #include "engine/Engine.h"
-#include "graph/GraphFont.h"
+#include "pictures/PictureFont.h"
 #include "translation/Translator.h"
 
 #include <QKeyEvent>
@@ -32,7 +32,7 @@ PixelPoint pointerOf(const QMouseEvent* event) {
 TGraphWindow::TGraphWindow(GraphHost& host, QWidget* parent)
     : QWidget(parent), host_(host), graph_(host.plotOptions()) {
     setWindowTitle(QStringLiteral("Graph"));
-    setFont(graphFont("System", 10, true, false, false));
+    setFont(pictures::pictureFont("System", 10, true, false, false));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     // The trace follows the pointer without a button pressed.

@@ -1,6 +1,6 @@
 #include "reggraph/GraphScene.h"
 
-#include "graph/GraphFont.h"
+#include "pictures/PictureFont.h"
 
 namespace reggraph {
 
@@ -10,7 +10,7 @@ GraphFont defaultGraphFont() {
 
 GraphFont makeGraphFont(const std::string& name, int pointSize, bool bold, bool italic, bool underline,
                         const QColor& colour) {
-    return {graph::graphFont(name, pointSize, bold, italic, underline), colour};
+    return {pictures::pictureFont(name, pointSize, bold, italic, underline), colour};
 }
 
 } // namespace reggraph
