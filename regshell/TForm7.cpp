@@ -51,7 +51,11 @@ void TForm7::chooseLanguage() {
     const std::string language = appkit::toStd(selected.front()->text());
     if (language == settings_.language())
         return;
-    settings_.setLanguage(language);
+    if (!settings_.setLanguage(language)) {
+        // Announcing a restart would promise a language that will not come; the dialog stays open.
+        interaction_.showError(QStringLiteral("Unable to write to ") + toQt(settings_.fileName().string()));
+        return;
+    }
     accept();
     // The message comes after the dialog has gone, from the event loop.
     Timer1->start();

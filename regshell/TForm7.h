@@ -14,7 +14,8 @@ class TessalySettings;
 }
 
 // The language dialog: English or Swedish. Choosing a language other than the stored one stores it
-// and, once the dialog has closed, tells the user it takes effect at the next start.
+// and, once the dialog has closed, tells the user it takes effect at the next start. A choice that
+// cannot be stored is reported and the dialog stays open.
 class TForm7 : public QDialog {
     Q_OBJECT
 public:

@@ -13,10 +13,12 @@ constexpr const char* WizardSection = "StartWizard";
 constexpr const char* TestModelsSection = "TestModels";
 
 // A failed write leaves the file as it was; the options are a convenience, so the run goes on.
-void writeIgnoringFailure(common::IniFile& file, const std::function<void()>& writes) {
+bool writeIgnoringFailure(common::IniFile& file, const std::function<void()>& writes) {
     try {
         file.update(writes);
+        return true;
     } catch (const common::IniWriteError&) {
+        return false;
     }
 }
 
@@ -27,6 +29,10 @@ std::string xNameKey(int index) {
 } // namespace
 
 TessalySettings::TessalySettings(common::IniFile& file) : file_(file) {}
+
+const std::filesystem::path& TessalySettings::fileName() const {
+    return file_.fileName();
+}
 
 bool TessalySettings::showAxis() const {
     return file_.readBool(OptionsSection, "ShowAxis", true);
@@ -48,8 +54,8 @@ std::string TessalySettings::language() const {
     return file_.readString(OptionsSection, "Language", "English");
 }
 
-void TessalySettings::setLanguage(const std::string& language) {
-    writeIgnoringFailure(file_, [&] { file_.writeString(OptionsSection, "Language", language); });
+bool TessalySettings::setLanguage(const std::string& language) {
+    return writeIgnoringFailure(file_, [&] { file_.writeString(OptionsSection, "Language", language); });
 }
 
 bool TessalySettings::startupWizard() const {

@@ -5,6 +5,7 @@
 #include "regression/BestCurveSearch.h"
 
 #include <array>
+#include <filesystem>
 #include <string>
 
 namespace common {
@@ -20,15 +21,18 @@ class TessalySettings {
 public:
     explicit TessalySettings(common::IniFile& file);
 
+    const std::filesystem::path& fileName() const;
+
     // "Options": what the graph shows; changed only by editing the file.
     bool showAxis() const;
     bool showGrid() const;
     bool showScaleText() const;
     bool showFunctionNames() const;
 
-    // "Options" / "Language": the language loaded at start and the help file's language.
+    // "Options" / "Language": the language loaded at start and the help file's language. Choosing
+    // a language is the user's explicit request, so its write says whether it reached the file.
     std::string language() const;
-    void setLanguage(const std::string& language);
+    bool setLanguage(const std::string& language);
 
     // "StartWizard" / "StartupWizard": whether the Start Wizard opens at launch.
     bool startupWizard() const;

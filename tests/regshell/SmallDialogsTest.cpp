@@ -7,6 +7,7 @@
 #include "regshell/TessalySettings.h"
 #include "translation/Translator.h"
 
+#include "tests/common/FullDisk.h"
 #include "tests/common/TempFolder.h"
 #include "tests/support/ScriptedInteraction.h"
 
@@ -106,6 +107,21 @@ private slots:
         empty.choose(QStringLiteral("English"));
         QVERIFY(empty.dialog.isVisible());
         QVERIFY(!std::filesystem::exists(empty.path));
+    }
+
+    void aLanguageThatCannotBeStoredIsReportedAndNoRestartIsPromised() {
+        LanguageDialogFixture fixture("[Options]\nLanguage=English\n");
+        {
+            FullDisk full(8);
+            fixture.choose(QStringLiteral("Swedish"));
+        }
+        QVERIFY(fixture.dialog.isVisible());
+        QCOMPARE(fixture.interaction.errors.size(), 1);
+        QVERIFY(fixture.interaction.errors.front().startsWith(QStringLiteral("Unable to write to ")));
+        QVERIFY(fixture.interaction.errors.front().contains(QStringLiteral("tessaly.ini")));
+        QTest::qWait(120);
+        QVERIFY(fixture.interaction.messages.isEmpty());
+        QCOMPARE(fixture.onDisk(), std::string("[Options]\nLanguage=English\n"));
     }
 
     void cancelClosesTheLanguageDialogWithoutWriting() {

@@ -100,7 +100,7 @@ TEST(TessalySettings, TextsAreReadAsTheyStandFromTheirSections) {
 TEST(TessalySettings, EachWriteReachesTheFileAtOnceInItsSectionAndKey) {
     SettingsFile file;
     TessalySettings& s = file.settings;
-    s.setLanguage("Swedish");
+    EXPECT_TRUE(s.setLanguage("Swedish"));
     EXPECT_EQ(file.onDisk(), "[Options]\nLanguage=Swedish\n");
 
     s.setStartupWizard(false);
@@ -138,7 +138,7 @@ TEST(TessalySettings, AWriteThatCannotReachTheFileIsDroppedAndTheFileKept) {
     SettingsFile file("[Options]\nLanguage=English\n");
     {
         FullDisk full(8);
-        file.settings.setLanguage("Swedish");
+        EXPECT_FALSE(file.settings.setLanguage("Swedish"));
         file.settings.setTestModels({});
     }
     EXPECT_EQ(file.onDisk(), "[Options]\nLanguage=English\n");
