@@ -53,6 +53,16 @@ ScriptedInteraction::DialogAnswer choose(std::vector<int> rows, bool ok = true) 
     };
 }
 
+// Tessaly's hand-over with a recording desktop, Quorra beside Tessaly or not.
+struct Handover {
+    explicit Handover(bool withQuorra) : program(withQuorra) {}
+    ProgramFolder program;
+    RecordingDesktop desktop;
+    ScriptedInteraction interaction;
+    regshell::QuorraLauncher launcher{desktop, interaction, program.path()};
+    TForm10 dialog{launcher, interaction};
+};
+
 const std::vector<std::string> Labels{"Y = 1 + 2A", "Y = 5 + 1A", "Y = 3 - 1A"};
 
 } // namespace
@@ -99,11 +109,8 @@ private slots:
     }
 
     void chosenFunctionsReachQuorraAsTheirOwnArguments() {
-        ProgramFolder program(true);
-        RecordingDesktop desktop;
-        ScriptedInteraction interaction;
-        regshell::QuorraLauncher launcher(desktop, interaction, program.path());
-        TForm10 dialog(launcher, interaction);
+        Handover handover(true);
+        auto& [program, desktop, interaction, launcher, dialog] = handover;
         interaction.dialogAnswers.push_back(choose({0, 2}));
         bool startedEmpty = false;
         interaction.dialogAnswers.push_back([&](QDialog&) {
@@ -127,11 +134,8 @@ private slots:
     }
 
     void withoutQuorraTheUserIsToldAndNothingStarts() {
-        ProgramFolder program(false);
-        RecordingDesktop desktop;
-        ScriptedInteraction interaction;
-        regshell::QuorraLauncher launcher(desktop, interaction, program.path());
-        TForm10 dialog(launcher, interaction);
+        Handover handover(false);
+        auto& [program, desktop, interaction, launcher, dialog] = handover;
         interaction.dialogAnswers.push_back(choose({0}));
 
         dialog.drawGraphInQuorra(Labels, "A");
@@ -147,11 +151,8 @@ private slots:
     }
 
     void exitStartsNothingAndOkWithoutChoiceStartsQuorraEmpty() {
-        ProgramFolder program(true);
-        RecordingDesktop desktop;
-        ScriptedInteraction interaction;
-        regshell::QuorraLauncher launcher(desktop, interaction, program.path());
-        TForm10 dialog(launcher, interaction);
+        Handover handover(true);
+        auto& [program, desktop, interaction, launcher, dialog] = handover;
         interaction.dialogAnswers.push_back(choose({0, 1}, false));
         interaction.dialogAnswers.push_back(choose({}));
 
@@ -164,10 +165,8 @@ private slots:
     }
 
     void functionsLeftOutOfAFullCommandLineAreCounted() {
-        ProgramFolder program(true);
-        RecordingDesktop desktop;
-        ScriptedInteraction interaction;
-        regshell::QuorraLauncher launcher(desktop, interaction, program.path());
+        Handover handover(true);
+        auto& [program, desktop, interaction, launcher, dialog] = handover;
 
         // Each text is cut to 255 characters: 126 fit within 32767 characters beside "math", 4 not.
         launcher.handOver(std::vector<std::string>(130, "Y = " + std::string(300, '1')), "A");
