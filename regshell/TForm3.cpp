@@ -100,10 +100,14 @@ TForm3::TForm3(regshell::DataWindowHost& host, const regshell::TessalySettings& 
     setRedrawEnabled(false);
     showVariableCount();
     setCurrentCell(1, 1);
+    StringGrid1->setFocus();
     translate();
 }
 
-TForm3::~TForm3() = default;
+TForm3::~TForm3() {
+    // The pages go first: a cell editor closing on the way out stores its text in the lists.
+    delete PageControl1;
+}
 
 void TForm3::buildListsPage() {
     TabSheet1 = new QWidget;

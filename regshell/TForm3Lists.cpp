@@ -39,8 +39,12 @@ void TForm3::cellSelected() {
 
 void TForm3::keyTypedInGrid(int key) {
     host_.setModified();
-    if (key == Qt::Key_Tab || key == Qt::Key_Down) {
-        content_.lists.growWhileTyping(currentRow());
+    if (key != Qt::Key_Tab && key != Qt::Key_Down)
+        return;
+    const int rows = content_.lists.rowCount();
+    content_.lists.growWhileTyping(currentRow());
+    if (content_.lists.rowCount() != rows) {
+        commitEdit(); // showing the new rows shows every cell again, the one being typed too
         listsChanged();
     }
 }

@@ -55,7 +55,9 @@ bool ListsGrid::event(QEvent* event) {
 }
 
 void ListsGrid::keyPressEvent(QKeyEvent* event) {
-    if (!handleKey(*event, false, false))
+    // The view sends itself Tab presses of its own, for instance when an editor's row goes away;
+    // only keys that come from the keyboard are typing.
+    if (!event->spontaneous() || !handleKey(*event, false, false))
         QTableView::keyPressEvent(event);
 }
 
