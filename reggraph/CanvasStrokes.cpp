@@ -6,7 +6,7 @@
 #include <QRegion>
 #include <algorithm>
 #include <cstdlib>
-#include <vector>
+#include <utility>
 
 namespace reggraph {
 
@@ -32,30 +32,36 @@ void setLinePen(QPainter& painter, const QColor& colour) {
     painter.setPen(flatPen(colour));
 }
 
-void drawLineStrip(QPainter& painter, std::span<const QPoint> points) {
-    std::vector<QPoint> corners;
-    corners.reserve(points.size());
-    for (const QPoint& p : points)
-        if (corners.empty() || corners.back() != p)
-            corners.push_back(p);
-    if (corners.size() < 2)
+namespace {
+
+int sign(int value) {
+    return (value > 0) - (value < 0);
+}
+
+// One line from `from` towards `to`, without its end pixel.
+void drawLineWithoutEnd(QPainter& painter, QPoint from, QPoint to, bool endsStrip) {
+    if (from.x() == to.x() || from.y() == to.y()) {
+        // Along a pixel row or column the pixels from `from` up to `to` are the same line drawn the
+        // other way, one pixel further on.
+        if (!flatLineSkipsEnd(from, to)) {
+            const QPoint step(sign(from.x() - to.x()), sign(from.y() - to.y()));
+            std::swap(from, to);
+            from += step;
+            to += step;
+        }
+        painter.drawLine(QPointF(from), QPointF(to));
         return;
-
-    // A line running the other way skips its start instead: that pixel is drawn on its own, and its
-    // end pixel is covered by the next line, which starts there. Only the strip's last line needs its
-    // end pixel cut away. Each line is drawn on its own: a batch of lines is rasterised differently
-    // from the same lines replayed from a vector picture.
-    const std::size_t last = corners.size() - 1;
-    for (std::size_t i = 0; i + 1 < last; ++i) {
-        painter.drawLine(QPointF(corners[i]), QPointF(corners[i + 1]));
-        if (!flatLineSkipsEnd(corners[i], corners[i + 1]))
-            painter.drawPoint(QPointF(corners[i]));
     }
-
-    const QPoint from = corners[last - 1];
-    const QPoint to = corners[last];
     if (flatLineSkipsEnd(from, to)) {
         painter.drawLine(QPointF(from), QPointF(to));
+        return;
+    }
+    // A line running the other way skips its start instead: that pixel is drawn on its own. Its end
+    // pixel is drawn too, which is covered anyway by the next line of the strip, starting there; only
+    // the strip's last line needs it cut away.
+    if (!endsStrip) {
+        painter.drawLine(QPointF(from), QPointF(to));
+        painter.drawPoint(QPointF(from));
         return;
     }
     painter.save();
@@ -65,6 +71,22 @@ void drawLineStrip(QPainter& painter, std::span<const QPoint> points) {
     painter.drawLine(QPointF(from), QPointF(to));
     painter.drawPoint(QPointF(from));
     painter.restore();
+}
+
+} // namespace
+
+void drawLineStrip(QPainter& painter, std::span<const QPoint> points) {
+    // Repeated points draw nothing; the last line is the one before the final distinct point.
+    std::size_t end = points.size();
+    while (end > 1 && points[end - 1] == points[end - 2])
+        --end;
+    std::size_t from = 0;
+    for (std::size_t to = 1; to < end; ++to) {
+        if (points[to] == points[from])
+            continue;
+        drawLineWithoutEnd(painter, points[from], points[to], to + 1 == end);
+        from = to;
+    }
 }
 
 void drawArrowHead(QPainter& painter, QPoint a, QPoint b, QPoint c) {

@@ -1,0 +1,91 @@
+#include "projects/DataLists.h"
+#include "projects/FunctionRecord.h"
+#include "reggraph/GraphDrawing.h"
+#include "reggraph/SeriesDrawing.h"
+
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <string>
+
+using namespace reggraph;
+
+namespace {
+
+// Drawing needs a GUI application for its fonts; no display is used.
+void startApplication() {
+    static int argc = 1;
+    static char name[] = "reggraph_drawing_bench";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication application(argc, argv);
+}
+
+const QSize FullHd(1920, 1080);
+
+const char* const TwelveFits[] = {"Linear;y=1+0.5x;1;0.5;",
+                                  "Logarithmic;y=2ln(x)+1;1;2;",
+                                  "Exponential;y=0.5e^(0.3x);0.5;0.3;",
+                                  "Power;y=2x^0.5;2;0.5;",
+                                  "Reciprocal;y=1+3/x;1;3;",
+                                  "p2reg;y=0.1x^2-3;2;-3;0;0.1;",
+                                  "p3reg;y=0.02x^3-x;3;0;-1;0;0.02;",
+                                  "p4reg;y=0.002x^4-0.2x^2;4;0;0;-0.2;0;0.002;",
+                                  "p5reg;y=0.0005x^5-0.05x^3+x;5;0;1;0;-0.05;0;0.0005;",
+                                  "Multiple;y=1+0.5x1+2x2;1;0.5;2;0;1;3;",
+                                  "Linear;y=4-0.8x;4;-0.8;",
+                                  "Linear;y=2;2;0;"};
+
+// A scene of the range -10..10, -6..6 with the twelve fits and, when asked, the lists of
+// `points` random points inside the range with the scatter switched on.
+struct BenchScene {
+    projects::DataLists lists;
+    GraphScene scene;
+
+    explicit BenchScene(int points) {
+        scene.range = {"-10", "10", "1", "-6", "6", "1"};
+        for (const char* record : TwelveFits)
+            scene.records.push_back(projects::parseRecord(record));
+        scene.series.scatter = points > 0;
+        std::mt19937_64 random(7);
+        std::uniform_real_distribution<double> x(-10, 10);
+        std::uniform_real_distribution<double> y(-6, 6);
+        lists.reserveRows(1, points);
+        lists.reserveRows(2, points);
+        for (int row = 1; row <= points; ++row) {
+            lists.setCell(1, row, std::to_string(x(random)));
+            lists.setCell(2, row, std::to_string(y(random)));
+        }
+        scene.lists = &lists;
+    }
+};
+
+void RasterRedraw(benchmark::State& state) {
+    startApplication();
+    const BenchScene bench(static_cast<int>(state.range(0)));
+    regression::RegressionResult result;
+    for (auto _ : state) {
+        bool valid = false;
+        benchmark::DoNotOptimize(rasterGraph(bench.scene, FullHd, result, valid));
+    }
+}
+BENCHMARK(RasterRedraw)->Arg(0)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+void VectorRedraw(benchmark::State& state) {
+    startApplication();
+    const BenchScene bench(static_cast<int>(state.range(0)));
+    regression::RegressionResult result;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(vectorGraph(bench.scene, FullHd, result));
+}
+BENCHMARK(VectorRedraw)->Arg(0)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+void ReadScatterPoints(benchmark::State& state) {
+    const BenchScene bench(100'000);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(seriesPoints(bench.scene.lists, '.'));
+}
+BENCHMARK(ReadScatterPoints)->Unit(benchmark::kMillisecond);
+
+} // namespace
