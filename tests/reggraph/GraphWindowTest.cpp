@@ -1,0 +1,244 @@
+#include "reggraph/TForm2.h"
+
+#include "projects/DataLists.h"
+#include "regression/RegressionResult.h"
+#include "tests/support/ScriptedInteraction.h"
+#include "translation/Translator.h"
+
+#include <QtTest>
+
+using namespace reggraph;
+
+namespace {
+
+const QColor Blue(0, 0, 255);
+const RangeTexts DefaultRange = {"0", "12", "1", "0", "10", "1"};
+
+// The windows around the graph: the range grid, the zoom factors, the status line and the modified
+// flag, recorded for the tests.
+class FakeHost : public GraphWindowHost {
+public:
+    RangeTexts range = DefaultRange;
+    std::string xFactor = "2";
+    std::string yFactor = "2";
+    std::string status;
+    int modifiedCount = 0;
+    int scenesDrawn = 0;
+    ScriptedInteraction dialogs;
+    regression::RegressionResult result;
+
+    RangeTexts rangeTexts() const override { return range; }
+    void setRangeTexts(const RangeTexts& texts) override { range = texts; }
+    char decimalSeparator() const override { return '.'; }
+    std::string xFactorText() const override { return xFactor; }
+    std::string yFactorText() const override { return yFactor; }
+    GraphScene graphScene() override {
+        ++scenesDrawn;
+        GraphScene scene;
+        scene.range = range;
+        scene.series.scatter = false;
+        return scene;
+    }
+    regression::RegressionResult& regressionResult() override { return result; }
+    void showStatus(const std::string& text) override { status = text; }
+    void clearStatus() override { status.clear(); }
+    void setModified() override { ++modifiedCount; }
+    appkit::Interaction& interaction() override { return dialogs; }
+};
+
+int countColour(const QImage& image, const QColor& colour) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixelColor(x, y) == colour;
+    return count;
+}
+
+} // namespace
+
+// The window at 400 x 300 with the default range: left margin 20, 30 pixels per x unit and 26 per
+// y unit, so pixel (c, r) is world (c - 20) / 30, (280 - r) / 26 inside the plot area.
+class GraphWindowTest : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<FakeHost> host;
+    std::unique_ptr<TForm2> window;
+
+    void drag(QPoint from, QPoint to) {
+        QTest::mousePress(window.get(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(window.get(), (from + to) / 2);
+        QTest::mouseMove(window.get(), to);
+        QTest::mouseRelease(window.get(), Qt::LeftButton, {}, to);
+    }
+
+private slots:
+    void initTestCase() {
+        translation::translator().loadFile(std::string(QUORRA_LANGUAGE_SOURCE_DIR) + "/tsyEnglish.lng");
+    }
+
+    void init() {
+        host = std::make_unique<FakeHost>();
+        window = std::make_unique<TForm2>(*host, defaultGraphFont());
+        window->resize(400, 300);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QCOMPARE(window->picture().size(), QSize(400, 300));
+    }
+
+    void cleanup() {
+        window.reset();
+        host.reset();
+    }
+
+    void theWindowIsCaptionedAndItsPictureIsTheGraph() {
+        QCOMPARE(window->windowTitle(), QStringLiteral("Graph"));
+        // The y axis at the left margin, black, from the arrow head down to the plot area's bottom.
+        QCOMPARE(window->picture().pixelColor(20, 200), QColor(Qt::black));
+        QVERIFY(host->dialogs.errors.isEmpty());
+    }
+
+    void aDraggedBoxBecomesTheRangeWithTwoDigitsAndTheModeEnds() {
+        window->startZoomBox();
+        QVERIFY(window->zoomBoxMode());
+        QCOMPARE(host->modifiedCount, 1);
+        QCOMPARE(host->range, DefaultRange); // nothing changes before the release
+
+        const QImage before = window->picture();
+        QTest::mousePress(window.get(), Qt::LeftButton, {}, QPoint(40, 30));
+        QTest::mouseMove(window.get(), QPoint(120, 90));
+        QTest::mouseMove(window.get(), QPoint(200, 150));
+        // The rubber band inverts the screen along its edges but never enters the picture.
+        const QImage shown = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int inverted = 0;
+        for (int x = 40; x <= 200; ++x)
+            inverted += shown.pixel(x, 30) != before.pixel(x, 30);
+        QVERIFY2(inverted > 40, qPrintable(QString::number(inverted)));
+        QCOMPARE(window->picture(), before);
+        QTest::mouseRelease(window.get(), Qt::LeftButton, {}, QPoint(200, 150));
+
+        // Xmin (40 - 20) / 30 = 0.667, Ymax (280 - 30) / 26 = 9.615, Xmax 180 / 30, Ymin 130 / 26.
+        QCOMPARE(host->range, (RangeTexts{"0.67", "6", "1", "5", "9.6", "1"}));
+        QVERIFY(!window->zoomBoxMode());
+        QVERIFY(window->picture() != before);
+        QVERIFY(host->dialogs.errors.isEmpty());
+
+        // Undo Zoom brings back the range from before the box.
+        window->undoZoom();
+        QCOMPARE(host->range, DefaultRange);
+    }
+
+    void aBoxThatGivesNoRangeChangesNothingButEndsTheMode() {
+        const QImage before = window->picture();
+        const int scenes = host->scenesDrawn;
+        // Dragged up and to the left; a click without a drag; a box whose corners round to the
+        // same two digits (2.67 and 2.7 both give 2.7).
+        const std::vector<std::pair<QPoint, QPoint>> boxes = {{{200, 150}, {40, 30}},
+                                                              {{200, 150}, {200, 150}},
+                                                              {{100, 100}, {101, 101}},
+                                                              {{200, 150}, {300, 150}}};
+        for (const auto& [from, to] : boxes) {
+            window->startZoomBox();
+            drag(from, to);
+            QVERIFY(!window->zoomBoxMode());
+            QCOMPARE(host->range, DefaultRange);
+        }
+        QCOMPARE(host->scenesDrawn, scenes);
+        QCOMPARE(window->picture(), before);
+        QVERIFY(host->dialogs.errors.isEmpty());
+    }
+
+    void theReadoutFollowsTheMouseWhileAButtonIsHeld() {
+        QTest::mouseMove(window.get(), QPoint(200, 150));
+        QCOMPARE(host->status, std::string());
+        QTest::mousePress(window.get(), Qt::LeftButton, {}, QPoint(200, 150));
+        QCOMPARE(host->status, std::string("[6;5]"));
+        QTest::mouseMove(window.get(), QPoint(60, 250));
+        // (60 - 20) / 30 = 1.333, (280 - 250) / 26 = 1.154; outside the plot area the range's ends.
+        QCOMPARE(host->status, std::string("[1.3;1.2]"));
+        QTest::mouseMove(window.get(), QPoint(399, 0));
+        QCOMPARE(host->status, std::string("[12;10]"));
+        QTest::mouseRelease(window.get(), Qt::LeftButton, {}, QPoint(399, 0));
+        QCOMPARE(host->status, std::string());
+        QCOMPARE(host->range, DefaultRange);
+        QCOMPARE(host->modifiedCount, 0);
+    }
+
+    void zoomInOutAndUndoWorkOnAllSixValues() {
+        window->zoomIn();
+        QCOMPARE(host->range, (RangeTexts{"0", "6", "0.5", "0", "5", "0.5"}));
+        window->zoomOut();
+        QCOMPARE(host->range, DefaultRange);
+        window->zoomIn();
+        window->undoZoom();
+        QCOMPARE(host->range, DefaultRange);
+        window->undoZoom();
+        QCOMPARE(host->range, DefaultRange);
+        QCOMPARE(host->modifiedCount, 5);
+
+        // Zoom In by 3 and Zoom Out by 0.5 use only their own field each.
+        host->xFactor = "3";
+        host->yFactor = "0.5";
+        window->zoomIn();
+        QCOMPARE(host->range[Xmax], std::string("4"));
+        QCOMPARE(host->range[Ystep], std::string("0.333333333333333"));
+        window->resetUndoRange(DefaultRange);
+        window->zoomOut();
+        QCOMPARE(host->range[Xmax], std::string("2"));
+        window->undoZoom();
+        QCOMPARE(host->range[Xmax], std::string("4"));
+        QVERIFY(host->dialogs.errors.isEmpty());
+    }
+
+    void aZoomThatFailsShowsWhyAndKeepsTheRange() {
+        host->xFactor = "0";
+        window->zoomIn();
+        host->xFactor = "two";
+        window->zoomIn();
+        QCOMPARE(host->range, DefaultRange);
+        QCOMPARE(host->modifiedCount, 0);
+        QCOMPARE(host->dialogs.errors.size(), 2);
+        QCOMPARE(host->dialogs.errors[1], QStringLiteral("'two' is not a valid floating point value"));
+        // A range cell that is not a number stops the command with the parser's message.
+        host->range[Ymax] = "ten";
+        window->zoomOut();
+        QCOMPARE(host->dialogs.errors.last(), QStringLiteral("'ten' is not a valid floating point value"));
+        QCOMPARE(host->range[Ymax], std::string("ten"));
+    }
+
+    void aWindowNoTallerThan40PixelsKeepsItsPicture() {
+        const QImage before = window->picture();
+        const int scenes = host->scenesDrawn;
+        window->resize(300, 40);
+        QCOMPARE(window->picture().size(), QSize(300, 40));
+        QCOMPARE(window->picture(), before.copy(0, 0, 300, 40));
+        QCOMPARE(host->scenesDrawn, scenes);
+        window->resize(300, 41);
+        QCOMPARE(host->scenesDrawn, scenes + 1);
+        QCOMPARE(window->picture().size(), QSize(300, 41));
+    }
+
+    void aWrongRangeShowsItsMessageOnceAndTheVectorPictureStaysSilent() {
+        host->range[Xmax] = "0";
+        window->redraw();
+        QCOMPARE(host->dialogs.errors, QStringList{InvalidRangeMessage});
+        QCOMPARE(countColour(window->picture(), Qt::white), 400 * 300);
+        QVERIFY(!window->vectorPicture());
+        // A fit on a graph without axes draws nothing.
+        window->drawFit(regression::Drawing{regression::Drawing::Shape::ZeroSlopeLine, {5, 0, 0, 0, 0, 1}},
+                        "y = 5");
+        QCOMPARE(countColour(window->picture(), Qt::white), 400 * 300);
+        QCOMPARE(host->dialogs.errors.size(), 1);
+
+        host->range = DefaultRange;
+        window->redraw();
+        QVERIFY(window->vectorPicture());
+        window->drawFit(regression::Drawing{regression::Drawing::Shape::ZeroSlopeLine, {5, 0, 0, 0, 0, 1}},
+                        "y = 5");
+        // y = 5 in the first curve colour across the plot area, row 280 - 130.
+        QCOMPARE(window->picture().pixelColor(200, 150), Blue);
+        QCOMPARE(host->dialogs.errors.size(), 1);
+    }
+};
+
+QTEST_MAIN(GraphWindowTest)
+#include "GraphWindowTest.moc"
