@@ -28,33 +28,24 @@ Separator detectSeparator(const std::vector<std::string>& lines) {
     return comma ? Separator::Comma : Separator::Blanks;
 }
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
+constexpr std::string_view Blanks = " \t";
 
 std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
+    const std::size_t first = text.find_first_not_of(Blanks);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(Blanks) - first + 1);
 }
 
 std::vector<std::string_view> splitFields(std::string_view line, Separator separator) {
     std::vector<std::string_view> fields;
     if (separator == Separator::Blanks) {
-        std::size_t start = 0;
-        while (true) {
-            while (start < line.size() && isBlank(line[start]))
-                ++start;
-            if (start == line.size())
-                return fields;
-            std::size_t end = start;
-            while (end < line.size() && !isBlank(line[end]))
-                ++end;
-            fields.push_back(line.substr(start, end - start));
-            start = end;
+        for (std::size_t start = line.find_first_not_of(Blanks); start != std::string_view::npos;) {
+            const std::size_t end = line.find_first_of(Blanks, start);
+            fields.push_back(line.substr(start, end == std::string_view::npos ? end : end - start));
+            start = end == std::string_view::npos ? end : line.find_first_not_of(Blanks, end);
         }
+        return fields;
     }
     const char mark = separator == Separator::Tab ? '\t' : separator == Separator::Semicolon ? ';' : ',';
     for (std::size_t start = 0;;) {
