@@ -35,6 +35,9 @@ void TForm2::showError(const std::string& text) {
 }
 
 void TForm2::redraw() {
+    // No plot area fits: the picture keeps what it shows, as after such a resize.
+    if (height() < SmallestDrawnHeight)
+        return;
     if (picture_.size() != size())
         picture_ = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     std::optional<std::string> failure;
@@ -168,7 +171,10 @@ std::optional<GraphGeometry> TForm2::mouseGeometry() {
         if (!validateRange(range))
             return std::nullopt;
         const int leftMargin = drawing_.axes ? drawing_.axes->geometry.leftMargin() : GraphGeometry::Border;
-        return GraphGeometry(range, picture_.width(), picture_.height(), leftMargin);
+        const GraphGeometry geometry(range, picture_.width(), picture_.height(), leftMargin);
+        if (geometry.plotWidth() <= 0 || geometry.plotHeight() <= 0)
+            return std::nullopt;
+        return geometry;
     } catch (const common::ConversionError& error) {
         showError(error.what());
     }

@@ -25,7 +25,8 @@ public:
     TForm2(reggraph::GraphWindowHost& host, reggraph::GraphFont font, QWidget* parent = nullptr);
 
     // Full redraw: a white picture, the axes, every record of the current project and the series
-    // that are on. A wrong range shows its message and leaves the picture white.
+    // that are on. A wrong range shows its message and leaves the picture white. A window no taller
+    // than 40 pixels has no plot area and keeps its picture.
     void redraw();
     // A newly fitted model drawn on top in the next colour, named `name`; the host's regression
     // result holds the model of a fitted curve.

@@ -212,6 +212,15 @@ private slots:
         QCOMPARE(window->picture().size(), QSize(300, 40));
         QCOMPARE(window->picture(), before.copy(0, 0, 300, 40));
         QCOMPARE(host->scenesDrawn, scenes);
+        // Without a plot area a zoom still changes the range, but nothing is drawn or read out.
+        window->zoomIn();
+        QCOMPARE(host->range[Xmax], std::string("6"));
+        QTest::mousePress(window.get(), Qt::LeftButton, {}, QPoint(100, 20));
+        QCOMPARE(host->status, std::string());
+        QTest::mouseRelease(window.get(), Qt::LeftButton, {}, QPoint(100, 20));
+        QCOMPARE(window->picture(), before.copy(0, 0, 300, 40));
+        QCOMPARE(host->scenesDrawn, scenes);
+        QVERIFY(host->dialogs.errors.isEmpty());
         window->resize(300, 41);
         QCOMPARE(host->scenesDrawn, scenes + 1);
         QCOMPARE(window->picture().size(), QSize(300, 41));
