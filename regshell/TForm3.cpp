@@ -256,7 +256,9 @@ void TForm3::buildRangePage() {
 
     auto* page = new QVBoxLayout(TabSheet3);
     page->setContentsMargins(4, 2, 4, 4);
-    page->addLayout(toolbarRow({SpeedButton3, SpeedButton4, SpeedButton8, SpeedButton9, SpeedButton10}));
+    auto* toolbar = toolbarRow({SpeedButton3, SpeedButton4, SpeedButton8, SpeedButton9, SpeedButton10});
+    toolbar->addStretch();
+    page->addLayout(toolbar);
     page->addWidget(StringGrid2);
     page->addWidget(GroupBox1);
     page->addWidget(GroupBox2);
@@ -322,6 +324,7 @@ void TForm3::commitEdit() {
 
 void TForm3::listsChanged() {
     listsModel_->syncShape();
+    StringGrid1->refreshCurrentEdit();
     showVariableCount();
 }
 
