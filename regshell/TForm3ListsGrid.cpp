@@ -45,6 +45,11 @@ void ListsGrid::commitCurrentEdit() {
         commitData(editor_);
 }
 
+void ListsGrid::refreshCurrentEdit() {
+    if (editor_ && state() == EditingState)
+        itemDelegate()->setEditorData(editor_, currentIndex());
+}
+
 bool ListsGrid::event(QEvent* event) {
     // The grid's own copy and paste come before any menu shortcut on the same keys.
     if (event->type() == QEvent::ShortcutOverride && isCopyOrPaste(*static_cast<QKeyEvent*>(event))) {

@@ -23,6 +23,9 @@ public:
     bool handleKey(QKeyEvent& event, bool inEditor, bool editorHasSelection);
     // Stores what the open cell editor holds, so a command sees the text being typed.
     void commitCurrentEdit();
+    // Shows the current cell's stored text in the open editor again, after the lists were changed
+    // behind it (a transform, a load), so a later commit cannot write the old text back.
+    void refreshCurrentEdit();
     void editorCreated(QWidget* editor) { editor_ = editor; }
 
 signals:

@@ -1,6 +1,7 @@
 #include "regshell/TForm4.h"
 
 #include "appkit/ProgramSetup.h"
+#include "appkit/Translated.h"
 #include "translation/Translator.h"
 
 #include <QCheckBox>
@@ -35,10 +36,6 @@ constexpr int ButtonTop = 268;
 constexpr int ButtonWidth = 63;
 constexpr int ButtonGap = 4;
 constexpr int PictureLeft = Margin + ColumnWidth + 8;
-
-QString text(const char* key) {
-    return appkit::toQt(translation::T(key));
-}
 
 QPixmap pictureStrip(QSize size) {
     QPixmap picture(size);
@@ -210,24 +207,24 @@ bool TForm4::cancelAvailable() const {
 void TForm4::translate() {
     switch (mode_) {
     case WizardMode::Startup:
-        setWindowTitle(text("FStartWizard"));
+        setWindowTitle(appkit::translated("FStartWizard"));
         break;
     case WizardMode::NewFile:
-        setWindowTitle(text("NewFile"));
+        setWindowTitle(appkit::translated("NewFile"));
         break;
     case WizardMode::NewProject:
     case WizardMode::NoProjectLeft:
-        setWindowTitle(text("NewProject"));
+        setWindowTitle(appkit::translated("NewProject"));
         break;
     }
-    Label1->setText(text("NewProject"));
-    lblProjectName->setText(text("ProjectName"));
-    lblNumberOfVariables->setText(text("NumberofVariabels"));
-    SpeedButton2->setText(text("Open"));
-    SpeedButton3->setText(text("Cancel"));
-    BitBtn1->setText(text("OK"));
-    CheckBox1->setText(text("Dontshowthiswizard"));
-    CheckBox2->setText(text("Alwaysusethesesettings"));
+    Label1->setText(appkit::translated("NewProject"));
+    lblProjectName->setText(appkit::translated("ProjectName"));
+    lblNumberOfVariables->setText(appkit::translated("NumberofVariabels"));
+    SpeedButton2->setText(appkit::translated("Open"));
+    SpeedButton3->setText(appkit::translated("Cancel"));
+    BitBtn1->setText(appkit::translated("OK"));
+    CheckBox1->setText(appkit::translated("Dontshowthiswizard"));
+    CheckBox2->setText(appkit::translated("Alwaysusethesesettings"));
 }
 
 void TForm4::accept() {

@@ -1,6 +1,7 @@
 #include "regshell/TForm5.h"
 
 #include "appkit/ProgramSetup.h"
+#include "appkit/Translated.h"
 #include "translation/Translator.h"
 
 #include <QLabel>
@@ -29,10 +30,6 @@ constexpr int ButtonTop = ListTop + ListHeight + 8;
 constexpr int ButtonWidth = 57;
 constexpr int ButtonHeight = 25;
 constexpr int DialogHeight = ButtonTop + ButtonHeight + Margin;
-
-QString text(const char* key) {
-    return appkit::toQt(translation::T(key));
-}
 
 } // namespace
 
@@ -101,10 +98,10 @@ void TForm5::setDeleteHandler(std::function<void(const std::vector<int>& rows)> 
 
 void TForm5::translate() {
     const bool projects = mode_ == DeleteMode::Projects;
-    setWindowTitle(text(projects ? "DeleteProject" : "EraseFunction"));
-    Label1->setText(text(projects ? "ChooseProjectstoDelete" : "ChooseFunctionstoDelete"));
-    BitBtn1->setText(text("BDelete"));
-    BitBtn2->setText(text("BExit"));
+    setWindowTitle(appkit::translated(projects ? "DeleteProject" : "EraseFunction"));
+    Label1->setText(appkit::translated(projects ? "ChooseProjectstoDelete" : "ChooseFunctionstoDelete"));
+    BitBtn1->setText(appkit::translated("BDelete"));
+    BitBtn2->setText(appkit::translated("BExit"));
 }
 
 void TForm5::deleteSelected() {

@@ -1,0 +1,266 @@
+#include "MainWindowFixture.h"
+
+#include "reggraph/TForm2.h"
+#include "regshell/RenameEditor.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPrinter>
+#include <QPushButton>
+#include <QToolButton>
+
+using regshell::CommandId;
+using regshell::MenuId;
+
+namespace {
+
+constexpr QRgb Blue = qRgb(0, 0, 255);
+constexpr QRgb Black = qRgb(0, 0, 0);
+
+int pixelsOf(const QImage& picture, QRgb colour) {
+    int count = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            count += picture.pixel(x, y) == colour;
+    return count;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void anEmptySettingsFileShowsEveryOptionAndTheWizardButNoLanguageDialog() {
+        MainWindowFixture fixture("");
+        QTest::qWait(200);
+        for (CommandId id : {CommandId::ShowAxis, CommandId::ShowGrid, CommandId::ShowScaleText,
+                             CommandId::ShowFunctionNames, CommandId::ShowWizard, CommandId::Scatter})
+            QVERIFY(fixture.window->action(id).isChecked());
+        QVERIFY(!fixture.window->action(CommandId::Histogram).isChecked());
+        // The wizard was offered (and cancelled by the script); the language dialog never was.
+        QVERIFY(!fixture.interaction.dialogsShown.contains(QStringLiteral("Form7")));
+        QVERIFY(!fixture.interaction.dialogsShown.isEmpty());
+    }
+
+    void withoutTheWizardTheDefaultProjectIsReadyAtOnce() {
+        MainWindowFixture fixture;
+        QVERIFY(fixture.started());
+        QCOMPARE(fixture.window->projectSelector().currentText(), QStringLiteral("Project1"));
+        QCOMPARE(fixture.window->listSelector().count(), 2);
+        QCOMPARE(fixture.window->listSelector().itemText(0), QStringLiteral("A"));
+        QCOMPARE(fixture.window->listSelector().itemText(1), QStringLiteral("Y"));
+        QCOMPARE(fixture.window->windowTitle(), QStringLiteral("Tessaly 3.1 - Untitled"));
+        QVERIFY(fixture.interaction.dialogsShown.isEmpty());
+    }
+
+    void theFirstStartShowsTheLanguageDialogOnceAndRemembersIt() {
+        MainWindowFixture fixture("[Prog]\nFirstTime=1\n[StartWizard]\nStartupWizard=0\n");
+        QVERIFY(fixture.started());
+        QCOMPARE(fixture.interaction.dialogsShown.count(QStringLiteral("Form7")), 1);
+        QCOMPARE(fixture.settings.readString("Prog", "FirstTime", "?"), std::string("0"));
+    }
+
+    void saveOnAnUntitledFileAsksForANameAndCancellingKeepsItUntitledAndModified() {
+        MainWindowFixture fixture;
+        QVERIFY(fixture.started());
+        fixture.fill(1, {"1"});
+        fixture.window->setModified();
+        fixture.trigger(CommandId::Save);
+        QCOMPARE(fixture.interaction.fileChoices.size(), std::size_t(1));
+        QCOMPARE(fixture.interaction.fileChoices[0].defaultSuffix, QStringLiteral("tsy"));
+        QVERIFY(fixture.interaction.fileChoices[0].filter.contains(QStringLiteral("*.tsy")));
+        QCOMPARE(fixture.window->store().fileName(), std::filesystem::path("Untitled"));
+        QVERIFY(fixture.window->store().modified());
+    }
+
+    void aLinearFitTypedIntoTheGridIsLoggedDrawnInBlueRecordedSavedAndOpenedAgain() {
+        MainWindowFixture fixture;
+        QVERIFY(fixture.started());
+        fixture.fill(1, {"1", "2", "3", "4", "5"});
+        fixture.fill(2, {"3", "5", "7", "9", "11"});
+        const int bluePixelsBefore = pixelsOf(fixture.window->graphWindow().picture(), Blue);
+        fixture.trigger(CommandId::Linear);
+
+        const std::vector<std::string> block = {"Project1", "LINEAR REGRESSION:",   "Y = 1 + 2A",
+                                                "",         "Constant = 1",         "A = 2",
+                                                "",         "Correlation = 1",      "R-sq = 100%",
+                                                "s = 0",    "Number of points = 5", std::string(38, '-')};
+        std::vector<std::string> log = fixture.log();
+        QVERIFY(log.size() >= block.size());
+        QCOMPARE(std::vector<std::string>(log.end() - block.size(), log.end()), block);
+        QCOMPARE(bluePixelsBefore, 0);
+        QVERIFY(pixelsOf(fixture.window->graphWindow().picture(), Blue) > 100);
+        QCOMPARE(fixture.window->store().functionLabels(), std::vector<std::string>{"Y = 1 + 2A"});
+        QVERIFY(fixture.window->store().modified());
+
+        const QString path = QString::fromStdString((fixture.folder / "fit.tsy").string());
+        fixture.interaction.fileAnswers.push_back(path);
+        fixture.trigger(CommandId::Save);
+        QCOMPARE(fixture.window->windowTitle(), QStringLiteral("fit.tsy"));
+        QVERIFY(!fixture.window->store().modified());
+
+        fixture.trigger(CommandId::ClearLog);
+        fixture.fill(1, {"", "", "", "", ""});
+        fixture.interaction.fileAnswers.push_back(path);
+        fixture.trigger(CommandId::Open);
+        QCOMPARE(fixture.window->dataWindow().lists().cell(2, 5), std::string_view("11"));
+        log = fixture.log();
+        QCOMPARE(std::vector<std::string>(log.end() - block.size(), log.end()), block);
+        QCOMPARE(fixture.window->store().functionLabels(), std::vector<std::string>{"Y = 1 + 2A"});
+        QVERIFY(pixelsOf(fixture.window->graphWindow().picture(), Blue) > 100);
+        QCOMPARE(fixture.window->windowTitle(), QStringLiteral("Tessaly 3.1 - fit.tsy"));
+    }
+
+    void aRefusedFitShowsItsMessageAndWritesNothing() {
+        MainWindowFixture fixture;
+        QVERIFY(fixture.started());
+        fixture.fill(1, {"0", "1", "2"});
+        fixture.fill(2, {"1", "2", "3"});
+        const std::size_t logLines = fixture.log().size();
+        fixture.trigger(CommandId::Logarithmic);
+        QCOMPARE(fixture.interaction.messages.size(), 1);
+        QCOMPARE(fixture.log().size(), logLines);
+        QVERIFY(fixture.window->store().functionLabels().empty());
+
+        fixture.fill(2, {"1", "x", "3"});
+        fixture.trigger(CommandId::Linear);
+        QCOMPARE(fixture.interaction.errors.size(), 1);
+        QVERIFY(fixture.interaction.errors[0].contains(QStringLiteral("'x'")));
+        QCOMPARE(fixture.log().size(), logLines);
+    }
+
+    void enterInTheProjectRenameEditorChangesNothing() {
+        MainWindowFixture fixture;
+        QVERIFY(fixture.started());
+        fixture.trigger(CommandId::ChangeProjectName);
+        regshell::RenameEditor& editor = fixture.window->projectRenameEditor();
+        QVERIFY(editor.isOpen());
+        editor.edit().setText(QStringLiteral("Other"));
+        QTest::keyClick(&editor.edit(), Qt::Key_Return);
+        QVERIFY(!editor.isOpen());
+        QVERIFY(fixture.window->projectSelector().isVisible());
+        QCOMPARE(fixture.window->projectSelector().currentText(), QStringLiteral("Project1"));
+
+        fixture.trigger(CommandId::ChangeProjectName);
+        editor.edit().setText(QStringLiteral("Heights"));
+        editor.acceptButton().click();
+        QVERIFY(!editor.isOpen());
+        QCOMPARE(fixture.window->projectSelector().currentText(), QStringLiteral("Heights"));
+        QCOMPARE(fixture.window->store().currentProject(), std::string("Heights"));
+    }
+
+    void aTwoVariableProjectDisablesTheSingleVariableCommands() {
+        MainWindowFixture fixture("[StartWizard]\nStartupWizard=0\nVariabels=2\nX2=B\n");
+        QVERIFY(fixture.started());
+        QCOMPARE(fixture.window->listSelector().count(), 3);
+        QVERIFY(!fixture.window->action(CommandId::Linear).isEnabled());
+        QVERIFY(!fixture.window->button(CommandId::Linear).isEnabled());
+        QVERIFY(!fixture.window->menu(MenuId::Simple).isEnabled());
+        QVERIFY(!fixture.window->action(CommandId::ProductSum).isEnabled());
+        QVERIFY(fixture.window->action(CommandId::LogMultiple).isEnabled());
+    }
+
+    void switchingTheScatterOnDrawsItOnTopWithoutClearing() {
+        MainWindowFixture fixture;
+        QVERIFY(fixture.started());
+        fixture.fill(1, {"1", "2", "3", "4", "5"});
+        fixture.fill(2, {"3", "5", "7", "9", "11"});
+        fixture.trigger(CommandId::Linear);
+        fixture.trigger(CommandId::Scatter); // off: redrawn from the records, without the crosses
+        QVERIFY(!fixture.window->action(CommandId::Scatter).isChecked());
+        QCOMPARE(fixture.window->button(CommandId::Scatter).text(), QStringLiteral("Scatter OFF"));
+        const QImage withoutScatter = fixture.window->graphWindow().picture();
+        fixture.trigger(CommandId::Scatter); // on: the crosses are added on top of the same picture
+        QCOMPARE(fixture.window->button(CommandId::Scatter).text(), QStringLiteral("Scatter ON"));
+        const QImage withScatter = fixture.window->graphWindow().picture();
+        QVERIFY(pixelsOf(withScatter, Black) > pixelsOf(withoutScatter, Black));
+        QCOMPARE(pixelsOf(withScatter, Blue) > 0, true);
+        int removed = 0;
+        for (int y = 0; y < withScatter.height(); ++y)
+            for (int x = 0; x < withScatter.width(); ++x)
+                removed += withoutScatter.pixel(x, y) != qRgb(255, 255, 255) &&
+                           withScatter.pixel(x, y) == qRgb(255, 255, 255);
+        QCOMPARE(removed, 0);
+    }
+
+    void statisticsCaptionsNameTheSelectedList() {
+        MainWindowFixture fixture;
+        QVERIFY(fixture.started());
+        QVERIFY(fixture.window->action(CommandId::MeanValue).text().endsWith(QStringLiteral("[A]")));
+        fixture.window->listSelector().setCurrentIndex(1);
+        QVERIFY(fixture.window->action(CommandId::MeanValue).text().endsWith(QStringLiteral("[Y]")));
+        QCOMPARE(fixture.window->action(CommandId::LnList).text(), QStringLiteral("&Ln  [Y]"));
+
+        fixture.fill(2, {"2", "4", "4", "4", "5", "5", "7", "9"});
+        fixture.trigger(CommandId::MeanValue);
+        const std::vector<std::string> log = fixture.log();
+        QCOMPARE(log[log.size() - 3], std::string("Project1: Y"));
+        QVERIFY(QString::fromStdString(log[log.size() - 2]).endsWith(QStringLiteral(" = 5")));
+    }
+
+    void aTransformedListKeepsItsNewValuesWhenTheOpenCellEditorIsStored() {
+        MainWindowFixture fixture;
+        QVERIFY(fixture.started());
+        fixture.fill(1, {"1", "2.718281828459045"});
+        fixture.window->dataWindow().setCurrentCell(1, 1);
+        fixture.trigger(CommandId::LnList);
+        QCOMPARE(fixture.window->dataWindow().content().lists.cell(1, 1), std::string_view("0"));
+        QCOMPARE(fixture.window->dataWindow().lists().cell(1, 2), std::string_view("1"));
+        QVERIFY(!fixture.window->store().modified());
+    }
+
+    void copyingTheGraphWithAWrongRangeLeavesTheClipboardAndSaysNothing() {
+        MainWindowFixture fixture;
+        QVERIFY(fixture.started());
+        QApplication::clipboard()->setText(QStringLiteral("kept"));
+        fixture.window->dataWindow().setRangeText(reggraph::RangeRow::Xmax, "-1");
+        fixture.trigger(CommandId::CopyGraphVector);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("kept"));
+        QVERIFY(fixture.interaction.errors.isEmpty());
+
+        fixture.window->dataWindow().setRangeText(reggraph::RangeRow::Xmax, "12");
+        fixture.trigger(CommandId::CopyGraphVector);
+        QVERIFY(QApplication::clipboard()->mimeData()->hasFormat(QStringLiteral("image/svg+xml")));
+    }
+
+    void printingTheGraphAndTheLogWritesPages() {
+        MainWindowFixture fixture;
+        QVERIFY(fixture.started());
+        fixture.window->dataWindow().appendLogLine("a line of the log");
+        for (CommandId command : {CommandId::PrintGraph, CommandId::PrintLog}) {
+            const QString pdf = QString::fromStdString((fixture.folder / "printed.pdf").string());
+            QFile::remove(pdf);
+            fixture.window->printer().setOutputFormat(QPrinter::PdfFormat);
+            fixture.window->printer().setOutputFileName(pdf);
+            fixture.trigger(command);
+            QVERIFY(QFileInfo(pdf).size() > 500);
+        }
+    }
+
+    void startingQuorraRunsTheProgramBesideTessalyWithoutArguments() {
+        MainWindowFixture fixture;
+        QVERIFY(fixture.started());
+        TempFolder::write(fixture.folder / "math", "");
+        fixture.trigger(CommandId::StartQuorra);
+        QCOMPARE(fixture.desktop.started.size(), std::size_t(1));
+        QVERIFY(fixture.desktop.started[0].first.endsWith(QStringLiteral("math")));
+        QVERIFY(fixture.desktop.started[0].second.isEmpty());
+    }
+
+    void closingWritesTheBestCurveModelsAndAsksAboutUnsavedChanges() {
+        auto fixture = std::make_unique<MainWindowFixture>();
+        QVERIFY(fixture->started());
+        fixture->window->setModified();
+        fixture->interaction.yesNoAnswers.push_back(false);
+        QVERIFY(fixture->window->close());
+        QCOMPARE(fixture->interaction.questions.size(), 1);
+        QCOMPARE(fixture->settings.readString("TestModels", "Linear", "?"), std::string("1"));
+        QCOMPARE(fixture->settings.readString("TestModels", "p5reg", "?"), std::string("0"));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
