@@ -72,6 +72,7 @@ TForm1::TForm1(common::IniFile& settings, appkit::Interaction& interaction, appk
     buildToolArea();
 
     statusText_ = new QLabel(this);
+    statusText_->setObjectName(QStringLiteral("StatusText"));
     QFont statusFont = statusText_->font();
     statusFont.setBold(true);
     statusFont.setPixelSize(13);
@@ -93,6 +94,11 @@ TForm1::TForm1(common::IniFile& settings, appkit::Interaction& interaction, appk
     graphSubWindow_ = mdiArea_->addSubWindow(graphWindow_);
     dataWindow_ = new TForm3(*this, settings_);
     dataSubWindow_ = mdiArea_->addSubWindow(dataWindow_);
+    graphWindow_->resetUndoRange(dataWindow_->rangeTexts());
+    connect(dataWindow_, &TForm3::editCommandsChanged, this, [this] {
+        action(CommandId::Paste).setEnabled(dataWindow_->canPaste());
+        action(CommandId::UndoPaste).setEnabled(dataWindow_->canUndoPaste());
+    });
     startWizard_ = new TForm4(this);
     deleteDialog_ = new TForm5(this);
     projectCommands_ = std::make_unique<regshell::ProjectCommands>(
@@ -248,6 +254,7 @@ void TForm1::showEmptyFile() {
     projectSelector_->clear();
     listSelector_->clear();
     dataWindow_->showContent();
+    dataWindow_->showStoredZoomFactors();
     setWindowTitle(toQt(store_.windowTitle()));
     graphWindow_->resetUndoRange(dataWindow_->rangeTexts());
     redrawGraph();
@@ -332,26 +339,22 @@ void TForm1::SpeedButton25Click() {
     projectCommands_->eraseFunctions();
 }
 
-// --- Edit ---
+// --- Edit: the Data window's commands; it says when Paste and Undo Paste can run ---
 
 void TForm1::CopyColumn1Click() {
     dataWindow_->copyColumn();
-    action(CommandId::Paste).setEnabled(true);
 }
 
 void TForm1::CopyRow1Click() {
     dataWindow_->copyRow();
-    action(CommandId::Paste).setEnabled(true);
 }
 
 void TForm1::Paste1Click() {
     dataWindow_->paste();
-    action(CommandId::UndoPaste).setEnabled(true);
 }
 
 void TForm1::UndoPaste1Click() {
     dataWindow_->undoPaste();
-    action(CommandId::UndoPaste).setEnabled(false);
 }
 
 void TForm1::ClearLog1Click() {

@@ -48,8 +48,10 @@ void TForm1::About1Click() {
 void TForm1::DrawMultipleClick() {
     try {
         const regression::FitData data = fitData();
-        if (const auto output = multipleWizard_->drawMultiple(result_, data))
+        if (const auto output = multipleWizard_->drawMultiple(result_, data)) {
+            dataWindow_->showLogPage();
             writeFitOutput(*output);
+        }
     } catch (const std::exception& failure) {
         interaction_.showError(appkit::toQt(failure.what()));
     }

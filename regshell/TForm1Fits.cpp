@@ -13,7 +13,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QTabWidget>
 
 using appkit::toQt;
 using appkit::toStd;
@@ -112,6 +111,7 @@ void TForm1::LogMultipleClick() {
         const regression::FitData data = fitData();
         if (refused(regression::logMultipleRefusal(data.variableCount())))
             return;
+        dataWindow_->showLogPage();
         if (const auto output = regression::logMultiple(result_, data))
             writeFitOutput(*output);
     });
@@ -139,7 +139,7 @@ void TForm1::writeStatistics(
     const int column = selectedListColumn();
     const regression::StatisticsContext context{
         store_.currentProject(), std::string(dataWindow_->lists().listName(column)), separators_.decimal};
-    dataWindow_->pages()->setCurrentIndex(1);
+    dataWindow_->showLogPage();
     const regression::StatisticsBlock result = block(context);
     dataWindow_->appendLogLines(result.lines);
     if (result.error)

@@ -92,8 +92,7 @@ TForm3::TForm3(regshell::DataWindowHost& host, const regshell::TessalySettings& 
     savedRange_ = rangeTexts();
     Edit1->setText(qt(settings_.xAxisText()));
     Edit2->setText(qt(settings_.yAxisText()));
-    Edit3->setText(qt(settings_.xZoomFactor()));
-    Edit4->setText(qt(settings_.yZoomFactor()));
+    showStoredZoomFactors();
     content_.range = rangeTexts();
     content_.xAxisName = xAxisName();
     content_.yAxisName = yAxisName();
@@ -320,6 +319,15 @@ projects::DataLists& TForm3::lists() {
 
 void TForm3::commitEdit() {
     StringGrid1->commitCurrentEdit();
+}
+
+void TForm3::showLogPage() {
+    PageControl1->setCurrentWidget(TabSheet2);
+}
+
+void TForm3::showStoredZoomFactors() {
+    Edit3->setText(qt(settings_.xZoomFactor()));
+    Edit4->setText(qt(settings_.yZoomFactor()));
 }
 
 void TForm3::listsChanged() {

@@ -64,6 +64,8 @@ public:
     void setRangeText(reggraph::RangeRow row, const std::string& text);
     std::string xAxisName() const;
     std::string yAxisName() const;
+    // The zoom factors of the settings, as a new file starts with them.
+    void showStoredZoomFactors();
     std::string xZoomFactor() const;
     std::string yZoomFactor() const;
     bool isRedrawEnabled() const;
@@ -72,6 +74,8 @@ public:
     void appendLogLine(const std::string& line);
     void appendLogLines(const std::vector<std::string>& lines);
     void clearLog();
+    // Brings the log's tab to the front, where a command is about to write.
+    void showLogPage();
     std::vector<std::string> logLines() const;
     // The log's text for printing.
     QTextDocument* logDocument() const;

@@ -2,10 +2,13 @@
 
 #include "reggraph/TForm2.h"
 #include "regshell/RenameEditor.h"
+#include "regshell/TForm10.h"
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
 #include <QPrinter>
@@ -238,6 +241,42 @@ private slots:
             fixture.trigger(command);
             QVERIFY(QFileInfo(pdf).size() > 500);
         }
+    }
+
+    void aFittedFunctionIsHandedToQuorraAsOneArgumentInX() {
+        MainWindowFixture fixture;
+        QVERIFY(fixture.started());
+        fixture.fill(1, {"1", "2", "3"});
+        fixture.fill(2, {"3", "5", "7"});
+        fixture.trigger(CommandId::Linear);
+        TempFolder::write(fixture.folder / "math", "");
+        fixture.interaction.dialogAnswers.push_back([](QDialog& dialog) {
+            static_cast<TForm10&>(dialog).ListBox1->selectAll();
+            return true;
+        });
+        fixture.window->button(CommandId::DrawInQuorra).click();
+        QCOMPARE(fixture.desktop.started.size(), std::size_t(1));
+        QCOMPARE(fixture.desktop.started[0].second, QStringList{QStringLiteral("1 + 2x")});
+    }
+
+    void zoomingChangesTheRangeAndHoldingTheMouseShowsWhereItIs() {
+        MainWindowFixture fixture;
+        QVERIFY(fixture.started());
+        fixture.trigger(CommandId::ZoomIn);
+        QCOMPARE(fixture.window->dataWindow().rangeText(reggraph::RangeRow::Xmax), std::string("6"));
+        QCOMPARE(fixture.window->dataWindow().rangeText(reggraph::RangeRow::Ystep), std::string("0.5"));
+        QVERIFY(fixture.window->store().modified());
+        fixture.trigger(CommandId::UndoZoom);
+        QCOMPARE(fixture.window->dataWindow().rangeText(reggraph::RangeRow::Xmax), std::string("12"));
+
+        TForm2& graph = fixture.window->graphWindow();
+        const QLabel* status = fixture.window->findChild<QLabel*>(QStringLiteral("StatusText"));
+        QVERIFY(status);
+        QTest::mousePress(&graph, Qt::LeftButton, {}, QPoint(graph.width() / 2, graph.height() / 2));
+        QVERIFY(status->text().startsWith(QLatin1Char('[')));
+        QVERIFY(status->text().contains(QLatin1Char(';')));
+        QTest::mouseRelease(&graph, Qt::LeftButton, {}, QPoint(graph.width() / 2, graph.height() / 2));
+        QVERIFY(status->text().isEmpty());
     }
 
     void startingQuorraRunsTheProgramBesideTessalyWithoutArguments() {
