@@ -2,6 +2,7 @@
 #include "common/NumberParse.h"
 #include "projects/DataLists.h"
 #include "projects/FunctionRecord.h"
+#include "tests/support/PixelCount.h"
 
 #include <QPainter>
 #include <QtTest>
@@ -39,18 +40,9 @@ QColor at(const QImage& image, int x, int y) {
     return image.pixelColor(x, y);
 }
 
-int count(const QImage& image, const QRect& region, const QColor& colour) {
-    const QRect area = region.intersected(image.rect());
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            n += image.pixelColor(x, y) == colour;
-    return n;
-}
-
 int countNot(const QImage& image, const QRect& region, const QColor& colour) {
     const QRect area = region.intersected(image.rect());
-    return area.width() * area.height() - count(image, area, colour);
+    return area.width() * area.height() - countColour(image, area, colour);
 }
 
 GraphScene sceneWith(std::initializer_list<const char*> records) {
@@ -108,8 +100,8 @@ private slots:
         // No "0" labels; "1" below the x axis and "10" left of the y axis are written.
         QCOMPARE(countNot(image, QRect(8, 285, 12, 14), White), 0);
         QCOMPARE(countNot(image, QRect(0, 272, 16, 8), White), 0);
-        QVERIFY(count(image, QRect(44, 285, 13, 14), Black) > 0);
-        QVERIFY(count(image, QRect(0, 14, 16, 14), Black) > 0);
+        QVERIFY(countColour(image, QRect(44, 285, 13, 14), Black) > 0);
+        QVERIFY(countColour(image, QRect(0, 14, 16, 14), Black) > 0);
         // No break marks.
         QCOMPARE(at(image, 10, 265), White);
         QCOMPARE(at(image, 35, 270), White);
@@ -136,7 +128,7 @@ private slots:
         scene.options.showGrid = false;
         scene.options.showScaleText = false;
         QImage image = render(scene);
-        QCOMPARE(count(image, image.rect(), Silver), 0);
+        QCOMPARE(countColour(image, image.rect(), Silver), 0);
         QCOMPARE(countNot(image, QRect(44, 285, 13, 14), White), 0);
         QCOMPARE(at(image, 20, 150), Black);
 
@@ -144,21 +136,21 @@ private slots:
         scene.options.showGrid = true;
         scene.options.showScaleText = true;
         image = render(scene);
-        QCOMPARE(count(image, image.rect(), Black), 0);
+        QCOMPARE(countColour(image, image.rect(), Black), 0);
         QCOMPARE(at(image, X(1), 150), Silver);
     }
 
     void straightLineEndsWhereItLeavesTheTop() {
         const QImage image = render(sceneWith({"Linear;y=2x;0;2;"}));
         QCOMPARE(at(image, 20, 280), Blue);
-        QCOMPARE(count(image, QRect(0, 0, 400, 21), Blue), 0); // the end pixel at row 20 is not drawn
-        QVERIFY(count(image, QRect(X(5) - 2, 21, 3, 1), Blue) > 0);
-        QCOMPARE(count(image, QRect(X(5) + 1, 0, 400, 300), Blue), 0);
+        QCOMPARE(countColour(image, QRect(0, 0, 400, 21), Blue), 0); // the end pixel at row 20 is not drawn
+        QVERIFY(countColour(image, QRect(X(5) - 2, 21, 3, 1), Blue) > 0);
+        QCOMPARE(countColour(image, QRect(X(5) + 1, 0, 400, 300), Blue), 0);
     }
 
     void aLineMissingTheRangeStillTakesItsColour() {
         const QImage image = render(sceneWith({"Linear;y=x+20;20;1;", "Linear;y=5;5;0;"}));
-        QCOMPARE(count(image, image.rect(), Blue), 0);
+        QCOMPARE(countColour(image, image.rect(), Blue), 0);
         QCOMPARE(at(image, X(6.5), Y(5)), Green);
         QCOMPARE(at(image, X(12) - 1, Y(5)), Green);
         QCOMPARE(at(image, X(12) + 1, Y(5)), White);
@@ -166,7 +158,7 @@ private slots:
 
     void aDescendingLineFromTheTopLeftCornerIsDrawn() {
         const QImage image = render(sceneWith({"Linear;y=10-x;10;-1;"}));
-        QVERIFY(count(image, image.rect(), Blue) > 200);
+        QVERIFY(countColour(image, image.rect(), Blue) > 200);
         QCOMPARE(at(image, X(5), Y(5)), Blue);
     }
 
@@ -174,9 +166,9 @@ private slots:
         GraphScene scene = sceneWith({"Logarithmic;y=ln(x);0;1;"});
         scene.range = {"-6", "6", "1", "-5", "5", "1"};
         const QImage image = render(scene);
-        QCOMPARE(count(image, QRect(0, 0, 201, 300), Blue), 0); // column 200 is x = 0
+        QCOMPARE(countColour(image, QRect(0, 0, 201, 300), Blue), 0); // column 200 is x = 0
         QCOMPARE(at(image, 201, 280), Blue);
-        QVERIFY(count(image, QRect(380 - 5, 0, 5, 300), Blue) > 0); // runs to the right edge
+        QVERIFY(countColour(image, QRect(380 - 5, 0, 5, 300), Blue) > 0); // runs to the right edge
     }
 
     void histogramBarsSumTheYValuesOfEachClass() {
@@ -201,10 +193,10 @@ private slots:
         scene.lists = &lists;
         scene.series = {true, false, false};
         QImage image = render(scene);
-        QCOMPARE(count(image, QRect(X(6) - 5, Y(5), 11, 1), Black), 11);
+        QCOMPARE(countColour(image, QRect(X(6) - 5, Y(5), 11, 1), Black), 11);
         QCOMPARE(at(image, X(6) + 6, Y(5)), Silver);
         QCOMPARE(at(image, X(6) - 6, Y(5)), Silver);
-        QCOMPARE(count(image, QRect(X(6), Y(5) - 5, 1, 11), Black), 11);
+        QCOMPARE(countColour(image, QRect(X(6), Y(5) - 5, 1, 11), Black), 11);
         QCOMPARE(at(image, X(6), Y(5) + 6), Silver);
 
         fillLists(lists, {{"3", "1"}, {"1", "1"}, {"2", "9"}});
@@ -223,9 +215,9 @@ private slots:
         QCOMPARE(at(image, X(2), Y(4)), Blue);
         QCOMPARE(at(image, X(2), Y(6)), Blue);
         QCOMPARE(at(image, X(1), Y(8.5)), Green);
-        QVERIFY(count(image, QRect(300, 15, 100, 12), Blue) > 0);
-        QVERIFY(count(image, QRect(300, 28, 100, 12), Green) > 0);
-        QCOMPARE(count(image, QRect(330, 29, 70, 12), Blue), 0);
+        QVERIFY(countColour(image, QRect(300, 15, 100, 12), Blue) > 0);
+        QVERIFY(countColour(image, QRect(300, 28, 100, 12), Green) > 0);
+        QCOMPARE(countColour(image, QRect(330, 29, 70, 12), Blue), 0);
     }
 
     void curvesPastTheTwelfthKeepTheTwelfthColour() {
@@ -275,7 +267,7 @@ private slots:
         bool valid = true;
         const QImage image = rasterGraph(scene, {400, 300}, result, valid);
         QVERIFY(!valid);
-        QCOMPARE(count(image, image.rect(), White), 400 * 300);
+        QCOMPARE(countColour(image, image.rect(), White), 400 * 300);
         QVERIFY(!vectorGraph(scene, {400, 300}, result));
         QCOMPARE(QString(InvalidRangeMessage),
                  QStringLiteral("There is wrong values in the graphtable. The graph can not be drawn."));

@@ -2,6 +2,7 @@
 
 #include "projects/DataLists.h"
 #include "regression/RegressionResult.h"
+#include "tests/support/PixelCount.h"
 #include "tests/support/ScriptedInteraction.h"
 #include "translation/Translator.h"
 
@@ -45,14 +46,6 @@ public:
     void setModified() override { ++modifiedCount; }
     appkit::Interaction& interaction() override { return dialogs; }
 };
-
-int countColour(const QImage& image, const QColor& colour) {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixelColor(x, y) == colour;
-    return count;
-}
 
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "../common/TempFolder.h"
+#include "../support/PixelCount.h"
 #include "projects/DataLists.h"
 #include "regression/BestCurveSearch.h"
 #include "regression/DataListsInput.h"
@@ -66,14 +67,6 @@ projects::DataLists lists(const std::vector<std::vector<std::string>>& columns,
             result.setCell(c, row, columns[c - 1][row - 1]);
     }
     return result;
-}
-
-int countColour(const QImage& image, QColor colour) {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixelColor(x, y) == colour;
-    return count;
 }
 
 } // namespace

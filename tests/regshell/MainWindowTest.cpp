@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "tests/support/PixelCount.h"
 
 #include "reggraph/TForm2.h"
 #include "regshell/RenameEditor.h"
@@ -20,16 +21,8 @@ using regshell::MenuId;
 
 namespace {
 
-constexpr QRgb Blue = qRgb(0, 0, 255);
-constexpr QRgb Black = qRgb(0, 0, 0);
-
-int pixelsOf(const QImage& picture, QRgb colour) {
-    int count = 0;
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x)
-            count += picture.pixel(x, y) == colour;
-    return count;
-}
+const QColor Blue(0, 0, 255);
+const QColor Black(0, 0, 0);
 
 } // namespace
 
@@ -84,7 +77,7 @@ private slots:
         QVERIFY(fixture.started());
         fixture.fill(1, {"1", "2", "3", "4", "5"});
         fixture.fill(2, {"3", "5", "7", "9", "11"});
-        const int bluePixelsBefore = pixelsOf(fixture.window->graphWindow().picture(), Blue);
+        const int bluePixelsBefore = countColour(fixture.window->graphWindow().picture(), Blue);
         fixture.trigger(CommandId::Linear);
 
         const std::vector<std::string> block = {"Project1", "LINEAR REGRESSION:",   "Y = 1 + 2A",
@@ -95,7 +88,7 @@ private slots:
         QVERIFY(log.size() >= block.size());
         QCOMPARE(std::vector<std::string>(log.end() - block.size(), log.end()), block);
         QCOMPARE(bluePixelsBefore, 0);
-        QVERIFY(pixelsOf(fixture.window->graphWindow().picture(), Blue) > 100);
+        QVERIFY(countColour(fixture.window->graphWindow().picture(), Blue) > 100);
         QCOMPARE(fixture.window->store().functionLabels(), std::vector<std::string>{"Y = 1 + 2A"});
         QVERIFY(fixture.window->store().modified());
 
@@ -113,7 +106,7 @@ private slots:
         log = fixture.log();
         QCOMPARE(std::vector<std::string>(log.end() - block.size(), log.end()), block);
         QCOMPARE(fixture.window->store().functionLabels(), std::vector<std::string>{"Y = 1 + 2A"});
-        QVERIFY(pixelsOf(fixture.window->graphWindow().picture(), Blue) > 100);
+        QVERIFY(countColour(fixture.window->graphWindow().picture(), Blue) > 100);
         QCOMPARE(fixture.window->windowTitle(), QStringLiteral("Tessaly 3.1 - fit.tsy"));
     }
 
@@ -179,8 +172,8 @@ private slots:
         fixture.trigger(CommandId::Scatter); // on: the crosses are added on top of the same picture
         QCOMPARE(fixture.window->button(CommandId::Scatter).text(), QStringLiteral("Scatter ON"));
         const QImage withScatter = fixture.window->graphWindow().picture();
-        QVERIFY(pixelsOf(withScatter, Black) > pixelsOf(withoutScatter, Black));
-        QCOMPARE(pixelsOf(withScatter, Blue) > 0, true);
+        QVERIFY(countColour(withScatter, Black) > countColour(withoutScatter, Black));
+        QCOMPARE(countColour(withScatter, Blue) > 0, true);
         int removed = 0;
         for (int y = 0; y < withScatter.height(); ++y)
             for (int x = 0; x < withScatter.width(); ++x)
