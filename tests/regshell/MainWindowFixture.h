@@ -36,8 +36,10 @@ struct MainWindowFixture {
     std::unique_ptr<TForm1> window;
 
     // Starts straight into the settings' default project unless the settings text says otherwise.
-    explicit MainWindowFixture(const std::string& settingsText = "[StartWizard]\nStartupWizard=0\n") {
-        translation::translator().loadFile(std::string(QUORRA_LANGUAGE_SOURCE_DIR) + "/tsyEnglish.lng");
+    explicit MainWindowFixture(const std::string& settingsText = "[StartWizard]\nStartupWizard=0\n",
+                               const std::string& language = "English") {
+        translation::translator().loadFile(std::string(QUORRA_LANGUAGE_SOURCE_DIR) + "/tsy" + language +
+                                           ".lng");
         TempFolder::write(settingsPath, settingsText);
         window = std::make_unique<TForm1>(settings, interaction, desktop, appkit::NumberSeparators{'.', ','},
                                           QString::fromStdString(folder.path().string()));

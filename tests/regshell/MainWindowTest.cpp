@@ -14,6 +14,7 @@
 #include <QMimeData>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QToolButton>
 
 using regshell::CommandId;
@@ -148,7 +149,38 @@ private slots:
         QCOMPARE(fixture.window->store().currentProject(), std::string("Heights"));
     }
 
-    void aTwoVariableProjectDisablesTheSingleVariableCommands() {
+    void aStartInSwedishShowsEveryWindowWithoutAMissingText() {
+        QStringList missing;
+        translation::translator().setMissingKeyHandler(
+            [&missing](const std::string& message) { missing.append(QString::fromStdString(message)); });
+        {
+            MainWindowFixture fixture("[StartWizard]\nStartupWizard=0\n", "Swedish");
+            QVERIFY(fixture.started());
+            QCOMPARE(fixture.window->action(CommandId::New).text(), QStringLiteral("&Nytt"));
+            const auto showAndCancel = [](QDialog& dialog) {
+                dialog.show();
+                QApplication::processEvents();
+                dialog.hide();
+                return false;
+            };
+            for (CommandId command :
+                 {CommandId::About, CommandId::SelectLanguage, CommandId::QuorraInformation,
+                  CommandId::BestCurveSetup, CommandId::DeleteProject, CommandId::EraseFunction,
+                  CommandId::NewProject, CommandId::DrawInQuorra}) {
+                fixture.interaction.dialogAnswers.push_back(showAndCancel);
+                fixture.trigger(command);
+            }
+            fixture.trigger(CommandId::HelpContents);
+            for (int page = 0; page < fixture.window->dataWindow().pages()->count(); ++page)
+                fixture.window->dataWindow().pages()->setCurrentIndex(page);
+            QApplication::processEvents();
+        }
+        translation::translator().setMissingKeyHandler({});
+        translation::translator().loadFile(std::string(QUORRA_LANGUAGE_SOURCE_DIR) + "/tsyEnglish.lng");
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char('\n'))));
+    }
+
+    void aTwoVariableProjectDisablesTheSingleVariableCommandsAndAOneVariableProjectEnablesThem() {
         MainWindowFixture fixture("[StartWizard]\nStartupWizard=0\nVariabels=2\nX2=B\n");
         QVERIFY(fixture.started());
         QCOMPARE(fixture.window->listSelector().count(), 3);
@@ -157,6 +189,13 @@ private slots:
         QVERIFY(!fixture.window->menu(MenuId::Simple).isEnabled());
         QVERIFY(!fixture.window->action(CommandId::ProductSum).isEnabled());
         QVERIFY(fixture.window->action(CommandId::LogMultiple).isEnabled());
+
+        fixture.interaction.dialogAnswers.push_back([](QDialog&) { return true; });
+        fixture.window->button(CommandId::NewProject).click();
+        QCOMPARE(fixture.window->projectSelector().currentText(), QStringLiteral("Project2"));
+        QVERIFY(fixture.window->action(CommandId::Linear).isEnabled());
+        QVERIFY(fixture.window->menu(MenuId::Simple).isEnabled());
+        QVERIFY(fixture.window->action(CommandId::ProductSum).isEnabled());
     }
 
     void switchingTheScatterOnDrawsItOnTopWithoutClearing() {
