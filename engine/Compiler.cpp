@@ -34,6 +34,7 @@ public:
         function.registerCount_ = 0;
         function.hasDomain_ = false;
         function.compiled_ = false;
+        function.plan_ = EvaluationPlan();
         try {
             const PreparedText prepared = prepareText(text);
             function.hasDomain_ = prepared.hasDomain;
@@ -48,6 +49,7 @@ public:
             errorText = error.what();
             return false;
         }
+        function.plan_ = EvaluationPlan::prepare(function.ops_, function.registers_, function.registerCount_);
         function.compiled_ = true;
         return true;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/EvaluationPlan.h"
 #include "engine/TOp.h"
 
 #include <array>
@@ -41,6 +42,7 @@ public:
 private:
     friend class Compiler;
     friend class PassCompiler;
+    friend bool evaluateReference(TFunction& function, long double x, long double& y);
 
     std::vector<TOp> ops_;
     bool hasDomain_ = false;
@@ -49,6 +51,8 @@ private:
     std::uint8_t registerCount_ = 0;
     std::array<long double, RegisterFileSize> registers_{};
     bool compiled_ = false;
+    // The operation list prepared for quick evaluation after each successful compilation.
+    EvaluationPlan plan_;
     // Keeps the functions that derivative operations differentiate alive even after the store
     // has deleted their entries, so an operation never refers to a released function.
     std::vector<std::shared_ptr<TFunction>> subFunctions_;

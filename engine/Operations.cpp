@@ -1,0 +1,162 @@
+#include "engine/Operations.h"
+
+#include "engine/Engine.h"
+
+#include <chrono>
+#include <cstdint>
+#include <random>
+
+namespace engine {
+
+namespace {
+
+constexpr long double Pi = 3.141592653589793238462643383279502884L;
+constexpr long double OneOver180 = 1.0L / 180.0L;
+constexpr long double OneOverPi = 1.0L / Pi;
+const long double Ln10 = std::log(10.0L);
+
+inline long double angleIn(long double value) {
+    return UseRadians ? value : value * Pi * OneOver180;
+}
+inline long double angleOut(long double radians) {
+    return UseRadians ? radians : radians * 180 * OneOverPi;
+}
+
+long double randomFraction() {
+    static std::mt19937_64 generator(
+        static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+    // A 64-bit integer converts exactly to the 64-bit significand, so the result stays below 1.
+    return static_cast<long double>(generator()) * 0x1p-64L;
+}
+
+} // namespace
+
+namespace {
+
+// Beyond 2^63 every long double is whole; below, the conversion is far quicker than nearbyint.
+bool isWhole(long double value) {
+    return std::fabs(value) >= 0x1p63L || value == static_cast<long double>(static_cast<std::int64_t>(value));
+}
+
+} // namespace
+
+bool isMultipliedOutExponent(long double exponent) {
+    return isWhole(exponent) && exponent >= INT32_MIN && exponent <= INT32_MAX;
+}
+
+// A zero exponent keeps the sign of the base, and a negative base accepts fractional exponents with
+// an odd denominator (a real odd root). Whole exponents are multiplied out for either sign of the
+// base: exact for small powers and far quicker than exp(b * ln a), which they match to the last bits.
+bool power(long double base, long double exponent, long double& value) {
+    if (base == 0) {
+        if (exponent == 0)
+            return false;
+        value = 0;
+        return true;
+    }
+    if (exponent == 0) {
+        value = std::fabs(base) / base;
+        return true;
+    }
+    const bool whole = isWhole(exponent);
+    if (whole && exponent >= INT32_MIN && exponent <= INT32_MAX) {
+        value = wholePower(base, static_cast<unsigned long long>(std::fabs(exponent)), exponent < 0);
+        return true;
+    }
+    if (base > 0) {
+        value = std::exp(exponent * std::log(base));
+        return true;
+    }
+    if (whole)
+        return false;
+    for (int denominator = 3; denominator <= 99; denominator += 2) {
+        const long double scaled = exponent * denominator;
+        if (std::fabs(scaled - std::nearbyint(scaled)) < 1e-10L) {
+            value = -std::exp(exponent * std::log(-base));
+            return true;
+        }
+    }
+    return false;
+}
+
+bool applyOperation(char code, long double a, long double b, long double& value) {
+    switch (code) {
+    case '+':
+        value = a + b;
+        break;
+    case '-':
+        value = a - b;
+        break;
+    case '*':
+        value = a * b;
+        break;
+    case '/':
+        if (b == 0)
+            return false;
+        value = a / b;
+        break;
+    case '^':
+        if (!power(a, b, value))
+            return false;
+        break;
+    case 's':
+        value = std::sin(angleIn(a));
+        break;
+    case 'c':
+        value = std::cos(angleIn(a));
+        break;
+    case 't': {
+        const long double t = angleIn(a);
+        const long double cosine = std::cos(t);
+        if (cosine == 0)
+            return false;
+        value = std::sin(t) / cosine;
+        break;
+    }
+    case 'a':
+        if (a < -1 || a > 1)
+            return false;
+        value = angleOut(std::atan2(a, std::sqrt(1 - a * a)));
+        break;
+    case 'o':
+        if (a < -1 || a > 1)
+            return false;
+        value = angleOut(std::atan2(std::sqrt(1 - a * a), a));
+        break;
+    case 'n':
+        value = angleOut(std::atan(a / 1));
+        break;
+    case 'q':
+        if (a <= 0)
+            return false;
+        value = std::sqrt(a);
+        break;
+    case 'r':
+        value = std::cbrt(a);
+        break;
+    case 'b':
+        value = std::fabs(a);
+        break;
+    case 'm':
+        value = randomFraction();
+        break;
+    case 'i':
+        value = std::floor(a);
+        break;
+    case 'l':
+        if (a <= 0)
+            return false;
+        value = std::log(a);
+        break;
+    case 'g':
+        if (a <= 0)
+            return false;
+        value = std::log(a) / Ln10;
+        break;
+    default:
+        return false;
+    }
+    return isFinite(value);
+}
+
+} // namespace engine

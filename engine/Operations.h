@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cfloat>
+#include <cmath>
+
+namespace engine {
+
+// The meaning of one operation code on its operand values, shared by both evaluators so that they
+// cannot drift apart. "d" (derivative) is not handled here: it needs its sub-function.
+
+// False for infinities and undefined numbers: no evaluation may hand one on.
+inline bool isFinite(long double value) {
+    return std::fabs(value) <= LDBL_MAX;
+}
+
+// The value of `code` (any code except "d") for the operands a and b; false when the operation is
+// undefined there or its value is not a finite number.
+bool applyOperation(char code, long double a, long double b, long double& value);
+
+// base^exponent with the plotter's sign rules; `value` may still be infinite on true.
+bool power(long double base, long double exponent, long double& value);
+
+// Whether `exponent` takes the multiplied-out branch of power(): whole and within 32 bits.
+bool isMultipliedOutExponent(long double exponent);
+
+// base^n for n = ±magnitude by repeated squaring: at most 31 squarings even for n = 2^31 - 1.
+inline long double wholePower(long double base, unsigned long long magnitude, bool negative) {
+    unsigned long long remaining = magnitude;
+    long double product = 1;
+    long double factor = base;
+    while (true) {
+        if (remaining & 1)
+            product *= factor;
+        remaining >>= 1;
+        if (remaining == 0)
+            break;
+        factor *= factor;
+    }
+    return negative ? 1 / product : product;
+}
+
+} // namespace engine
