@@ -3,12 +3,14 @@
 #include "plotter/Texts.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSet>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 #include <vector>
 
 namespace plotter {
@@ -276,6 +278,13 @@ void CommandTable::buildToolBar(QWidget& owner, QToolBar& toolBar) {
 
 QAction* CommandTable::action(const QString& name) const {
     return actions_.value(name);
+}
+
+bool CommandTable::isCommandShortcut(const QKeyEvent& event) const {
+    const QKeySequence pressed(event.keyCombination());
+    return std::any_of(actions_.cbegin(), actions_.cend(), [&pressed](const QAction* action) {
+        return action->isEnabled() && !action->shortcut().isEmpty() && action->shortcut() == pressed;
+    });
 }
 
 QMenu* CommandTable::menu(const QString& name) const {

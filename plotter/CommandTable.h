@@ -4,6 +4,7 @@
 #include <QString>
 
 class QAction;
+class QKeyEvent;
 class QMenu;
 class QMenuBar;
 class QToolBar;
@@ -23,6 +24,8 @@ public:
     QAction* action(const QString& name) const;
     QMenu* menu(const QString& name) const;
     const QHash<QString, QAction*>& actions() const { return actions_; }
+    // Whether the key pressed is the shortcut of a command that can run now.
+    bool isCommandShortcut(const QKeyEvent& event) const;
 
     // Captions of menus and items, and hints of the toolbar buttons, from the current language.
     void translate();

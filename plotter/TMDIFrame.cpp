@@ -13,6 +13,7 @@
 #include "plotter/FunctionInsertions.h"
 #include "plotter/Icons.h"
 #include "plotter/ProductInfo.h"
+#include "plotter/QuorraCommandLine.h"
 #include "plotter/TLogWindow.h"
 #include "plotter/TSelectGraphWindow.h"
 #include "plotter/TdlgInstructions.h"
@@ -24,6 +25,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -310,6 +312,10 @@ void TMDIFrame::firstShow() {
 
 void TMDIFrame::plotCommandLine(const QStringList& arguments) {
     for (const QString& argument : arguments) {
+        if (plotter::namesDocument(argument)) {
+            openDocumentFile(QFileInfo(argument).absoluteFilePath());
+            continue;
+        }
         mode_ = QLatin1Char('F');
         ComboBox1->setEditText(argument);
         plotEntry();
@@ -352,6 +358,14 @@ void TMDIFrame::closeEvent(QCloseEvent* event) {
 
 bool TMDIFrame::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Close && qobject_cast<QMdiSubWindow*>(watched)) {
+        event->ignore();
+        return true;
+    }
+    // The menu's shortcuts win over the entry box's editing keys (Ctrl+X is Maximum, Ctrl+C copies the
+    // graph); the box's context menu still cuts and copies text.
+    if ((watched == ComboBox1 || watched == ComboBox1->lineEdit()) &&
+        event->type() == QEvent::ShortcutOverride &&
+        commands_->isCommandShortcut(*static_cast<QKeyEvent*>(event))) {
         event->ignore();
         return true;
     }

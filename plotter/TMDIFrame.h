@@ -62,7 +62,8 @@ public:
 
     // The start-up window that the frame's one-second timer removes.
     void setSplash(QWidget* splash) { splash_ = splash; }
-    // Plots each argument in order in function mode, as if typed and entered.
+    // Plots each argument in order in function mode, as if typed and entered; an argument naming an
+    // existing ".QOR" file opens that document as Open does.
     void plotCommandLine(const QStringList& arguments);
 
     // Enter in the entry box and the toolbar's plot button: plots the entry text and, when that
@@ -107,6 +108,7 @@ public:
     // Graph documents. A document is written in one atomic step: a failure is reported with the
     // system's reason and leaves the old file as it was.
     void openDocument();
+    void openDocumentFile(const QString& fileName);
     void saveDocument();
     void saveDocumentAs();
     bool writeDocument(const QString& fileName);
@@ -134,7 +136,8 @@ public:
     void openNoteFile(const QString& name);
     void openMakerPage(const char* path);
     void showAbout();
-    // Where the companion program and the note files are looked for; the program's folder at start.
+    // Where the companion program is looked for, and the note files beside it or in its shared
+    // folder; the program's folder at start.
     void setProgramFolder(const QString& folder) { programFolder_ = folder; }
     void setDesktop(appkit::Desktop& desktop) { desktop_ = &desktop; }
     TProgressForm* progressForm() const { return ProgressForm; }
@@ -210,6 +213,8 @@ private:
                      const QString& extension, const std::function<QByteArray()>& encode);
     bool writePictureFile(const QString& fileName, const QByteArray& bytes);
     void showCopyMessage();
+    // A job that could not start is reported; the printer is renewed with the same choices.
+    void printingFailed();
 
     common::IniFile& settings_;
     appkit::Interaction& interaction_;

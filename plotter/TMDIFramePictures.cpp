@@ -17,7 +17,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
-#include <QPainter>
 #include <QPrinter>
 
 // The graph as picture files, on the clipboard and on paper, and the printed log.
@@ -156,21 +155,19 @@ void TMDIFrame::printSetup() {
 }
 
 void TMDIFrame::printGraph() {
-    QPrinter& target = printer();
-    QPainter painter;
-    if (!painter.begin(&target)) {
-        interaction_.showError(plainText("PrintingFailed"));
-        return;
-    }
-    // A vector picture replays scaled from the screen's pixels per inch to the printer's resolution,
-    // so the graph has its size on the screen, at the top left of the printable area.
-    painter.drawPicture(0, 0, GraphWindow->vectorPicture());
-    painter.end();
+    if (!appkit::printPictureAtScreenSize(printer(), GraphWindow->vectorPicture(),
+                                          GraphWindow->picture().size()))
+        printingFailed();
 }
 
 void TMDIFrame::printLog() {
     QFont font(QStringLiteral("MS Sans Serif"), 10);
     font.setStyleHint(QFont::SansSerif);
     if (!appkit::printTextLines(printer(), LogWindow->lines(), font))
-        interaction_.showError(plainText("PrintingFailed"));
+        printingFailed();
+}
+
+void TMDIFrame::printingFailed() {
+    printer_ = appkit::renewedPrinter(*printer_);
+    interaction_.showError(plainText("PrintingFailed"));
 }

@@ -115,6 +115,31 @@ private slots:
         QVERIFY(!frame.command(QStringLiteral("DottedLines1"))->isChecked());
     }
 
+    void menuShortcutsReachTheirCommandsFromTheEntryBox() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QLineEdit* edit = frame.entryBox()->lineEdit();
+        edit->setFocus();
+        QTest::keyClicks(edit, QStringLiteral("x^2"));
+        edit->selectAll();
+
+        QTest::keyClick(edit, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(frame.statusText(), QStringLiteral("Select a range on the graph: Maximum"));
+        QCOMPARE(edit->text(), QStringLiteral("x^2"));
+        QTest::keyClick(edit, Qt::Key_R, Qt::ControlModifier);
+        QCOMPARE(frame.statusText(), QStringLiteral("Select a range on the graph: Root"));
+
+        QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(fixture.interaction.dialogsShown, QStringList({"Copy2ClipboardMessage"}));
+
+        // Keys that no command carries keep editing the text.
+        edit->deselect();
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(edit->selectedText(), QStringLiteral("x^2"));
+    }
+
     void defaultLayoutPlacesTheFourWindows() {
         FrameFixture fixture;
         TMDIFrame& frame = fixture.start();

@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QImageReader>
 #include <QLinearGradient>
+#include <QMdiSubWindow>
 #include <QMimeData>
 #include <QPainter>
 #include <QPrinter>
@@ -75,6 +76,16 @@ QString pdfText(const std::filesystem::path& pdf) {
     process.start(QStringLiteral("pdftotext"), {"-layout", fileName(pdf), "-"});
     process.waitForFinished();
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The bounding box of everything that is not white on a page.
+QRect drawnArea(const QImage& page) {
+    QRect drawn;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (page.pixelColor(x, y).lightness() < 250)
+                drawn |= QRect(x, y, 1, 1);
+    return drawn;
 }
 
 void printTo(TMDIFrame& frame, const std::filesystem::path& pdf) {
@@ -251,23 +262,69 @@ private slots:
         const QImage page = pdfPage(pdf);
         if (page.isNull())
             QSKIP("pdftoppm is not installed");
-        // Bounding box of everything that is not white.
-        QRect drawn;
         bool curveSeen = false;
-        for (int y = 0; y < page.height(); ++y)
+        for (int y = 0; y < page.height() && !curveSeen; ++y)
             for (int x = 0; x < page.width(); ++x) {
                 const QColor colour = page.pixelColor(x, y);
-                if (colour.lightness() < 250)
-                    drawn |= QRect(x, y, 1, 1);
                 if (colour.blue() > 200 && colour.red() < 60 && colour.green() < 60)
                     curveSeen = true;
             }
         QVERIFY2(curveSeen, "the first curve is printed in its colour");
+        const QRect drawn = drawnArea(page);
         const QSize expected = fixture.picture().size();
         QVERIFY2(std::abs(drawn.width() - expected.width()) <= expected.width() / 20,
                  qPrintable(QStringLiteral("%1 against %2").arg(drawn.width()).arg(expected.width())));
         QVERIFY(std::abs(drawn.height() - expected.height()) <= expected.height() / 20);
         QVERIFY(drawn.left() < page.width() / 8 && drawn.top() < page.height() / 8);
+    }
+
+    void graphWiderThanThePageIsShrunkWholeOntoIt() {
+        PictureFixture fixture;
+        fixture.frame->resize(1500, 1000);
+        QMdiSubWindow* graphFrame = fixture.frame->subWindowOf(fixture.frame->graphWindow());
+        graphFrame->resize(graphFrame->size() + QSize(1200, 500) - fixture.frame->graphWindow()->size());
+        fixture.frame->graphWindow()->Redraw();
+        QCOMPARE(fixture.picture().size(), QSize(1200, 500));
+
+        const std::filesystem::path pdf = fixture.folder / "wide.pdf";
+        printTo(*fixture.frame, pdf);
+        fixture.frame->printer().setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                                           QMarginsF(20, 20, 20, 20),
+                                                           QPageLayout::Millimeter));
+        fixture.trigger("Print1");
+        const QImage page = pdfPage(pdf);
+        if (page.isNull())
+            QSKIP("pdftoppm is not installed");
+        // At 96 pixels per inch A4 is 794 pixels wide; 20 mm margins leave 643 pixels of it.
+        const QRect printable(76, 76, 643, 971);
+        const QRect drawn = drawnArea(page);
+        QVERIFY(printable.adjusted(-2, -2, 2, 2).contains(drawn));
+        // The whole graph, in its proportions, as wide as the printable area.
+        QVERIFY(drawn.width() >= printable.width() - 8);
+        QVERIFY(std::abs(drawn.height() - drawn.width() * 500 / 1200) <= 8);
+    }
+
+    void failedPrintLeavesThePrinterReadyWithItsChoices() {
+        PictureFixture fixture;
+        fixture.frame->logWindow()->appendLine(QStringLiteral("Root: x = 2"));
+        printTo(*fixture.frame, fixture.folder / "no" / "such" / "folder.pdf");
+        fixture.frame->printer().setPageOrientation(QPageLayout::Landscape);
+        fixture.trigger("Print1");
+        QCOMPARE(fixture.interaction.errors, QStringList({"The printer could not be started."}));
+        QCOMPARE(fixture.frame->printer().pageLayout().orientation(), QPageLayout::Landscape);
+
+        // What Print Setup chooses next is in force for the next jobs of both kinds.
+        printTo(*fixture.frame, fixture.folder / "graph.pdf");
+        fixture.trigger("Print1");
+        QVERIFY(bytesOf(fixture.folder / "graph.pdf").startsWith("%PDF"));
+
+        printTo(*fixture.frame, fixture.folder / "no" / "log.pdf");
+        fixture.trigger("PrintLog1");
+        QCOMPARE(fixture.interaction.errors.size(), 2);
+        printTo(*fixture.frame, fixture.folder / "log.pdf");
+        fixture.trigger("PrintLog1");
+        QVERIFY(bytesOf(fixture.folder / "log.pdf").startsWith("%PDF"));
+        QCOMPARE(fixture.interaction.errors.size(), 2);
     }
 
     void printedLogHasOneLinePerLogLineInOrder() {
