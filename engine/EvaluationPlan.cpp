@@ -1,9 +1,9 @@
 #include "engine/EvaluationPlan.h"
 
-#include "engine/FloatingPointFaults.h"
 #include "engine/Operations.h"
 #include "engine/TFunction.h"
 
+#include <optional>
 #include <string_view>
 
 namespace engine {
@@ -14,96 +14,284 @@ bool isBinary(char code) {
     return std::string_view("+-*/^").find(code) != std::string_view::npos;
 }
 
+bool isSumOrDifference(char code) {
+    return code == '+' || code == '-';
+}
+
 } // namespace
+
+// Builds the plan in two passes: first it finds the chains and the operations their terms absorb,
+// then it writes one step per remaining operation with the source of each operand.
+class EvaluationPlan::Builder {
+public:
+    Builder(const std::vector<TOp>& ops, const std::array<long double, 256>& registers)
+        : ops_(ops), registers_(registers), chains_(ops.size()), absorbed_(ops.size(), false) {
+        producer_.fill(-1);
+        reads_.fill(0);
+        for (std::size_t i = 0; i < ops.size(); ++i) {
+            ++reads_[ops[i].A];
+            if (isBinary(ops[i].Code))
+                ++reads_[ops[i].B];
+            if (producer_[ops[i].Result] < 0)
+                producer_[ops[i].Result] = static_cast<int>(i);
+        }
+    }
+
+    std::optional<EvaluationPlan> build() {
+        if (!wellFormed())
+            return std::nullopt;
+        findChains();
+        EvaluationPlan plan;
+        std::array<int, 256> stepOf;
+        stepOf.fill(-1);
+        for (std::size_t i = 0; i < ops_.size(); ++i) {
+            if (absorbed_[i])
+                continue;
+            const TOp& op = ops_[i];
+            Step step;
+            step.code = op.Code;
+            step.result = op.Result;
+            step.subFunction = op.SubFunction;
+            const auto locate = [&](std::uint8_t reg, Source& source, std::uint8_t& index, double& constant) {
+                index = reg;
+                if (reg == 0) {
+                    source = Source::X;
+                } else if (!plan.steps_.empty() && reg == plan.steps_.back().result) {
+                    source = Source::Previous;
+                } else if (producer_[reg] >= 0) {
+                    source = Source::Register;
+                    plan.steps_[static_cast<std::size_t>(stepOf[reg])].keep = true;
+                } else {
+                    constant = static_cast<double>(registers_[reg]);
+                    source = static_cast<long double>(constant) == registers_[reg] ? Source::Constant
+                                                                                   : Source::Register;
+                }
+            };
+            if (const Chain& chain = chains_[i]; chain.active) {
+                step.kind = Kind::Chain;
+                step.startsWithTerm = !chain.start.has_value();
+                if (chain.start)
+                    locate(*chain.start, step.a, step.registerA, step.constantA);
+                step.firstTerm = static_cast<std::uint16_t>(plan.terms_.size());
+                step.termCount = static_cast<std::uint16_t>(chain.terms.size());
+                plan.terms_.insert(plan.terms_.end(), chain.terms.begin(), chain.terms.end());
+            } else {
+                locate(op.A, step.a, step.registerA, step.constantA);
+                if (isBinary(op.Code))
+                    locate(op.B, step.b, step.registerB, step.constantB);
+                step.kind = kindOf(op.Code, step);
+            }
+            stepOf[op.Result] = static_cast<int>(plan.steps_.size());
+            plan.steps_.push_back(step);
+        }
+        return plan;
+    }
+
+private:
+    struct Chain {
+        bool active = false;
+        // The register the chain starts from, or none when its first term is the start.
+        std::optional<std::uint8_t> start;
+        std::vector<Term> terms;
+        std::vector<std::size_t> absorbedOps;
+    };
+
+    // Only lists the plan reproduces: each register written once, by one operation, before any
+    // read, with finite constants, and the value read from the last operation.
+    bool wellFormed() const {
+        std::array<bool, 256> written{};
+        for (std::size_t i = 0; i < ops_.size(); ++i) {
+            const TOp& op = ops_[i];
+            for (const std::uint8_t reg : {op.A, isBinary(op.Code) ? op.B : std::uint8_t(0)}) {
+                if (producer_[reg] >= 0 ? !written[reg] : !isFinite(registers_[reg]))
+                    return false;
+            }
+            if (op.Result == 0 || written[op.Result])
+                return false;
+            written[op.Result] = true;
+        }
+        return true;
+    }
+
+    Kind kindOf(char code, Step& step) const {
+        switch (code) {
+        case '+':
+            return Kind::Add;
+        case '-':
+            return Kind::Subtract;
+        case '*':
+            return Kind::Multiply;
+        case '/':
+            return Kind::Divide;
+        case 'q':
+            return Kind::SquareRoot;
+        case 'd':
+            return Kind::Derivative;
+        case '^':
+            break;
+        default:
+            return Kind::Library;
+        }
+        if (step.b != Source::Constant)
+            return Kind::Power;
+        const long double exponent = step.constantB;
+        if (exponent == 0)
+            return Kind::ZeroPower;
+        if (!isMultipliedOutExponent(exponent))
+            return Kind::Power;
+        step.negativeExponent = exponent < 0;
+        step.exponentMagnitude = static_cast<std::uint32_t>(std::fabs(exponent));
+        return Kind::WholePower;
+    }
+
+    // The operation that writes `reg` when only one operation reads it, so it can be absorbed.
+    const TOp* soleUseProducer(std::uint8_t reg) const {
+        if (reg == 0 || producer_[reg] < 0 || reads_[reg] != 1)
+            return nullptr;
+        return &ops_[static_cast<std::size_t>(producer_[reg])];
+    }
+
+    bool isConstant(std::uint8_t reg) const { return reg != 0 && producer_[reg] < 0; }
+
+    // x^n with a constant whole exponent of 1 or more; the exponent, or 0 when `reg` is none.
+    std::uint32_t powerOfX(std::uint8_t reg) const {
+        const TOp* op = soleUseProducer(reg);
+        if (!op || op->Code != '^' || op->A != 0 || !isConstant(op->B))
+            return 0;
+        const long double exponent = registers_[op->B];
+        if (exponent < 1 || !isMultipliedOutExponent(exponent))
+            return 0;
+        return static_cast<std::uint32_t>(exponent);
+    }
+
+    // The term held in `reg`, adding the operations it absorbs to `absorbed`.
+    std::optional<Term> termOf(std::uint8_t reg, std::vector<std::size_t>& absorbed) const {
+        Term term;
+        if (reg == 0) {
+            term.shape = Term::Shape::X;
+            return term;
+        }
+        if (isConstant(reg)) {
+            term.shape = Term::Shape::Constant;
+            term.coefficient = registers_[reg];
+            return term;
+        }
+        const auto indexOf = [&](std::uint8_t r) { return static_cast<std::size_t>(producer_[r]); };
+        if (const std::uint32_t n = powerOfX(reg)) {
+            term.shape = Term::Shape::Power;
+            term.exponent = n;
+            absorbed.push_back(indexOf(reg));
+            return term;
+        }
+        const TOp* product = soleUseProducer(reg);
+        if (!product || product->Code != '*')
+            return std::nullopt;
+        for (const auto& [coefficient, factor] :
+             {std::pair{product->A, product->B}, std::pair{product->B, product->A}}) {
+            if (!isConstant(coefficient))
+                continue;
+            term.coefficient = registers_[coefficient];
+            if (factor == 0) {
+                term.shape = Term::Shape::ScaledX;
+            } else if (const std::uint32_t n = powerOfX(factor)) {
+                term.shape = Term::Shape::ScaledPower;
+                term.exponent = n;
+                absorbed.push_back(indexOf(factor));
+            } else {
+                continue;
+            }
+            absorbed.push_back(indexOf(reg));
+            return term;
+        }
+        return std::nullopt;
+    }
+
+    void findChains() {
+        for (std::size_t i = 0; i < ops_.size(); ++i) {
+            const TOp& op = ops_[i];
+            if (!isSumOrDifference(op.Code))
+                continue;
+            Chain chain;
+            std::optional<Term> added = termOf(op.B, chain.absorbedOps);
+            if (!added)
+                continue;
+            added->subtract = op.Code == '-';
+            const TOp* left = soleUseProducer(op.A);
+            if (left && chains_[static_cast<std::size_t>(producer_[op.A])].active) {
+                const std::size_t leftIndex = static_cast<std::size_t>(producer_[op.A]);
+                Chain& continued = chains_[leftIndex];
+                continued.absorbedOps.push_back(leftIndex);
+                continued.absorbedOps.insert(continued.absorbedOps.end(), chain.absorbedOps.begin(),
+                                             chain.absorbedOps.end());
+                chain.absorbedOps = std::move(continued.absorbedOps);
+                chain.start = continued.start;
+                chain.terms = std::move(continued.terms);
+                continued = Chain();
+            } else if (std::optional<Term> first = termOf(op.A, chain.absorbedOps)) {
+                chain.terms.push_back(*first);
+            } else {
+                chain.start = op.A;
+            }
+            chain.terms.push_back(*added);
+            chain.active = true;
+            chains_[i] = std::move(chain);
+        }
+        for (const Chain& chain : chains_) {
+            for (const std::size_t index : chain.absorbedOps)
+                absorbed_[index] = true;
+        }
+    }
+
+    const std::vector<TOp>& ops_;
+    const std::array<long double, 256>& registers_;
+    std::array<int, 256> producer_;
+    std::array<int, 256> reads_;
+    std::vector<Chain> chains_;
+    std::vector<bool> absorbed_;
+};
 
 EvaluationPlan EvaluationPlan::prepare(const std::vector<TOp>& ops,
                                        const std::array<long double, 256>& registers,
                                        std::uint8_t resultRegister) {
-    EvaluationPlan plan;
     if (ops.empty() || ops.back().Result != resultRegister)
-        return plan;
-    // The step that writes each register, or -1 for x and the constants.
-    std::array<int, 256> producer;
-    producer.fill(-1);
-    std::vector<Step> steps(ops.size());
-    for (std::size_t i = 0; i < ops.size(); ++i) {
-        const TOp& op = ops[i];
-        Step& step = steps[i];
-        // Finds where operand `reg` comes from; false when the plan cannot reproduce it.
-        const auto locate = [&](std::uint8_t reg, Source& source, std::uint8_t& index, double& constant) {
-            index = reg;
-            if (reg == 0) {
-                source = Source::X;
-            } else if (i > 0 && reg == ops[i - 1].Result) {
-                source = Source::Previous;
-            } else if (producer[reg] >= 0) {
-                source = Source::Register;
-                steps[static_cast<std::size_t>(producer[reg])].keep = true;
-            } else {
-                const long double value = registers[reg];
-                if (!isFinite(value))
-                    return false;
-                constant = static_cast<double>(value);
-                source = static_cast<long double>(constant) == value ? Source::Constant : Source::Register;
-            }
-            return true;
-        };
-        if (!locate(op.A, step.a, step.registerA, step.constantA))
-            return plan;
-        if (isBinary(op.Code) && !locate(op.B, step.b, step.registerB, step.constantB))
-            return plan;
-        // A register read before any operation wrote it would hold a value of an earlier evaluation.
-        if (producer[op.Result] >= 0 || op.Result == 0)
-            return plan;
-        producer[op.Result] = static_cast<int>(i);
-        step.code = op.Code;
-        step.result = op.Result;
-        step.subFunction = op.SubFunction;
-        switch (op.Code) {
-        case '+':
-            step.kind = Kind::Add;
-            break;
-        case '-':
-            step.kind = Kind::Subtract;
-            break;
-        case '*':
-            step.kind = Kind::Multiply;
-            break;
-        case '/':
-            step.kind = Kind::Divide;
-            break;
-        case '^': {
-            step.kind = Kind::Power;
-            if (step.b != Source::Constant)
-                break;
-            const long double exponent = step.constantB;
-            if (exponent == 0) {
-                step.kind = Kind::ZeroPower;
-            } else if (isMultipliedOutExponent(exponent)) {
-                step.kind = Kind::WholePower;
-                step.negativeExponent = exponent < 0;
-                step.exponentMagnitude = static_cast<std::uint32_t>(std::fabs(step.constantB));
-            }
-            break;
-        }
-        case 'd':
-            step.kind = Kind::Derivative;
-            break;
-        default:
-            step.kind = Kind::Library;
-        }
-    }
-    // Every register an operation reads must have been written before it.
-    for (std::size_t i = 0; i < ops.size(); ++i) {
-        const auto writtenLater = [&](std::uint8_t reg) { return producer[reg] >= static_cast<int>(i); };
-        if (writtenLater(ops[i].A) || (isBinary(ops[i].Code) && writtenLater(ops[i].B)))
-            return plan;
-    }
-    plan.steps_ = std::move(steps);
-    return plan;
+        return EvaluationPlan();
+    return Builder(ops, registers).build().value_or(EvaluationPlan());
 }
 
-EvaluationPlan::Outcome EvaluationPlan::run(long double x, long double* registers, long double& y) const {
+// The terms in the order the operation list combines them, each computed as its operations do.
+inline long double EvaluationPlan::chainValue(const Step& step, long double start, long double x) const {
+    const Term* term = terms_.data() + step.firstTerm;
+    const Term* const end = term + step.termCount;
+    long double value = start;
+    for (bool first = step.startsWithTerm; term != end; ++term, first = false) {
+        long double t = 0;
+        switch (term->shape) {
+        case Term::Shape::Constant:
+            t = term->coefficient;
+            break;
+        case Term::Shape::X:
+            t = x;
+            break;
+        case Term::Shape::Power:
+            t = x == 0 ? 0 : wholePower(x, term->exponent, false);
+            break;
+        case Term::Shape::ScaledX:
+            t = term->coefficient * x;
+            break;
+        case Term::Shape::ScaledPower:
+            t = term->coefficient * (x == 0 ? 0 : wholePower(x, term->exponent, false));
+            break;
+        }
+        if (first)
+            value = t;
+        else
+            value = term->subtract ? value - t : value + t;
+    }
+    return value;
+}
+
+EvaluationPlan::Outcome EvaluationPlan::run(const long double& x, long double* registers,
+                                            long double& y) const {
     long double previous = 0;
     const auto operand = [&](Source source, std::uint8_t index, double constant) -> long double {
         switch (source) {
@@ -119,7 +307,9 @@ EvaluationPlan::Outcome EvaluationPlan::run(long double x, long double* register
         return registers[index];
     };
     for (const Step& step : steps_) {
-        const long double a = operand(step.a, step.registerA, step.constantA);
+        const long double a = step.kind == Kind::Chain && step.startsWithTerm
+                                  ? 0
+                                  : operand(step.a, step.registerA, step.constantA);
         long double value = 0;
         switch (step.kind) {
         case Kind::Add:
@@ -133,7 +323,7 @@ EvaluationPlan::Outcome EvaluationPlan::run(long double x, long double* register
             break;
         case Kind::Divide: {
             const long double b = operand(step.b, step.registerB, step.constantB);
-            if (b == 0)
+            if (b == 0 || !isFinite(b))
                 return Outcome::Undefined;
             value = a / b;
             break;
@@ -144,20 +334,27 @@ EvaluationPlan::Outcome EvaluationPlan::run(long double x, long double* register
             value = std::fabs(a) / a;
             break;
         case Kind::WholePower:
+            if (step.negativeExponent && !isFinite(a))
+                return Outcome::Undefined;
             value = a == 0 ? 0 : wholePower(a, step.exponentMagnitude, step.negativeExponent);
             break;
+        case Kind::Chain:
+            value = chainValue(step, a, x);
+            break;
+        case Kind::SquareRoot:
+            // The square root of a positive finite number is finite.
+            if (a <= 0)
+                return Outcome::Undefined;
+            value = std::sqrt(a);
+            break;
         case Kind::Power:
-        case Kind::Library:
-            if (faultedBy(a))
-                return Outcome::Fault;
-            if (!applyOperation(step.code, a, operand(step.b, step.registerB, step.constantB), value))
+        case Kind::Library: {
+            const long double b = operand(step.b, step.registerB, step.constantB);
+            if (!isFinite(a) || !isFinite(b) || !applyOperation(step.code, a, b, value))
                 return Outcome::Undefined;
             break;
+        }
         case Kind::Derivative:
-            // The derivative's own evaluations clear the flags they meet, so earlier faults are
-            // taken before it runs.
-            if (faultedBy(a))
-                return Outcome::Fault;
             if (!step.subFunction->Derivative(a, value))
                 return Outcome::Undefined;
             break;
@@ -166,8 +363,8 @@ EvaluationPlan::Outcome EvaluationPlan::run(long double x, long double* register
             registers[step.result] = value;
         previous = value;
     }
-    if (faultedBy(previous))
-        return Outcome::Fault;
+    if (!isFinite(previous))
+        return Outcome::Undefined;
     y = previous;
     return Outcome::Value;
 }

@@ -1,5 +1,4 @@
 #include "engine/CentralDifference.h"
-#include "engine/FloatingPointFaults.h"
 #include "engine/ReferenceEvaluator.h"
 #include "engine/TFunction.h"
 
@@ -10,22 +9,10 @@ bool TFunction::Evaluate(long double x, long double& y) {
         return false;
     if (hasDomain_ && (x < domainLower_ || x > domainUpper_))
         return false;
-    if (plan_.usable() && isFinite(x)) {
-        switch (plan_.run(x, registers_.data(), y)) {
-        case EvaluationPlan::Outcome::Value:
-            return true;
-        case EvaluationPlan::Outcome::Undefined:
-            return false;
-        case EvaluationPlan::Outcome::Fault:
-            break;
-        }
-    }
-    // The plain evaluator decides whatever the plan cannot; the flags it leaves are cleared so
-    // that the next evaluation starts without a fault.
-    clearFaults();
-    const bool defined = evaluateReference(*this, x, y);
-    clearFaults();
-    return defined;
+    if (plan_.usable() && isFinite(x))
+        return plan_.run(x, registers_.data(), y) == EvaluationPlan::Outcome::Value;
+    // Lists the plan does not reproduce, and x that is not a finite number.
+    return evaluateReference(*this, x, y);
 }
 
 bool TFunction::Derivative(long double x, long double& dydx) {

@@ -126,25 +126,6 @@ TEST_F(SameResults, OnEveryExampleAtSpecialAndOrdinaryPoints) {
     }
 }
 
-// A fault flag left set by earlier arithmetic elsewhere must not turn a value into a failure, and
-// a fault inside one evaluation must not leak into the next.
-TEST_F(SameResults, FaultFlagsFromElsewhereChangeNothing) {
-    engine::TFunction function;
-    std::string error;
-    ASSERT_TRUE(function.Compile("2x^2-3x+1", error));
-    volatile long double huge = 1e4000L;
-    volatile long double overflowed = huge * huge * huge;
-    (void)overflowed;
-    long double y = 0;
-    ASSERT_TRUE(function.Evaluate(2, y));
-    EXPECT_EQ(y, 3);
-    engine::TFunction overflowing;
-    ASSERT_TRUE(overflowing.Compile("x^4000", error));
-    EXPECT_FALSE(overflowing.Evaluate(1e10L, y));
-    ASSERT_TRUE(function.Evaluate(-1, y));
-    EXPECT_EQ(y, 6);
-}
-
 // A power whose intermediate squares overflow can still be finite (x^-4000 at 1e10 is 0 in both).
 TEST_F(SameResults, OverflowInsideAFiniteResultKeepsTheValue) {
     engine::TFunction function;
