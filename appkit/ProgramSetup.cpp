@@ -1,5 +1,6 @@
 #include "appkit/ProgramSetup.h"
 
+#include "common/TextCase.h"
 #include "translation/Translator.h"
 
 #include <QApplication>
@@ -27,6 +28,23 @@ NumberSeparators systemNumberSeparators() {
     return separators;
 }
 
+std::filesystem::path findProgramFile(const std::filesystem::path& programFolder,
+                                      std::string_view productName, std::string_view fileName) {
+    const std::filesystem::path beside = programFolder / fileName;
+    const std::filesystem::path shared =
+        (programFolder / ".." / "share" / common::foldCase(productName) / fileName).lexically_normal();
+    std::error_code ignored;
+    if (!std::filesystem::exists(beside, ignored) && std::filesystem::exists(shared, ignored))
+        return shared;
+    return beside;
+}
+
+std::filesystem::path languageFolder(const std::filesystem::path& programFolder,
+                                     std::string_view languagePrefix, std::string_view productName) {
+    return findProgramFile(programFolder, productName, std::string(languagePrefix) + "English.lng")
+        .parent_path();
+}
+
 std::string toStd(const QString& text) {
     return text.toStdString();
 }
@@ -40,7 +58,8 @@ ProgramSetup::ProgramSetup(const std::string& languagePrefix, const std::string&
     const std::filesystem::path programPath = QApplication::applicationFilePath().toStdString();
     settings_ = std::make_unique<common::IniFile>(
         common::settingsFilePath(programPath, settingsExtension, productName), separators_.decimal);
-    translation::translator().setLanguageFiles(programFolder(), languagePrefix);
+    translation::translator().setLanguageFiles(languageFolder(programFolder(), languagePrefix, productName),
+                                               languagePrefix);
     translation::translator().setMissingKeyHandler([](const std::string& message) {
         QMessageBox::information(nullptr, QApplication::applicationName(), toQt(message));
     });

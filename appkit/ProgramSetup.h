@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace appkit {
 
@@ -17,9 +18,19 @@ struct NumberSeparators {
 };
 NumberSeparators systemNumberSeparators();
 
+// A file the program reads at run time (language, help and note files): beside the program, as in a
+// build folder or a portable copy, else in ../share/<product in lower case>/ of an installed tree.
+// When it is in neither, the path beside the program, so a message names the expected place.
+std::filesystem::path findProgramFile(const std::filesystem::path& programFolder,
+                                      std::string_view productName, std::string_view fileName);
+
+// The folder of a program's language files: where its English file ("qorEnglish.lng") is found.
+std::filesystem::path languageFolder(const std::filesystem::path& programFolder,
+                                     std::string_view languagePrefix, std::string_view productName);
+
 // Files and translation of one program: its settings file (extension ".INI" or ".ini"), its
-// language files (prefix "qor" or "tsy") in the program's folder, and the language named in the
-// settings, loaded once. Missing translations are shown in a message box.
+// language files (prefix "qor" or "tsy") beside the program or in its shared folder, and the
+// language named in the settings, loaded once. Missing translations are shown in a message box.
 class ProgramSetup {
 public:
     ProgramSetup(const std::string& languagePrefix, const std::string& settingsExtension,

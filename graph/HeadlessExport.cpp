@@ -91,6 +91,11 @@ bool isExportCommandLine(int argc, char* argv[]) {
     return false;
 }
 
+bool isExportOption(std::string_view argument) {
+    return argument.starts_with(ExportOption) || argument.starts_with(SizeOption) ||
+           argument.starts_with(RangeOption) || argument == DegreesOption;
+}
+
 bool parseExportArguments(const std::vector<std::string>& arguments, ExportRequest& request,
                           std::string& error) {
     for (const std::string& argument : arguments) {

@@ -4,6 +4,7 @@
 
 #include <QSize>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace graph {
@@ -25,6 +26,8 @@ inline constexpr int LargestExportSide = 10000;
 
 // True when the command line asks for an export instead of the program's window.
 bool isExportCommandLine(int argc, char* argv[]);
+// True for the options an export takes: "--export=", "--size=", "--range=" and "--degrees".
+bool isExportOption(std::string_view argument);
 
 // Reads the arguments after the program name. Numbers on the command line use "." whatever the
 // locale, as "," separates the range values. Returns false with the message in `error`.

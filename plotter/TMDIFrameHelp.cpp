@@ -2,8 +2,10 @@
 
 #include "appkit/Desktop.h"
 #include "appkit/Interaction.h"
+#include "appkit/ProgramSetup.h"
 #include "appkit/THelpWindow.h"
 #include "plotter/HelpTopics.h"
+#include "plotter/ProductInfo.h"
 #include "plotter/TAboutBox.h"
 #include "plotter/TCopy2ClipboardMessage.h"
 #include "plotter/TProgressForm.h"
@@ -93,7 +95,8 @@ void TMDIFrame::showHelpTopic(const QString& topic) {
 }
 
 void TMDIFrame::openNoteFile(const QString& name) {
-    const QFileInfo file(QDir(programFolder_).filePath(name));
+    const QFileInfo file(toQt(
+        appkit::findProgramFile(appkit::toStd(programFolder_), plotter::ProductName, appkit::toStd(name)).string()));
     if (file.isFile())
         desktop_->openUrl(QUrl::fromLocalFile(file.absoluteFilePath()));
 }

@@ -1,6 +1,6 @@
 #include "appkit/ProgramSetup.h"
 #include "appkit/QtInteraction.h"
-#include "graph/HeadlessExport.h"
+#include "plotter/QuorraCommandLine.h"
 #include "plotter/TMDIFrame.h"
 #include "plotter/TfrmSplash.h"
 
@@ -8,9 +8,9 @@
 #include <QDir>
 
 int main(int argc, char* argv[]) {
-    // "--export=FILE" draws a picture file without any window and ends before the frame exists.
-    if (graph::isExportCommandLine(argc, argv))
-        return graph::runExportProgram(argc, argv);
+    // --help, --version, --export=FILE and refused options end before the frame exists.
+    if (const std::optional<int> status = plotter::runWithoutWindow(argc, argv))
+        return *status;
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorra"));
@@ -24,10 +24,11 @@ int main(int argc, char* argv[]) {
     TMDIFrame frame(setup.settings(), interaction, setup.separators());
     interaction.setParent(&frame);
     frame.setSplash(splash);
-    QDir::setCurrent(QString::fromStdString(setup.programFolder().string()));
 
     frame.show();
     splash->raise();
+    // Documents named on the command line are found from the folder the program was started in.
     frame.plotCommandLine(QApplication::arguments().mid(1));
+    QDir::setCurrent(QString::fromStdString(setup.programFolder().string()));
     return QApplication::exec();
 }

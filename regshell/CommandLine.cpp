@@ -1,10 +1,12 @@
 #include "regshell/CommandLine.h"
 
+#include "appkit/CommandLineConventions.h"
 #include "appkit/ProgramSetup.h"
 #include "regshell/CommandLineData.h"
 #include "regshell/CommandLineExport.h"
 #include "regshell/CommandLineFit.h"
 #include "regshell/CommandLineOptions.h"
+#include "regshell/ProductInfo.h"
 #include "translation/Translator.h"
 
 #include <QGuiApplication>
@@ -17,13 +19,6 @@
 namespace regshell {
 
 namespace {
-
-// Standard error carries only the program's own one-line messages, not the toolkit's notes about
-// its environment (such as a missing runtime folder).
-void keepToolkitNotesQuiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::cerr << message.toStdString() << '\n';
-}
 
 // Drawing needs the GUI application for fonts and painting; a fit or the usage only the core one.
 std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[],
@@ -39,38 +34,24 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[],
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-void loadEnglish() {
-    translation::Translator& translator = translation::translator();
-    translator.setLanguageFiles(QCoreApplication::applicationDirPath().toStdString(), "tsy");
-    translator.setMissingKeyHandler([](const std::string& message) { std::cerr << message << '\n'; });
-    try {
-        translator.LoadLanguage("English");
-    } catch (const translation::LanguageLoadError& failure) {
-        std::cerr << failure.what() << '\n';
-    }
-}
-
-// Prints the lines; false when standard output could not take them.
-bool printLines(const std::vector<std::string>& lines) {
-    for (const std::string& line : lines)
-        std::cout << line << '\n';
-    std::cout.flush();
-    return bool(std::cout);
+void print(const std::vector<std::string>& lines) {
+    if (!appkit::printLines(lines))
+        throw CommandLineError(translation::T("CmdCouldNotPrint"));
 }
 
 void runRequest(const CommandLineRequest& request, char decimalSeparator) {
     switch (request.work) {
     case CommandLineRequest::Work::Help:
-        if (!printLines(usageLines()))
-            throw CommandLineError(translation::T("CmdCouldNotPrint"));
+        print(usageLines());
+        break;
+    case CommandLineRequest::Work::Version:
+        print({std::string(ProductName) + " " + ProductVersion});
         break;
     case CommandLineRequest::Work::Export:
         exportProjectGraph(request, decimalSeparator);
         break;
     case CommandLineRequest::Work::Fit:
-        if (!printLines(fitLogLines(request.model,
-                                    readFitInput(request.inputFile, request.project, decimalSeparator))))
-            throw CommandLineError(translation::T("CmdCouldNotPrint"));
+        print(fitLogLines(request.model, readFitInput(request.inputFile, request.project, decimalSeparator)));
         break;
     }
 }
@@ -78,19 +59,22 @@ void runRequest(const CommandLineRequest& request, char decimalSeparator) {
 } // namespace
 
 std::optional<int> runWithoutWindow(int& argc, char* argv[]) {
-    const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
+    const std::vector<std::string> arguments = appkit::argumentsOf(argc, argv);
     if (!asksForWorkWithoutWindow(arguments))
         return std::nullopt;
-    qInstallMessageHandler(keepToolkitNotesQuiet);
+    qInstallMessageHandler(appkit::keepToolkitNotesQuiet);
     const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv, arguments);
-    QCoreApplication::setApplicationName(QStringLiteral("Tessaly"));
-    loadEnglish();
+    QCoreApplication::setApplicationName(QLatin1String(ProductName));
+    appkit::loadCommandLineLanguage("tsy", ProductName);
     try {
         runRequest(*parseCommandLine(arguments), appkit::systemNumberSeparators().decimal);
+    } catch (const CommandLineUsageError& failure) {
+        std::cerr << failure.what() << '\n';
+        return appkit::UnknownOptionStatus;
     } catch (const std::exception& failure) {
         // Command-line errors, and anything unforeseen such as a file too large for memory.
         std::cerr << failure.what() << '\n';
-        return 1;
+        return appkit::FailureStatus;
     }
     return 0;
 }

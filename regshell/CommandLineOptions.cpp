@@ -1,5 +1,6 @@
 #include "regshell/CommandLineOptions.h"
 
+#include "appkit/CommandLineConventions.h"
 #include "common/NumberParse.h"
 #include "common/TextCase.h"
 #include "translation/Translator.h"
@@ -19,7 +20,6 @@ constexpr std::string_view ExportOption = "--export=";
 constexpr std::string_view FitOption = "--fit=";
 constexpr std::string_view SizeOption = "--size=";
 constexpr std::string_view ProjectOption = "--project=";
-constexpr std::string_view HelpOption = "--help";
 
 constexpr std::array<std::string_view, 4> ExportExtensions = {".png", ".bmp", ".svg", ".pdf"};
 
@@ -71,10 +71,10 @@ std::optional<regression::ModelKind> readModel(std::string_view text) {
 } // namespace
 
 bool asksForWorkWithoutWindow(const std::vector<std::string>& arguments) {
-    return std::any_of(arguments.begin(), arguments.end(), [](const std::string& argument) {
-        return argument.starts_with(ExportOption) || argument.starts_with(FitOption) ||
-               argument == HelpOption;
+    const auto options = std::count_if(arguments.begin(), arguments.end(), [](const std::string& argument) {
+        return argument.starts_with("--");
     });
+    return options > 0 || arguments.size() > 1;
 }
 
 std::string lowerCaseExtension(const std::string& file) {
@@ -85,15 +85,22 @@ std::optional<CommandLineRequest> parseCommandLine(const std::vector<std::string
     if (!asksForWorkWithoutWindow(arguments))
         return std::nullopt;
     CommandLineRequest request;
-    if (std::find(arguments.begin(), arguments.end(), HelpOption) != arguments.end())
+    if (appkit::hasArgument(arguments, appkit::HelpOption))
         return request;
+    if (appkit::hasArgument(arguments, appkit::VersionOption)) {
+        request.work = CommandLineRequest::Work::Version;
+        return request;
+    }
 
     bool exportAsked = false;
     bool fitAsked = false;
     bool sizeGiven = false;
+    std::string firstOption; // for the message when neither --export nor --fit is given
     std::vector<std::string> files;
     for (const std::string& argument : arguments) {
         const std::string_view text(argument);
+        if (firstOption.empty() && text.starts_with("--"))
+            firstOption = argument;
         if (text.starts_with(ExportOption)) {
             exportAsked = true;
             request.outputFile = argument.substr(ExportOption.size());
@@ -106,10 +113,15 @@ std::optional<CommandLineRequest> parseCommandLine(const std::vector<std::string
         } else if (text.starts_with(ProjectOption)) {
             request.project = argument.substr(ProjectOption.size());
         } else if (text.starts_with("--")) {
-            fail("CmdUnknownOption", text);
+            throw CommandLineUsageError(T("CmdUnknownOption") + " " + argument);
         } else {
             files.push_back(argument);
         }
+    }
+    if (!exportAsked && !fitAsked) {
+        if (files.size() > 1)
+            throw CommandLineUsageError(T("CmdOneProjectFile"));
+        throw CommandLineUsageError(T("CmdOptionWithoutWork") + " " + firstOption);
     }
     if (exportAsked && fitAsked)
         throw CommandLineError(T("CmdExportOrFit"));
@@ -130,12 +142,19 @@ std::optional<CommandLineRequest> parseCommandLine(const std::vector<std::string
 std::vector<std::string> usageLines() {
     return {
         T("CmdUsage"),
+        "  tessaly [PROJECTFILE]",
+        "      " + T("CmdUsageWindow"),
         "  tessaly --export=FILE [--size=WIDTHxHEIGHT] [--project=NAME] PROJECTFILE",
         "      " + T("CmdUsageExport"),
         "  tessaly --fit=MODEL [--project=NAME] DATAFILE",
         "      " + T("CmdUsageFit"),
         "      " + T("CmdUsageModels"),
         "      " + T("CmdUsageDataFile"),
+        "  tessaly --help | --version",
+        "      " + T("CmdUsageHelp"),
+        T("CmdUsageExample"),
+        "  tessaly --fit=best measurements.txt",
+        "  tessaly --export=heights.png --size=1024x768 --project=Heights heights.tsy",
     };
 }
 

@@ -16,12 +16,20 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A command line the program does not understand: an unknown option, an option without the work
+// it belongs to, or more than one project file to open.
+class CommandLineUsageError : public CommandLineError {
+public:
+    using CommandLineError::CommandLineError;
+};
+
 // Work the program does without a window:
 //   tessaly --export=FILE [--size=WIDTHxHEIGHT] [--project=NAME] PROJECTFILE
 //   tessaly --fit=MODEL [--project=NAME] DATAFILE
 //   tessaly --help
+//   tessaly --version
 struct CommandLineRequest {
-    enum class Work { Help, Export, Fit };
+    enum class Work { Help, Version, Export, Fit };
     Work work = Work::Help;
     std::string outputFile; // --export: a .png, .bmp, .svg or .pdf file
     int width = 800;
@@ -34,11 +42,13 @@ struct CommandLineRequest {
 
 inline constexpr int LargestExportSide = 10000;
 
-// Whether any argument asks for work without a window: "--export=...", "--fit=..." or "--help".
+// Whether the arguments are more than the window takes: any option, or more than one file. The
+// window takes no argument or the one project file it opens.
 bool asksForWorkWithoutWindow(const std::vector<std::string>& arguments);
 
-// Reads the arguments after the program name. Nothing when none of them asks for work without a
-// window ("--export=...", "--fit=...", "--help"); CommandLineError for a request that is wrong.
+// Reads the arguments after the program name. Nothing when the window should start;
+// CommandLineUsageError for a command line the program does not understand and CommandLineError
+// for a request that is wrong.
 std::optional<CommandLineRequest> parseCommandLine(const std::vector<std::string>& arguments);
 
 // The lines "--help" prints.

@@ -62,7 +62,7 @@ constexpr int ChildHeightReduction = 90;
 
 TForm1::TForm1(common::IniFile& settings, appkit::Interaction& interaction, appkit::Desktop& desktop,
                appkit::NumberSeparators separators, const QString& programFolder, QWidget* parent)
-    : QMainWindow(parent), settingsFile_(settings), settings_(settings), interaction_(interaction),
+    : QMainWindow(parent), settings_(settings), interaction_(interaction),
       separators_(separators), mdiArea_(new QMdiArea(this)) {
     setObjectName(QStringLiteral("Form1"));
     setCentralWidget(mdiArea_);
@@ -215,6 +215,10 @@ void TForm1::startUp() {
     if (settings_.firstTime()) {
         SelectLanguage1Click();
         settings_.clearFirstTime();
+    }
+    if (!startFile_.isEmpty() && loadProjectFile(startFile_)) {
+        setMainWindowEnabled(true);
+        return;
     }
     projectCommands_->startUp();
 }

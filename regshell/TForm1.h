@@ -85,8 +85,11 @@ public:
     QPrinter& printer();
 
     // Starts the program's flow once the window has appeared: the language dialog at the first
-    // start, then the Start Wizard or straight into a project.
+    // start, then the project file given by setStartFile, or the Start Wizard or straight into a
+    // project when there is none or it cannot be opened.
     void startUp();
+    // A project file named on the command line, opened at start as Open opens it.
+    void setStartFile(const QString& path) { startFile_ = path; }
 
     // --- DataWindowHost ---
     void setModified() override;
@@ -127,7 +130,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    friend class TForm1Test;
 
     // Command table (TForm1Commands.cpp).
     std::vector<regshell::CommandRow> commandRows();
@@ -239,7 +241,6 @@ private:
     void fillListSelector(int selected);
     void enableSingleVariableCommands(bool enabled);
 
-    common::IniFile& settingsFile_;
     regshell::TessalySettings settings_;
     appkit::Interaction& interaction_;
     appkit::NumberSeparators separators_;
@@ -272,4 +273,5 @@ private:
     std::unique_ptr<regshell::QuorraLauncher> quorra_;
     std::unique_ptr<regshell::TessalyHelp> help_;
     bool shownOnce_ = false;
+    QString startFile_;
 };

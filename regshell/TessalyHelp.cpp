@@ -2,8 +2,7 @@
 
 #include "appkit/ProgramSetup.h"
 #include "appkit/THelpWindow.h"
-
-#include <QDir>
+#include "regshell/ProductInfo.h"
 
 namespace regshell {
 
@@ -16,8 +15,9 @@ QString helpAnchorOfContext(int context) {
 }
 
 QString helpFileName(const QString& programFolder, const std::string& language) {
-    return QDir(programFolder)
-        .filePath(QStringLiteral("tsy") + appkit::toQt(language) + QStringLiteral(".html"));
+    return appkit::toQt(
+        appkit::findProgramFile(appkit::toStd(programFolder), ProductName, "tsy" + language + ".html")
+            .string());
 }
 
 TessalyHelp::TessalyHelp(const QString& programFolder, const std::string& language, QWidget* parent)

@@ -24,7 +24,7 @@ inline constexpr std::array<HelpTopic, 2> HelpTopics = {{
 // The anchor of a context number; an unknown number gives an empty anchor, the start of the file.
 QString helpAnchorOfContext(int context);
 
-// The help file of a language: the program's folder + "tsy" + language + ".html".
+// The help file of a language, "tsy" + language + ".html", beside the program or in its shared folder.
 QString helpFileName(const QString& programFolder, const std::string& language);
 
 // Tessaly's help window over the help file of the language loaded at start.

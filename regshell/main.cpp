@@ -7,9 +7,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 
 int main(int argc, char* argv[]) {
-    // Options with "=" (and --help) do their work without any window and end here.
+    // Options do their work without any window and end here; what is left is at most a project file.
     if (const std::optional<int> status = regshell::runWithoutWindow(argc, argv))
         return *status;
     QApplication application(argc, argv);
@@ -24,6 +25,8 @@ int main(int argc, char* argv[]) {
     appkit::QtDesktop desktop;
     TForm1 mainWindow(setup.settings(), interaction, desktop, setup.separators(), programFolder);
     interaction.setParent(&mainWindow);
+    if (const QStringList files = QApplication::arguments().mid(1); !files.isEmpty())
+        mainWindow.setStartFile(QFileInfo(files.front()).absoluteFilePath());
     QDir::setCurrent(programFolder);
     mainWindow.showMaximized();
     return QApplication::exec();

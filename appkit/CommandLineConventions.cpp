@@ -1,0 +1,45 @@
+#include "appkit/CommandLineConventions.h"
+
+#include "appkit/ProgramSetup.h"
+#include "translation/Translator.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <iostream>
+
+namespace appkit {
+
+std::vector<std::string> argumentsOf(int argc, char* argv[]) {
+    return std::vector<std::string>(argv + std::min(argc, 1), argv + argc);
+}
+
+bool hasArgument(const std::vector<std::string>& arguments, std::string_view argument) {
+    return std::find(arguments.begin(), arguments.end(), argument) != arguments.end();
+}
+
+void loadCommandLineLanguage(std::string_view languagePrefix, std::string_view productName) {
+    translation::Translator& translator = translation::translator();
+    translator.setLanguageFiles(
+        languageFolder(QCoreApplication::applicationDirPath().toStdString(), languagePrefix, productName),
+        std::string(languagePrefix));
+    translator.setMissingKeyHandler([](const std::string& message) { std::cerr << message << '\n'; });
+    try {
+        translator.LoadLanguage("English");
+    } catch (const translation::LanguageLoadError& failure) {
+        std::cerr << failure.what() << '\n';
+    }
+}
+
+void keepToolkitNotesQuiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << message.toStdString() << '\n';
+}
+
+bool printLines(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines)
+        std::cout << line << '\n';
+    std::cout.flush();
+    return bool(std::cout);
+}
+
+} // namespace appkit

@@ -1,0 +1,8 @@
+#pragma once
+
+namespace regshell {
+
+inline constexpr const char* ProductName = "Tessaly";
+inline constexpr const char* ProductVersion = "3.1";
+
+} // namespace regshell
