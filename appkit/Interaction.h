@@ -10,12 +10,14 @@ class QPrinter;
 namespace appkit {
 
 // What an open or save file dialog shows: caption, name filter ("Graph File (*.qor)"), the
-// extension added to a typed name without one, and the name it starts with.
+// extension added to a typed name without one, the name it starts with, and the folder it opens in
+// (the working folder when empty).
 struct FileChoice {
     QString caption;
     QString filter;
     QString defaultSuffix;
     QString fileName;
+    QString folder = {};
 };
 
 // Every modal interaction of the frame: message boxes, confirmations, input boxes, the font and

@@ -45,7 +45,7 @@ namespace {
 
 // Shows a file dialog for opening or saving and gives the chosen file, or an empty text.
 QString chooseFile(QWidget* parent, const FileChoice& choice, QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(parent, choice.caption, QString(), choice.filter);
+    QFileDialog dialog(parent, choice.caption, choice.folder, choice.filter);
     dialog.setAcceptMode(mode);
     if (mode == QFileDialog::AcceptOpen)
         dialog.setFileMode(QFileDialog::ExistingFile);

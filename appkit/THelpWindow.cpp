@@ -1,8 +1,11 @@
 #include "appkit/THelpWindow.h"
 
+#include "appkit/Translated.h"
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -10,7 +13,7 @@
 #include <QVBoxLayout>
 
 THelpWindow::THelpWindow(const QString& title, QWidget* parent)
-    : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
+    : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)), close_(new QPushButton(this)) {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(title);
     browser_->setObjectName(QStringLiteral("HelpBrowser"));
@@ -27,6 +30,9 @@ THelpWindow::THelpWindow(const QString& title, QWidget* parent)
     connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
     connect(forward, &QPushButton::clicked, browser_, &QTextBrowser::forward);
     connect(home, &QPushButton::clicked, browser_, &QTextBrowser::home);
+    close_->setObjectName(QStringLiteral("btnClose"));
+    close_->setFocusPolicy(Qt::NoFocus);
+    connect(close_, &QPushButton::clicked, this, &QWidget::close);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QWidget::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QWidget::setEnabled);
     connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
@@ -39,6 +45,7 @@ THelpWindow::THelpWindow(const QString& title, QWidget* parent)
     buttons->addWidget(forward);
     buttons->addWidget(home);
     buttons->addStretch(1);
+    buttons->addWidget(close_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(browser_, 1);
@@ -61,6 +68,7 @@ bool THelpWindow::showTopic(const QString& file, const QString& topic) {
         hide();
         setWindowModality(modality);
     }
+    close_->setText(appkit::translated("Close"));
     browser_->setSource(address);
     if (topic.isEmpty())
         browser_->verticalScrollBar()->setValue(0);
@@ -73,4 +81,11 @@ bool THelpWindow::showTopic(const QString& file, const QString& topic) {
     raise();
     activateWindow();
     return true;
+}
+
+void THelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }

@@ -3,10 +3,12 @@
 #include <QString>
 #include <QWidget>
 
+class QPushButton;
 class QTextBrowser;
 
 // The help window: the HTML help file of the current language in a browser with back and forward.
-// Topics are anchors of the file; its title, once loaded, becomes the window's title.
+// Topics are anchors of the file; its title, once loaded, becomes the window's title. The Close button
+// and Escape close it.
 class THelpWindow : public QWidget {
     Q_OBJECT
 public:
@@ -18,7 +20,11 @@ public:
 
     QTextBrowser* browser() const { return browser_; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QTextBrowser* browser_;
+    QPushButton* close_;
     bool placed_ = false;
 };

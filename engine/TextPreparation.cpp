@@ -122,7 +122,8 @@ void checkCharacters(const std::string& text) {
     }
 }
 
-// Refuses a right parenthesis without a left one before it and closes the ones left open.
+// Refuses more right parentheses than left ones, and a right parenthesis before its left one; closes
+// the ones left open.
 void balanceParentheses(std::string& text) {
     const auto opening = std::count(text.begin(), text.end(), '(');
     const auto closing = std::count(text.begin(), text.end(), ')');
@@ -132,7 +133,7 @@ void balanceParentheses(std::string& text) {
     for (const char c : text) {
         depth += c == '(' ? 1 : c == ')' ? -1 : 0;
         if (depth < 0)
-            failWith("MoreRightParenthesesThanLeft");
+            failWith("RightParenthesisBeforeLeft");
     }
     text.append(static_cast<std::size_t>(opening - closing), ')');
 }

@@ -62,6 +62,7 @@ bool isEnter(const QKeyEvent& event) {
 TMDIFrame::TMDIFrame(common::IniFile& settings, appkit::Interaction& interaction,
                      appkit::NumberSeparators separators, QWidget* parent)
     : QMainWindow(parent), settings_(settings), interaction_(interaction), separators_(separators),
+      fileDialogs_(interaction),
       titlePrefix_(QStringLiteral("%1 - ").arg(QLatin1String(plotter::ProductName))),
       mdiArea_(new QMdiArea(this)), Timer1(new QTimer(this)) {
     plotter::loadIcons();
@@ -84,6 +85,7 @@ TMDIFrame::TMDIFrame(common::IniFile& settings, appkit::Interaction& interaction
     } catch (const common::ConversionError& error) {
         interaction_.showError(toQt(error.what()));
     }
+    fileDialogs_.read(settings_);
     loadLanguage();
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -347,6 +349,7 @@ void TMDIFrame::closeEvent(QCloseEvent* event) {
             WriteSettings(settings_);
             plotter::writeHistory(settings_, "FunctionCombo", "F", storedFunctionHistory_);
             plotter::writeHistory(settings_, "IntegralCombo", "I", storedIntegralHistory_);
+            fileDialogs_.write(settings_);
         });
     } catch (const common::IniWriteError&) {
         // A settings file that cannot be written must not keep the program from closing.

@@ -3,6 +3,7 @@
 #include "appkit/ProgramSetup.h"
 #include "graph/GraphHost.h"
 #include "graph/PlotOptions.h"
+#include "plotter/FileDialogs.h"
 #include "plotter/TFunctionPadWindow.h"
 #include "plotter/TRangeWindow.h"
 
@@ -94,6 +95,7 @@ public:
     QStringList undoZoomSnapshot() const { return undoZoomSnapshot_; }
     graph::PlotOptions& options() { return options_; }
     QString documentFileName() const { return documentFileName_; }
+    const plotter::FileDialogs& fileDialogs() const { return fileDialogs_; }
     QString statusText() const;
 
     QAction* command(const QString& name) const;
@@ -219,6 +221,7 @@ private:
     common::IniFile& settings_;
     appkit::Interaction& interaction_;
     appkit::NumberSeparators separators_;
+    plotter::FileDialogs fileDialogs_;
     graph::PlotOptions options_;
     QString titlePrefix_;
     QString languageName_;

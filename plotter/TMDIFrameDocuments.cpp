@@ -41,12 +41,10 @@ int documentTextCount(const common::IniFile& document, const char* section) {
 } // namespace
 
 void TMDIFrame::openDocument() {
-    const QString fileName = interaction_.chooseFileToOpen(documentChoice("Open", documentFileName_));
-    if (!fileName.isEmpty())
-        openDocumentFile(fileName);
-}
-
-void TMDIFrame::openDocumentFile(const QString& fileName) {
+    const QString fileName =
+        fileDialogs_.chooseFileToOpen(plotter::FileKind::Documents, documentChoice("Open", documentFileName_));
+    if (fileName.isEmpty())
+        return;
     documentFileName_ = fileName;
     LogWindow->clear();
     readDocument(fileName);
@@ -61,7 +59,8 @@ void TMDIFrame::saveDocument() {
 }
 
 void TMDIFrame::saveDocumentAs() {
-    const QString chosen = interaction_.chooseFileToSave(documentChoice("SaveAs", documentFileName_));
+    const QString chosen =
+        fileDialogs_.chooseFileToSave(plotter::FileKind::Documents, documentChoice("SaveAs", documentFileName_));
     if (chosen.isEmpty())
         return;
     const QString fileName = plotter::withExtension(chosen, QLatin1String(DocumentExtension));

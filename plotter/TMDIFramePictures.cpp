@@ -39,7 +39,8 @@ public:
 
 QString TMDIFrame::choosePictureFile(const char* captionKey, const QString& filter, const QString& suffix,
                                      const QString& extension) {
-    const QString chosen = interaction_.chooseFileToSave({plainText(captionKey), filter, suffix, {}});
+    const QString chosen = fileDialogs_.chooseFileToSave(plotter::FileKind::Pictures,
+                                                         {plainText(captionKey), filter, suffix, {}});
     return chosen.isEmpty() ? QString() : plotter::withExtension(chosen, extension);
 }
 

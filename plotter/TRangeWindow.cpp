@@ -170,6 +170,15 @@ std::optional<TRangeWindow::Range> TRangeWindow::convertRange() const {
             return std::nullopt;
         }
     }
+    // A reversed or empty range would draw a mirrored or blank graph.
+    if (!(range[XminRow] < range[XmaxRow])) {
+        interaction_.showError(plotter::plainText("XminMustBeLessThanXmax"));
+        return std::nullopt;
+    }
+    if (!(range[YminRow] < range[YmaxRow])) {
+        interaction_.showError(plotter::plainText("YminMustBeLessThanYmax"));
+        return std::nullopt;
+    }
     return range;
 }
 

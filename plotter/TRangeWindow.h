@@ -22,6 +22,7 @@ class TRangeWindow : public QWidget {
     Q_OBJECT
 public:
     static constexpr int RowCount = 6;
+    enum Row { XminRow, XmaxRow, XstepRow, YminRow, YmaxRow, YstepRow };
     using Range = std::array<long double, RowCount>;
     using ApplyHandler = std::function<void(const Range&)>;
 
@@ -34,7 +35,8 @@ public:
     void setRangeTexts(const QStringList& texts);
 
     // Converts the six texts in row order; the first that is not a number is reported with the
-    // conversion message and nothing is returned.
+    // conversion message and nothing is returned. A minimum that is not below its maximum is refused
+    // with its message in the same way.
     std::optional<Range> convertRange() const;
     // Converts all six values and, only when every one is a number, hands them to the graph.
     void applyRange();

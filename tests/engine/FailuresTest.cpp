@@ -9,7 +9,9 @@ TEST_F(Failures, RefusedTextsNameTheirReason) {
     EXPECT_EQ(errorOf("p"), T("IncorrectCharacter") + ": \"p\".");
     EXPECT_EQ(errorOf("x+ö"), T("IncorrectCharacter") + ": \"ö\".");
     EXPECT_EQ(errorOf("sin(x))"), T("MoreRightParenthesesThanLeft"));
-    EXPECT_EQ(errorOf(")x("), T("MoreRightParenthesesThanLeft"));
+    EXPECT_EQ(errorOf("))("), "There are more right parentheses than left ones.");
+    EXPECT_EQ(errorOf(")x("), "There is a right parenthesis before its left one.");
+    EXPECT_EQ(errorOf("(x))+(1"), "There is a right parenthesis before its left one.");
     EXPECT_EQ(errorOf("1E"), "'1E' is not a valid floating point value");
     EXPECT_EQ(errorOf("x+E"), "'E' is not a valid floating point value");
 }

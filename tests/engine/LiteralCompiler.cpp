@@ -4,6 +4,7 @@
 #include "common/NumberParse.h"
 #include "translation/Translator.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace literal {
@@ -81,7 +82,9 @@ public:
             for (char c : w) {
                 depth += c == '(' ? 1 : c == ')' ? -1 : 0;
                 if (depth < 0)
-                    fail("MoreRightParenthesesThanLeft");
+                    fail(std::count(w.begin(), w.end(), ')') > std::count(w.begin(), w.end(), '(')
+                             ? "MoreRightParenthesesThanLeft"
+                             : "RightParenthesisBeforeLeft");
             }
             w.append(depth, ')');
 

@@ -222,6 +222,43 @@ private slots:
         QVERIFY(std::filesystem::is_directory(fixture.folder / "taken.QOR"));
     }
 
+    void fileDialogsStartWhereTheLastFileOfTheirKindWasChosenAlsoAfterARestart() {
+        FrameFixture fixture;
+        fixture.start();
+        fixture.typeAndEnter(QStringLiteral("x^2"));
+        const std::filesystem::path pictures = fixture.folder / "pictures";
+        const std::filesystem::path documents = fixture.folder / "documents";
+        std::filesystem::create_directories(pictures);
+        std::filesystem::create_directories(documents);
+        std::vector<appkit::FileChoice>& choices = fixture.interaction.fileChoices;
+
+        // A settings file without remembered folders opens every dialog in the working folder.
+        fixture.interaction.fileAnswers.push_back(fileName(pictures / "graph.bmp"));
+        fixture.trigger("SaveAsBMPPicture1");
+        fixture.trigger("SaveAsGIFPicture1");
+        fixture.interaction.fileAnswers.push_back(fileName(documents / "graph.qor"));
+        fixture.trigger("SaveAs1");
+        fixture.trigger("Open1");
+        QCOMPARE(choices.size(), std::size_t(4));
+        QCOMPARE(choices[0].folder, QString());
+        QCOMPARE(choices[1].folder, fileName(pictures));
+        QCOMPARE(choices[2].folder, QString());
+        QCOMPARE(choices[3].folder, fileName(documents));
+        QVERIFY(std::filesystem::exists(pictures / "graph.BMP"));
+
+        fixture.closeFrame();
+        fixture.start();
+        fixture.trigger("Open1");
+        fixture.trigger("SaveAsPNGPicture1");
+        QCOMPARE(choices[4].folder, fileName(documents));
+        QCOMPARE(choices[5].folder, fileName(pictures));
+
+        // A remembered folder that is gone opens the dialog in the working folder again.
+        std::filesystem::remove_all(pictures);
+        fixture.trigger("SaveAsBMPPicture1");
+        QCOMPARE(choices[6].folder, QString());
+    }
+
     void newClearsTheGraphTheLogAndTheDocumentName() {
         FrameFixture fixture;
         TMDIFrame& frame = fixture.start();

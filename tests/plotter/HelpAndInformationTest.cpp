@@ -97,6 +97,21 @@ private slots:
         QVERIFY(help->browser()->toPlainText().contains(QStringLiteral("How to plot a function")));
     }
 
+    void helpWindowClosesOnEscapeAndWithItsCloseButton() {
+        HelpFixture fixture;
+        fixture.trigger("Contents1");
+        THelpWindow* help = fixture.frame->helpWindow();
+        QVERIFY(help->isVisible());
+        QTest::keyClick(help->browser(), Qt::Key_Escape);
+        QVERIFY(!help->isVisible());
+
+        fixture.trigger("Contents1");
+        auto* close = help->findChild<QPushButton*>(QStringLiteral("btnClose"));
+        QCOMPARE(close->text(), QStringLiteral("&Close"));
+        close->click();
+        QVERIFY(!help->isVisible());
+    }
+
     void bothHelpFilesHoldTheTopicsTheInstructionsOpen() {
         for (const char* name : {"qorEnglish.html", "qorSwedish.html"}) {
             const QString html = helpSource(std::filesystem::path(QUORRA_LANGUAGE_SOURCE_DIR) / name);

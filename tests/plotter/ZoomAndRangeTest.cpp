@@ -95,6 +95,42 @@ private slots:
         QCOMPARE(frame.graphWindow()->graph().range().Xmax, 7.0L);
     }
 
+    void reversedOrEmptyRangeIsRefusedAndTheGraphKeepsItsRange() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        const QStringList before = frame.undoZoomSnapshot();
+        const QString xMessage = QStringLiteral("Xmin must be less than Xmax.");
+        const QString yMessage = QStringLiteral("Ymin must be less than Ymax.");
+        const std::pair<QStringList, QString> refused[] = {
+            {{"3", "-3", "1", "-2", "2", "1"}, xMessage},
+            {{"2", "2", "1", "-2", "2", "1"}, xMessage},
+            {{"-3", "3", "1", "2", "-2", "1"}, yMessage},
+            {{"-3", "3", "1", "0", "0", "1"}, yMessage},
+        };
+        for (const auto& [texts, message] : refused) {
+            fixture.interaction.clear();
+            setRange(frame, texts);
+            frame.rangeWindow()->setRedrawEnabled(true);
+            frame.rangeWindow()->findChild<QPushButton*>(QStringLiteral("spdbtnRedraw"))->click();
+            QCOMPARE(fixture.interaction.errors, QStringList({message}));
+            QCOMPARE(frame.graphWindow()->graph().range().Xmin, -7.0L);
+            QCOMPARE(frame.graphWindow()->graph().range().Ymax, 5.0L);
+        }
+        // Zooming a reversed range changes neither the grid nor the undo snapshot.
+        fixture.interaction.clear();
+        fixture.trigger("Zoomin1");
+        QCOMPARE(fixture.interaction.errors, QStringList({yMessage}));
+        QCOMPARE(frame.rangeWindow()->rangeTexts(), QStringList({"-3", "3", "1", "0", "0", "1"}));
+        QCOMPARE(frame.undoZoomSnapshot(), before);
+
+        // Saved range values that were never saved are all 0: opening them and redrawing is refused.
+        fixture.interaction.clear();
+        frame.rangeWindow()->findChild<QPushButton*>(QStringLiteral("spdbtnRangeOpen"))->click();
+        frame.rangeWindow()->applyRange();
+        QCOMPARE(fixture.interaction.errors, QStringList({xMessage}));
+        QCOMPARE(frame.graphWindow()->graph().range().Xmax, 7.0L);
+    }
+
     void enterMovesDownTheGridAndAppliesTheRangeFromTheLastRow() {
         FrameFixture fixture;
         TMDIFrame& frame = fixture.start();

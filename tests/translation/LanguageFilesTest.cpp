@@ -27,14 +27,14 @@ void expectEveryKeyDefined(const std::string& prefix, const std::string& languag
 } // namespace
 
 TEST(LanguageFiles, QuorraEnglishDefinesEveryKey) {
-    expectEveryKeyDefined("qor", "English", "math_keys.txt", 175);
+    expectEveryKeyDefined("qor", "English", "math_keys.txt", 173);
 }
 TEST(LanguageFiles, QuorraSwedishDefinesEveryKey) {
-    expectEveryKeyDefined("qor", "Swedish", "math_keys.txt", 175);
+    expectEveryKeyDefined("qor", "Swedish", "math_keys.txt", 173);
 }
 TEST(LanguageFiles, TessalyEnglishDefinesEveryKey) {
-    expectEveryKeyDefined("tsy", "English", "tessaly_keys.txt", 245);
+    expectEveryKeyDefined("tsy", "English", "tessaly_keys.txt", 241);
 }
 TEST(LanguageFiles, TessalySwedishDefinesEveryKey) {
-    expectEveryKeyDefined("tsy", "Swedish", "tessaly_keys.txt", 245);
+    expectEveryKeyDefined("tsy", "Swedish", "tessaly_keys.txt", 241);
 }
