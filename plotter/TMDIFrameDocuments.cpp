@@ -43,8 +43,11 @@ int documentTextCount(const common::IniFile& document, const char* section) {
 void TMDIFrame::openDocument() {
     const QString fileName =
         fileDialogs_.chooseFileToOpen(plotter::FileKind::Documents, documentChoice("Open", documentFileName_));
-    if (fileName.isEmpty())
-        return;
+    if (!fileName.isEmpty())
+        openDocumentFile(fileName);
+}
+
+void TMDIFrame::openDocumentFile(const QString& fileName) {
     documentFileName_ = fileName;
     LogWindow->clear();
     readDocument(fileName);
