@@ -3,6 +3,7 @@
 #include "plotter/FunctionInsertions.h"
 #include "plotter/Texts.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -10,6 +11,10 @@
 namespace {
 
 constexpr int RepeatIntervalMs = 100;
+constexpr int LetterSize = 11;
+constexpr int SmallestLetter = 7;
+// The room a button's frame takes on each side of its caption.
+constexpr int CaptionMargin = 3;
 
 } // namespace
 
@@ -19,7 +24,7 @@ TFunctionPadWindow::TFunctionPadWindow(FunctionPadHost& host, char decimalSepara
     setWindowTitle(QStringLiteral("Function Pad"));
     setFocusPolicy(Qt::StrongFocus);
     QFont padFont = font();
-    padFont.setPixelSize(11);
+    padFont.setPixelSize(LetterSize);
     setFont(padFont);
 
     TimerDeleteButton->setObjectName(QStringLiteral("TimerDeleteButton"));
@@ -118,13 +123,24 @@ QPushButton* TFunctionPadWindow::addButton(const char* name, const QString& capt
                                            int width, int height) {
     auto* button = new QPushButton(this);
     button->setObjectName(QLatin1String(name));
-    // Captions such as "&" never mark an accelerator on the pad.
-    button->setText(QString(caption).replace(QLatin1Char('&'), QLatin1String("&&")));
     button->setGeometry(left, top, width, height);
+    setCaption(*button, caption);
     button->setAutoDefault(false);
     button->setStyleSheet(QStringLiteral("QPushButton { padding: 0px; }"));
     button->installEventFilter(this);
     return button;
+}
+
+void TFunctionPadWindow::setCaption(QPushButton& button, const QString& caption) {
+    // Captions such as "&" never mark an accelerator on the pad.
+    button.setText(QString(caption).replace(QLatin1Char('&'), QLatin1String("&&")));
+    // A caption too long for its button at the pad's letter size gets a smaller letter, so it is
+    // never cut at the button's edges.
+    QFont letter = font();
+    const int room = button.width() - 2 * CaptionMargin;
+    while (letter.pixelSize() > SmallestLetter && QFontMetrics(letter).horizontalAdvance(caption) > room)
+        letter.setPixelSize(letter.pixelSize() - 1);
+    button.setFont(letter);
 }
 
 void TFunctionPadWindow::addAppendButton(const char* name, const QString& caption, const QString& insertion,
@@ -139,10 +155,6 @@ void TFunctionPadWindow::addAppendButton(const char* name, const QString& captio
 void TFunctionPadWindow::addCommandButton(const char* name, const QString& caption, const QString& command,
                                           int left, int top) {
     QPushButton* button = addButton(name, caption, left, top, 45);
-    // The three-dot captions are the longest on the pad; a smaller letter keeps them whole.
-    QFont smaller = font();
-    smaller.setPixelSize(10);
-    button->setFont(smaller);
     connect(button, &QPushButton::clicked, this, [this, command] {
         if (!keyboardFlag_)
             host_.runCommand(command);
@@ -226,13 +238,13 @@ void TFunctionPadWindow::translate() {
     hint("Button20", "Normal");
     const auto text = [this](const char* name, const char* key) {
         auto* button = findChild<QPushButton*>(QLatin1String(name));
-        button->setText(caption(key, button->text()));
+        setCaption(*button, caption(key, button->text()));
     };
     text("spdbtnDelete", "DEL");
     text("Button22", "Derivat...");
     text("Button18", "Tang...");
     text("Button20", "Normal...");
-    Button30->setText(QString(QLatin1Char(decimalSeparator_)));
+    setCaption(*Button30, QString(QLatin1Char(decimalSeparator_)));
 }
 
 void TFunctionPadWindow::showEvent(QShowEvent* event) {

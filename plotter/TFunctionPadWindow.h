@@ -46,6 +46,8 @@ private:
                          int top, int width);
     void addCommandButton(const char* name, const QString& caption, const QString& command, int left,
                           int top);
+    // Shows `caption` on `button` whole, in a smaller letter where the pad's is too wide for it.
+    void setCaption(QPushButton& button, const QString& caption);
     void append(const QString& text);
     void removeLastCharacter();
 

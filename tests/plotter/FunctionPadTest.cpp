@@ -100,6 +100,28 @@ private slots:
         QCOMPARE(frame.functionPad()->windowTitle(), QStringLiteral("Function Pad"));
         QCOMPARE(padButton(frame, "Button13")->toolTip(), QStringLiteral("Random"));
     }
+
+    void everyCaptionFitsItsButtonInBothLanguages() {
+        for (const char* language : {"English", "Swedish"}) {
+            FrameFixture fixture;
+            TempFolder::write(fixture.settingsPath, std::string("[Options]\nLanguage=") + language + "\n");
+            TMDIFrame& frame = fixture.start();
+            const QList<QPushButton*> buttons = frame.functionPad()->findChildren<QPushButton*>();
+            QCOMPARE(buttons.size(), 43);
+            for (const QPushButton* button : buttons) {
+                const QString caption =
+                    QString(button->text()).replace(QLatin1String("&&"), QLatin1String("&"));
+                // A button's frame takes about two pixels on each side.
+                QVERIFY2(QFontMetrics(button->font()).horizontalAdvance(caption) <= button->width() - 4,
+                         qPrintable(QStringLiteral("%1 %2").arg(QLatin1String(language), caption)));
+                QVERIFY(button->font().pixelSize() >= 7);
+            }
+            QCOMPARE(padButton(frame, "Button22")->text(), QLatin1String(language) == QLatin1String("English")
+                                                               ? QStringLiteral("Derivat...")
+                                                               : QStringLiteral("Deriv..."));
+        }
+        translation::translator().LoadLanguage("English");
+    }
 };
 
 QTEST_MAIN(FunctionPadTest)

@@ -2,6 +2,8 @@
 #include "translation/Translator.h"
 
 #include <gtest/gtest.h>
+#include <map>
+#include <set>
 
 // Every text either program looks up must be in every language file shipped beside it.
 namespace {
@@ -37,4 +39,45 @@ TEST(LanguageFiles, TessalyEnglishDefinesEveryKey) {
 }
 TEST(LanguageFiles, TessalySwedishDefinesEveryKey) {
     expectEveryKeyDefined("tsy", "Swedish", "tessaly_keys.txt", 246);
+}
+
+namespace {
+
+// The values of a language file by key.
+std::map<std::string, std::string> valuesOf(const std::string& fileName) {
+    std::map<std::string, std::string> values;
+    for (const std::string& line :
+         common::readTextLines(std::filesystem::path(QUORRA_LANGUAGE_SOURCE_DIR) / fileName)) {
+        const auto equals = line.find('=');
+        if (!line.empty() && line.front() != ';' && equals != std::string::npos)
+            values[line.substr(0, equals)] = line.substr(equals + 1);
+    }
+    return values;
+}
+
+// A Swedish value equal to its English one is a word left in English, unless it is one of those that
+// read the same in both languages: function names, symbols and words Swedish shares.
+void expectEverySwedishWordTranslated(const std::string& prefix, const std::set<std::string>& rightlySame) {
+    const auto english = valuesOf(prefix + "English.lng");
+    std::vector<std::string> untranslated;
+    for (const auto& [key, value] : valuesOf(prefix + "Swedish.lng")) {
+        const auto englishValue = english.find(key);
+        if (englishValue != english.end() && englishValue->second == value && !rightlySame.count(key))
+            untranslated.push_back(key + "=" + value);
+    }
+    EXPECT_TRUE(untranslated.empty()) << prefix << "Swedish.lng: " << untranslated.size()
+                                      << " values as in English, first: " << untranslated.front();
+}
+
+} // namespace
+
+TEST(LanguageFiles, QuorraSwedishLeavesNoWordInEnglish) {
+    expectEverySwedishWordTranslated(
+        "qor",
+        {"Extra",    "Sqrt", "Cbrt", "Sin",  "Cos", "Tan",     "ArcSin",    "ArcCos", "ArcTan",  "Ln",
+         "10Raised", "Int",  "Abs",  "e",    "pi",  "ddx",     "Tangent",   "Normal", "Maximum", "Minimum",
+         "Xmin",     "Xmax", "Ymin", "Ymax", "DEL", "Tang...", "Normal...", "OK",     "Syntax",  "Integral"});
+}
+TEST(LanguageFiles, TessalySwedishLeavesNoWordInEnglish) {
+    expectEverySwedishWordTranslated("tsy", {"Histogram", "OK"});
 }
