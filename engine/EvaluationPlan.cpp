@@ -125,6 +125,8 @@ private:
             return Kind::Divide;
         case 'q':
             return Kind::SquareRoot;
+        case 'm':
+            return Kind::Random;
         case 'd':
             return Kind::Derivative;
         case '^':
@@ -346,6 +348,9 @@ EvaluationPlan::Outcome EvaluationPlan::run(const long double& x, long double* r
             if (a <= 0)
                 return Outcome::Undefined;
             value = std::sqrt(a);
+            break;
+        case Kind::Random:
+            value = randomFraction();
             break;
         case Kind::Power:
         case Kind::Library: {

@@ -49,6 +49,7 @@ private:
         WholePower,
         Power,
         SquareRoot,
+        Random,
         Library,
         Derivative,
         Chain

@@ -22,23 +22,19 @@ inline long double angleOut(long double radians) {
     return UseRadians ? radians : radians * 180 * OneOverPi;
 }
 
-long double randomFraction() {
-    static std::mt19937_64 generator(
-        static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
-    // A 64-bit integer converts exactly to the 64-bit significand, so the result stays below 1.
-    return static_cast<long double>(generator()) * 0x1p-64L;
-}
-
-} // namespace
-
-namespace {
-
 // Beyond 2^63 every long double is whole; below, the conversion is far quicker than nearbyint.
 bool isWhole(long double value) {
     return std::fabs(value) >= 0x1p63L || value == static_cast<long double>(static_cast<std::int64_t>(value));
 }
 
 } // namespace
+
+long double randomFraction() {
+    static std::mt19937_64 generator(
+        static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+    // A 64-bit integer converts exactly to the 64-bit significand, so the result stays below 1.
+    return static_cast<long double>(generator()) * 0x1p-64L;
+}
 
 bool isMultipliedOutExponent(long double exponent) {
     return isWhole(exponent) && exponent >= INT32_MIN && exponent <= INT32_MAX;

@@ -17,6 +17,9 @@ inline bool isFinite(long double value) {
 // undefined there or its value is not a finite number.
 bool applyOperation(char code, long double a, long double b, long double& value);
 
+// A pseudo-random number uniformly distributed in [0, 1), from a generator seeded once from the clock.
+long double randomFraction();
+
 // base^exponent with the plotter's sign rules; `value` may still be infinite on true.
 bool power(long double base, long double exponent, long double& value);
 

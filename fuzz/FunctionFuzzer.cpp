@@ -2,8 +2,10 @@
 #include "FuzzSupport.h"
 
 #include "engine/Engine.h"
+#include "engine/ReferenceEvaluator.h"
 
 #include <cmath>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -15,13 +17,30 @@ constexpr long double SampleXs[] = {-1e6L, -3.5L, -1, -0.5L, 0, 1e-9L, 0.5L, 1, 
 // with at most one level of derivatives.
 constexpr long double DerivativeXs[] = {-0.5L, 0, 2};
 
+// Random numbers differ between any two evaluations, so only texts without them are compared.
+bool drawsRandomNumbers(const engine::TFunction& function) {
+    for (const engine::TOp& op : function.ops()) {
+        if (op.Code == 'm' || (op.SubFunction && drawsRandomNumbers(*op.SubFunction)))
+            return true;
+    }
+    return false;
+}
+
 void evaluateEverywhere(engine::TFunction& function) {
+    const bool comparable = !drawsRandomNumbers(function);
     for (bool radians : {true, false}) {
         engine::UseRadians = radians;
         for (long double x : SampleXs) {
             long double y = 0;
-            if (function.Evaluate(x, y))
+            const bool defined = function.Evaluate(x, y);
+            if (defined)
                 FUZZ_CHECK(std::isfinite(y));
+            // The prepared evaluation gives the plain evaluator's value bit for bit.
+            long double plain = 0;
+            if (comparable) {
+                FUZZ_CHECK(defined == engine::evaluateReference(function, x, plain));
+                FUZZ_CHECK(!defined || std::memcmp(&y, &plain, 10) == 0);
+            }
         }
     }
     if (fuzzing::evaluationCost(function) > 2e3L)

@@ -1,0 +1,33 @@
+#include "engine/Engine.h"
+#include "graph/SolveNumerics.h"
+
+#include <benchmark/benchmark.h>
+
+#include <stdexcept>
+#include <string>
+
+// The solve tools' longest searches: the derivative of a derivative never settles on a curve of
+// random numbers, so every slope takes all 50 steps at each of the three levels.
+namespace {
+
+void maximumOfNestedDerivative(benchmark::State& state, const char* text) {
+    engine::StartEngine('.', ',');
+    engine::TFunction function;
+    std::string error;
+    if (!function.Compile(text, error))
+        throw std::runtime_error(error);
+    const graph::WorldSelection selection{-1, 1, -1e300L, 1e300L};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(graph::findExtremum(function, selection, graph::Extremum::Maximum));
+}
+
+const bool registered = [] {
+    for (const char* text : {"d/dx(d/dx(random))", "d/dx(d/dx(sin(x)))"})
+        benchmark::RegisterBenchmark((std::string("Maximum over -1..1 of ") + text).c_str(),
+                                     maximumOfNestedDerivative, text)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(3);
+    return true;
+}();
+
+} // namespace
