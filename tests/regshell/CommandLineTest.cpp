@@ -181,7 +181,6 @@ private slots:
             {{output, project, project}, "Name exactly one project or data file to read."},
             {{output}, "Name exactly one project or data file to read."},
             {{output, "--fit=linear", project}, "--export and --fit cannot be given together."},
-            {{output, "--colour=red", project}, "Unknown option: --colour=red"},
             {{"--export=" + path(folder / "graph.gif"), project}, "A graph can be exported as a .png"},
             {{"--export=" + path(folder / "missing" / "graph.png"), project},
              "The picture could not be written: "},
@@ -209,12 +208,44 @@ private slots:
         QCOMPARE(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 8);
     }
 
+    void aCommandLineThatIsNotUnderstoodExitsWithStatusTwo() {
+        TempFolder folder;
+        TempFolder::write(folder / "data.tsy", ProjectFile);
+        const QString project = path(folder / "data.tsy");
+        const QString output = "--export=" + path(folder / "graph.png");
+        const std::vector<std::pair<QStringList, QString>> refusals = {
+            {{"--colour=red"}, "Unknown option: --colour=red"},
+            {{project, "--open"}, "Unknown option: --open"},
+            {{output, "--colour=red", project}, "Unknown option: --colour=red"},
+            {{"--project=Heights", project}, "This option belongs to --export or --fit: --project=Heights"},
+            {{project, project}, "Name at most one project file to open."},
+        };
+        for (const auto& [arguments, message] : refusals) {
+            const Run run = runTessaly(arguments);
+            const QString trace = arguments.join(' ') + " -> " + run.errors;
+            QVERIFY2(run.exitCode == 2, qPrintable(trace));
+            QVERIFY2(run.errors == message + '\n', qPrintable(trace));
+            QVERIFY2(run.output.isEmpty(), qPrintable(trace));
+        }
+        QVERIFY(!std::filesystem::exists(folder / "graph.png"));
+    }
+
+    void versionPrintsTheProductAndItsVersion() {
+        const Run run = runTessaly({"--version"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.output, QStringLiteral("Tessaly 3.1\n"));
+        QVERIFY(run.errors.isEmpty());
+    }
+
     void helpPrintsTheUsageOfBothOptions() {
         const Run run = runTessaly({"--help"});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(
             run.output.contains("tessaly --export=FILE [--size=WIDTHxHEIGHT] [--project=NAME] PROJECTFILE"));
         QVERIFY(run.output.contains("tessaly --fit=MODEL [--project=NAME] DATAFILE"));
+        for (const char* part : {"tessaly [PROJECTFILE]", "tessaly --help | --version",
+                                 "Examples:", "tessaly --fit=best measurements.txt"})
+            QVERIFY2(run.output.contains(QLatin1String(part)), part);
         QVERIFY(run.errors.isEmpty());
     }
 };

@@ -35,14 +35,16 @@ struct MainWindowFixture {
     RecordingDesktop desktop;
     std::unique_ptr<TForm1> window;
 
-    // Starts straight into the settings' default project unless the settings text says otherwise.
+    // Starts straight into the settings' default project unless the settings text says otherwise,
+    // or into the project file `startFile` as when it is named on the command line.
     explicit MainWindowFixture(const std::string& settingsText = "[StartWizard]\nStartupWizard=0\n",
-                               const std::string& language = "English") {
+                               const std::string& language = "English", const QString& startFile = {}) {
         translation::translator().loadFile(std::string(QUORRA_LANGUAGE_SOURCE_DIR) + "/tsy" + language +
                                            ".lng");
         TempFolder::write(settingsPath, settingsText);
         window = std::make_unique<TForm1>(settings, interaction, desktop, appkit::NumberSeparators{'.', ','},
                                           QString::fromStdString(folder.path().string()));
+        window->setStartFile(startFile);
         window->resize(1000, 700);
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
