@@ -9,11 +9,14 @@
 #include "plotter/Texts.h"
 #include "translation/Translator.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
+#include <cmath>
 #include <string>
 
 namespace {
@@ -26,18 +29,45 @@ constexpr int ColumnWidth = 74;
 constexpr int RowHeight = 20;
 constexpr int ButtonLeft = 158;
 constexpr int ButtonSize = 25;
+constexpr int MaxDigits = 15;
+constexpr qreal SmallestPointSize = 6;
+// The row at the other end of each row's range; a step row stands for itself.
+constexpr int OtherEnd[TRangeWindow::RowCount] = {TRangeWindow::XmaxRow,  TRangeWindow::XminRow,
+                                                  TRangeWindow::XstepRow, TRangeWindow::YmaxRow,
+                                                  TRangeWindow::YminRow,  TRangeWindow::YstepRow};
+// A shortened value is within this part of the range's width (of the step, for a step) of the whole one.
+constexpr long double ShownPrecision = 1e-4L;
 
 bool isEnterOrEscape(const QKeyEvent& event) {
     return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter || event.key() == Qt::Key_Escape;
 }
 
+// A value rounded to the fewest significant digits that keep it within `tolerance` of itself.
+QString roundedText(long double value, long double tolerance, char decimalSeparator) {
+    std::string text;
+    for (int digits = 1; digits <= MaxDigits; ++digits) {
+        text = common::formatGeneral(value, digits, decimalSeparator);
+        if (std::fabs(common::parseFloat(text, decimalSeparator) - value) <= tolerance)
+            break;
+    }
+    return QString::fromStdString(text);
+}
+
 // The cell editor keeps what was typed on Enter and on Escape alike, and passes both keys on
-// to the range window; every other key only makes the Redraw button available.
+// to the range window; every other key only makes the Redraw button available. A cell shows the
+// range window's shown text of its row; its editor, the whole text.
 class RangeCellDelegate : public QStyledItemDelegate {
 public:
     RangeCellDelegate(TRangeWindow& window, QObject* parent) : QStyledItemDelegate(parent), window_(window) {}
 
 protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->text = window_.shownText(index.row());
+        option->font = window_.cellFont(index.row());
+        option->fontMetrics = QFontMetrics(option->font);
+    }
+
     bool eventFilter(QObject* object, QEvent* event) override {
         if (event->type() == QEvent::KeyPress) {
             auto* keyEvent = static_cast<QKeyEvent*>(event);
@@ -118,6 +148,7 @@ TRangeWindow::TRangeWindow(common::IniFile& settings, appkit::Interaction& inter
         strgrdRange->setItem(row, 0, new QTableWidgetItem(QStringLiteral("0")));
     }
     strgrdRange->setCurrentCell(0, 0);
+    connect(strgrdRange, &QTableWidget::itemChanged, this, &TRangeWindow::updateCellHints);
 
     spdbtnRangeStandard = makeButton(this, "spdbtnRangeStandard", "range_standard", 0);
     spdbtnRangeTrigonometry = makeButton(this, "spdbtnRangeTrigonometry", "range_trigonometry", 25);
@@ -153,6 +184,53 @@ QStringList TRangeWindow::rangeTexts() const {
     for (int row = 0; row < RowCount; ++row)
         texts.append(rangeText(row));
     return texts;
+}
+
+QString TRangeWindow::shownText(int row) const {
+    const QString text = rangeText(row);
+    if (QFontMetrics(strgrdRange->font()).horizontalAdvance(text) <= cellRoom())
+        return text;
+    // A step is told apart from nearby steps; a minimum or maximum from the other end of its range.
+    const bool step = row == XstepRow || row == YstepRow;
+    try {
+        const long double value = common::parseFloat(text.toStdString(), decimalSeparator_);
+        const long double scale =
+            step ? std::fabs(value)
+                 : std::fabs(common::parseFloat(rangeText(OtherEnd[row]).toStdString(), decimalSeparator_) -
+                             value);
+        if (!(scale > 0) || !std::isfinite(scale))
+            return text;
+        const QString rounded = roundedText(value, scale * ShownPrecision, decimalSeparator_);
+        return rounded.size() < text.size() ? rounded : text;
+    } catch (const common::ConversionError&) {
+        return text;
+    }
+}
+
+int TRangeWindow::cellRoom() const {
+    return strgrdRange->columnWidth(0) -
+           2 * (strgrdRange->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, strgrdRange) + 1);
+}
+
+QFont TRangeWindow::cellFont(int row) const {
+    const QString text = shownText(row);
+    QFont font = strgrdRange->font();
+    while (font.pointSizeF() > SmallestPointSize && QFontMetrics(font).horizontalAdvance(text) > cellRoom())
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    return font;
+}
+
+void TRangeWindow::updateCellHints() {
+    // A cell that shows its value shortened has the whole text as its hint; the others leave the
+    // grid's own hint.
+    for (int row = 0; row < RowCount; ++row) {
+        QTableWidgetItem* cell = strgrdRange->item(row, 0);
+        if (!cell)
+            continue;
+        const QString hint = shownText(row) == cell->text() ? QString() : cell->text();
+        if (cell->toolTip() != hint)
+            cell->setToolTip(hint);
+    }
 }
 
 void TRangeWindow::setRangeTexts(const QStringList& texts) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QStringList>
 #include <QWidget>
 #include <array>
@@ -30,6 +31,11 @@ public:
                  QWidget* parent = nullptr);
 
     QString rangeText(int row) const;
+    // What the cell of `row` shows: its whole text when that fits the cell; otherwise a number with no
+    // more digits than needed to tell the range apart, the whole text then being the cell's hint.
+    QString shownText(int row) const;
+    // The letter of that cell: the grid's, or a smaller one where the shown text needs it to fit.
+    QFont cellFont(int row) const;
     void setRangeText(int row, const QString& text);
     QStringList rangeTexts() const;
     void setRangeTexts(const QStringList& texts);
@@ -63,6 +69,9 @@ protected:
 
 private:
     void writeRows(const std::array<long double, RowCount>& values);
+    void updateCellHints();
+    // The width a cell's text can take.
+    int cellRoom() const;
 
     common::IniFile& settings_;
     appkit::Interaction& interaction_;

@@ -194,6 +194,49 @@ private slots:
         QCOMPARE(frame.rangeWindow()->rangeTexts(), QStringList({"-7", "7", "1", "-5", "5", "1"}));
     }
 
+    void longValuesAreShownWithTheDigitsThatTellTheRangeApartAndWholeInTheirHint() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        TRangeWindow& range = *frame.rangeWindow();
+        const auto shown = [&range] {
+            QStringList texts;
+            for (int row = 0; row < TRangeWindow::RowCount; ++row)
+                texts.append(range.shownText(row));
+            return texts;
+        };
+        const auto hints = [&range] {
+            QStringList texts;
+            for (int row = 0; row < TRangeWindow::RowCount; ++row)
+                texts.append(range.grid()->item(row, 0)->toolTip());
+            return texts;
+        };
+        // Short texts are shown as typed and leave the grid's own hint.
+        QCOMPARE(shown(), QStringList({"-7", "7", "1", "-5", "5", "1"}));
+        QCOMPARE(hints(), QStringList({"", "", "", "", "", ""}));
+
+        // Each end within a ten-thousandth of the range's width, a step within one of itself.
+        range.findChild<QPushButton*>(QStringLiteral("spdbtnRangeTrigonometry"))->click();
+        QCOMPARE(shown(), QStringList({"-9.425", "9.425", "1.5708", "-3.142", "3.142", "1"}));
+        QCOMPARE(hints(), QStringList({"-9.42477796076938", "9.42477796076938", "1.5707963267949",
+                                       "-3.14159265358979", "3.14159265358979", ""}));
+
+        // A zoom box's ends: a narrow range keeps more digits than a wide one.
+        setRange(frame, {"0.123456789012345", "0.987654321098765", "1", "2.00000123456789",
+                         "2.00000987654321", "0.000001"});
+        QCOMPARE(shown(), QStringList({"0.1235", "0.9877", "1", "2.000001235", "2.000009877", "0.000001"}));
+        for (int row = 0; row < TRangeWindow::RowCount; ++row)
+            QVERIFY(QFontMetrics(range.cellFont(row)).horizontalAdvance(range.shownText(row)) <
+                    range.grid()->columnWidth(0));
+        QCOMPARE(range.cellFont(0), range.grid()->font());
+        // Applying takes the whole values.
+        range.applyRange();
+        QCOMPARE(frame.graphWindow()->graph().range().Xmin, 0.123456789012345L);
+
+        // A text that is not a number is shown as it is.
+        setRange(frame, {"0.123456789012345abc", "1", "1", "-1", "1", "1"});
+        QCOMPARE(shown().first(), QStringLiteral("0.123456789012345abc"));
+    }
+
     void savedRangeValuesComeBackAndNeverSavedOnesAreZero() {
         FrameFixture fixture;
         TMDIFrame& frame = fixture.start();
