@@ -7,12 +7,15 @@ namespace reggraph {
 int roundToPixel(long double value) {
     if (std::isnan(value))
         return 0;
-    const long double rounded = std::nearbyint(value); // the default rounding mode: ties to even
-    if (rounded > PixelLimit)
+    if (value >= PixelLimit)
         return PixelLimit;
-    if (rounded < -PixelLimit)
+    if (value <= -PixelLimit)
         return -PixelLimit;
-    return static_cast<int>(rounded);
+    // Between 2^63 and 2^64 an 80-bit number holds whole numbers only, so adding 1.5 * 2^63 rounds the
+    // value to the nearest integer, ties to even, in the default rounding mode; taking it away again
+    // is exact. This is the rounding of nearbyint without a library call per pixel.
+    constexpr long double WholeNumbersOnly = 0x1.8p63L;
+    return static_cast<int>((value + WholeNumbersOnly) - WholeNumbersOnly);
 }
 
 GraphGeometry::GraphGeometry(const GraphRange& range, int width, int height, int leftMargin)

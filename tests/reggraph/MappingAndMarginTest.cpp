@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -55,10 +57,31 @@ TEST(GraphMapping, PixelToWorldInvertsTheMappingAndClampsOutsideThePlotArea) {
                     static_cast<double>(1 / g.yScale()));
 }
 
+TEST(GraphMapping, PixelsRoundAsTheLibraryRoundsToNearestEven) {
+    std::mt19937_64 random(11);
+    std::uniform_real_distribution<double> whole(-3'999'999, 3'999'999);
+    std::uniform_int_distribution<int> fraction(0, 7);
+    for (int i = 0; i < 200'000; ++i) {
+        // Whole numbers, exact halves and values a last bit either side of a half.
+        const long double base = std::floor(static_cast<long double>(whole(random)));
+        long double value = base + fraction(random) / 8.0L;
+        if (i % 3 == 1)
+            value = std::nextafter(value, 1e9L);
+        else if (i % 3 == 2)
+            value = std::nextafter(value, -1e9L);
+        ASSERT_EQ(roundToPixel(value), static_cast<int>(std::nearbyint(value))) << static_cast<double>(value);
+    }
+}
+
 TEST(GraphMapping, PixelsRoundHalfToEvenAndStayWithinLimits) {
     EXPECT_EQ(roundToPixel(2.5L), 2);
     EXPECT_EQ(roundToPixel(3.5L), 4);
     EXPECT_EQ(roundToPixel(-2.5L), -2);
+    EXPECT_EQ(roundToPixel(-3.5L), -4);
+    EXPECT_EQ(roundToPixel(0.49999999999999999L), 0);
+    EXPECT_EQ(roundToPixel(-0.5000000000000001L), -1);
+    EXPECT_EQ(roundToPixel(3999999.5L), PixelLimit);
+    EXPECT_EQ(roundToPixel(-3999998.5L), -3999998);
     EXPECT_EQ(roundToPixel(1e30L), PixelLimit);
     EXPECT_EQ(roundToPixel(-1e4000L), -PixelLimit);
     // A point far beyond the range maps to a far pixel, not to an overflowed one.
