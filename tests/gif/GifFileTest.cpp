@@ -65,6 +65,26 @@ TEST(GifFile, GraphInBlackWhiteAndOneCurveColourGetsA16ColourTable) {
     EXPECT_EQ(blackWhiteBlue.images.at(0).minCodeSize, 4);
 }
 
+TEST(GifFile, SixteenColoursKeepTheSixteenEntryTableAndASeventeenthTakesTheLargeOne) {
+    std::vector<std::uint32_t> colours;
+    for (int i = 0; i < 17; ++i)
+        colours.push_back(rgb(15 * i, 100, 255 - 15 * i));
+    const std::vector<std::uint32_t> sixteenColours(colours.begin(), colours.begin() + 16);
+    const auto sixteen = writeAndRead(pictureOf(16, 1, sixteenColours));
+    // Global table, 4 bits of colour resolution, 2^(3 + 1) entries.
+    EXPECT_EQ(sixteen.packed, 128 + 48 + 3);
+    EXPECT_EQ(sixteen.globalTable.size(), 16u);
+    EXPECT_EQ(sixteen.globalTable.back(), (gifreader::Color{225, 100, 30}));
+    EXPECT_EQ(sixteen.images.at(0).minCodeSize, 4);
+    EXPECT_EQ(shownPixels(sixteen), sixteenColours);
+
+    const auto seventeen = writeAndRead(pictureOf(17, 1, colours));
+    EXPECT_EQ(seventeen.packed, 128 + 112 + 7);
+    EXPECT_EQ(seventeen.globalTable.size(), 256u);
+    EXPECT_EQ(seventeen.images.at(0).minCodeSize, 8);
+    EXPECT_EQ(shownPixels(seventeen), colours);
+}
+
 TEST(GifFile, TwoColourPictureGetsTwoEntriesAndMinimumCodeSize2) {
     const auto file =
         writeAndRead(pictureOf(2, 2, {rgb(9, 9, 9), rgb(255, 0, 0), rgb(255, 0, 0), rgb(9, 9, 9)}));

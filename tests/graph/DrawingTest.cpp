@@ -184,6 +184,27 @@ private slots:
         QCOMPARE(countInImage(graph.picture(), green), 0);
     }
 
+    void twelveSolidCurvesRunAcrossThePlotAreaInTheirFixedColours() {
+        // The colours by list position, as red, green and blue.
+        const QColor fixed[graph::MaxPlottedFunctions] = {
+            {0, 0, 255},   {0, 128, 0},     {128, 0, 0}, {128, 128, 0}, {0, 0, 128},   {128, 0, 128},
+            {0, 128, 128}, {128, 128, 128}, {0, 255, 0}, {255, 0, 255}, {0, 255, 255}, {255, 0, 0}};
+        graph::PlotOptions options = bareOptions();
+        Graph graph(options);
+        std::vector<std::string> levels;
+        for (int p = 0; p < graph::MaxPlottedFunctions; ++p)
+            levels.push_back(std::to_string(p) + "-5.5");
+        drawGraph(graph, {-5, 5, 1, -6, 6, 1}, clientSizeFor(400, 300), levels);
+        const graph::GraphCoordinates& c = graph.coordinates();
+        for (int p = 0; p < graph::MaxPlottedFunctions; ++p) {
+            const int row = c.rowOfY(p - 5.5L);
+            // Sampled in every column from the first to the last of the plot area, and nowhere else.
+            QCOMPARE(countInRow(graph.picture(), row, fixed[p]), c.right - c.left + 1);
+            QVERIFY(hasColour(graph.picture(), c.left, row, fixed[p]));
+            QVERIFY(hasColour(graph.picture(), c.right, row, fixed[p]));
+        }
+    }
+
     void boldLinesAreTwoPixelsWideButArrowheadsStayTheSame() {
         graph::PlotOptions options = bareOptions();
         options.showAxis = true;

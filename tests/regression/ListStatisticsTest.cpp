@@ -127,5 +127,20 @@ TEST_F(ListStatistics, TransformsRewriteEveryValueOrNone) {
         EXPECT_STREQ(error.what(), "Floating point overflow");
     }
     EXPECT_EQ(transformedList(ListTransform::NaturalLogarithm, cellsOf({"1"}), ','), (Lines{"0"}));
-    EXPECT_THROW(transformedList(ListTransform::NaturalLogarithm, cellsOf({"0"}), '.'), RegressionError);
+}
+
+TEST_F(ListStatistics, TransformFaultsNameTheirKind) {
+    const auto faultOf = [this](ListTransform transform, std::vector<std::string> values) -> std::string {
+        try {
+            transformedList(transform, cellsOf(std::move(values)), '.');
+        } catch (const RegressionError& error) {
+            return error.what();
+        }
+        return "no fault";
+    };
+    EXPECT_EQ(faultOf(ListTransform::NaturalLogarithm, {"2", "0"}), "Floating point division by zero");
+    EXPECT_EQ(faultOf(ListTransform::NaturalLogarithm, {"-0.5"}), "Invalid floating point operation");
+    // e^v stays within the extended range up to v = ln(1.19E4932), about 11356.5.
+    EXPECT_EQ(faultOf(ListTransform::Exponential, {"11356"}), "no fault");
+    EXPECT_EQ(faultOf(ListTransform::Exponential, {"1", "11357"}), "Floating point overflow");
 }
