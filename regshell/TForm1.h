@@ -64,8 +64,6 @@ class TForm1 : public QMainWindow,
                public reggraph::GraphWindowHost {
     Q_OBJECT
 public:
-    static constexpr const char* Title = "Tessaly 3.1 - ";
-
     // `programFolder` holds the help files and Quorra.
     TForm1(common::IniFile& settings, appkit::Interaction& interaction, appkit::Desktop& desktop,
            appkit::NumberSeparators separators, const QString& programFolder, QWidget* parent = nullptr);
@@ -130,7 +128,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-
     // Command table (TForm1Commands.cpp).
     std::vector<regshell::CommandRow> commandRows();
     static std::vector<regshell::MenuLine> menuLayout();
