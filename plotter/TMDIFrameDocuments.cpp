@@ -41,8 +41,8 @@ int documentTextCount(const common::IniFile& document, const char* section) {
 } // namespace
 
 void TMDIFrame::openDocument() {
-    const QString fileName =
-        fileDialogs_.chooseFileToOpen(plotter::FileKind::Documents, documentChoice("Open", documentFileName_));
+    const QString fileName = fileDialogs_.chooseFileToOpen(plotter::FileKind::Documents,
+                                                           documentChoice("Open", documentFileName_));
     if (!fileName.isEmpty())
         openDocumentFile(fileName);
 }
@@ -62,8 +62,8 @@ void TMDIFrame::saveDocument() {
 }
 
 void TMDIFrame::saveDocumentAs() {
-    const QString chosen =
-        fileDialogs_.chooseFileToSave(plotter::FileKind::Documents, documentChoice("SaveAs", documentFileName_));
+    const QString chosen = fileDialogs_.chooseFileToSave(plotter::FileKind::Documents,
+                                                         documentChoice("SaveAs", documentFileName_));
     if (chosen.isEmpty())
         return;
     const QString fileName = plotter::withExtension(chosen, QLatin1String(DocumentExtension));
