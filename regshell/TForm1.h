@@ -149,6 +149,7 @@ private:
     void PrintGraph1Click();
     void PrintLog1Click();
     void PrintSetup1Click();
+    void printingFailed();
     void Exit1Click();
     void CopyGraphWMFClick();
     void CopyGraphBMPClick();

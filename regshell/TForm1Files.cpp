@@ -113,7 +113,7 @@ void TForm1::PrintGraph1Click() {
     if (!picture)
         return;
     if (!appkit::printPictureFittedToPage(printer(), *picture, graphWindow_->picture().size()))
-        interaction_.showError(appkit::translated("PrintingFailed"));
+        printingFailed();
 }
 
 void TForm1::PrintLog1Click() {
@@ -124,7 +124,14 @@ void TForm1::PrintLog1Click() {
     QFont font(QStringLiteral("Courier New"), 10);
     font.setStyleHint(QFont::Monospace);
     if (!appkit::printTextLines(printer(), lines, font))
-        interaction_.showError(appkit::translated("PrintingFailed"));
+        printingFailed();
+}
+
+// A printer whose job could not start stays active and refuses every later job and setting, so it
+// is replaced by a fresh one with the same choices.
+void TForm1::printingFailed() {
+    printer_ = appkit::renewedPrinter(*printer_);
+    interaction_.showError(appkit::translated("PrintingFailed"));
 }
 
 void TForm1::PrintSetup1Click() {

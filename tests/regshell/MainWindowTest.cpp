@@ -261,6 +261,26 @@ private slots:
         QVERIFY(QApplication::clipboard()->mimeData()->hasFormat(QStringLiteral("image/svg+xml")));
     }
 
+    void aPrintThatCannotStartLeavesThePrinterReadyForTheNext() {
+        MainWindowFixture fixture;
+        QVERIFY(fixture.started());
+        for (CommandId command : {CommandId::PrintGraph, CommandId::PrintLog}) {
+            fixture.window->printer().setOutputFormat(QPrinter::PdfFormat);
+            fixture.window->printer().setOutputFileName(
+                QString::fromStdString((fixture.folder / "no" / "such" / "folder.pdf").string()));
+            fixture.trigger(command);
+            QCOMPARE(fixture.interaction.errors.size(), 1);
+            QCOMPARE(fixture.interaction.errors.takeFirst(),
+                     QStringLiteral("The printer could not be started."));
+            const QString pdf = QString::fromStdString((fixture.folder / "printed.pdf").string());
+            QFile::remove(pdf);
+            fixture.window->printer().setOutputFileName(pdf);
+            fixture.trigger(command);
+            QVERIFY(fixture.interaction.errors.isEmpty());
+            QVERIFY(QFileInfo(pdf).size() > 500);
+        }
+    }
+
     void printingTheGraphAndTheLogWritesPages() {
         MainWindowFixture fixture;
         QVERIFY(fixture.started());
