@@ -12,7 +12,7 @@ class PieceBuilder {
 public:
     explicit PieceBuilder(CurveShape& shape) : shape_(shape) {}
 
-    void moveTo(QPoint point) {
+    void moveTo(Pixel point) {
         if (!shape_.pieceStarts.empty() && int(shape_.points.size()) - shape_.pieceStarts.back() == 1) {
             shape_.points.back() = point;
             return;
@@ -20,7 +20,7 @@ public:
         shape_.pieceStarts.push_back(int(shape_.points.size()));
         shape_.points.push_back(point);
     }
-    void lineTo(QPoint point) { shape_.points.push_back(point); }
+    void lineTo(Pixel point) { shape_.points.push_back(point); }
 
 private:
     CurveShape& shape_;
@@ -33,7 +33,7 @@ void sampleDots(engine::TFunction& function, const GraphCoordinates& c, CurveSha
             continue;
         const int row = c.rowOfY(y);
         if (row >= 0 && row < c.clientHeight)
-            shape.points.emplace_back(c.left + i, row);
+            shape.points.push_back({c.left + i, row});
     }
 }
 
@@ -63,7 +63,7 @@ void sampleSolid(engine::TFunction& function, const GraphCoordinates& c, CurveSh
             row = c.top;
         if (previousOutside && !below && !above)
             penDown = true;
-        const QPoint point(c.left + i, row);
+        const Pixel point{c.left + i, row};
         if (penDown) {
             pieces.lineTo(point);
         } else {

@@ -2,7 +2,6 @@
 
 #include "graph/GraphCoordinates.h"
 
-#include <QPoint>
 #include <vector>
 
 namespace engine {
@@ -11,11 +10,17 @@ class TFunction;
 
 namespace graph {
 
+// A pixel of the window's client area: column and row.
+struct Pixel {
+    int x = 0;
+    int y = 0;
+};
+
 // A curve sampled once per column: solid pieces to join, or single dots.
 struct CurveShape {
     bool dotted = false;
     // Every piece's points one after the other, or the dots.
-    std::vector<QPoint> points;
+    std::vector<Pixel> points;
     // Where each piece starts in `points` (solid curves only); a piece ends where the next starts.
     std::vector<int> pieceStarts;
 };

@@ -118,11 +118,13 @@ void Graph::drawIntegral() {
         return;
     engine::TFunction& function = engine::FunctionDB().Items(0);
     drawNamedCurve(function, plottedIntegrals_.back(), 0);
-    const std::vector<QLine> shading = integralShading(function, coordinates_, integral_.a, integral_.b);
+    std::vector<QLine> lines;
+    for (const ShadingLine& line : integralShading(function, coordinates_, integral_.a, integral_.b))
+        lines.emplace_back(line.x, line.baseRow, line.x, line.curveRow);
     const QColor colour = curveColours()[0];
     pictures_.draw([&](QPainter& painter) {
         painter.setPen(QPen(colour, 1));
-        painter.drawLines(shading.data(), int(shading.size()));
+        painter.drawLines(lines.data(), int(lines.size()));
     });
 }
 

@@ -165,9 +165,13 @@ void drawFunctionName(QPainter& painter, const GraphCoordinates& c, const QFont&
 }
 
 void drawCurveShape(QPainter& painter, const CurveShape& shape, const QColor& colour, bool bold) {
+    QPolygon points;
+    points.reserve(qsizetype(shape.points.size()));
+    for (const Pixel& pixel : shape.points)
+        points.append(QPoint(pixel.x, pixel.y));
     if (shape.dotted) {
         painter.setPen(linePen(colour, 1));
-        painter.drawPoints(shape.points.data(), int(shape.points.size()));
+        painter.drawPoints(points);
         return;
     }
     painter.setPen(linePen(colour, bold ? 2 : 1));
@@ -176,7 +180,7 @@ void drawCurveShape(QPainter& painter, const CurveShape& shape, const QColor& co
         const int start = shape.pieceStarts[k];
         const int end = k + 1 < pieceCount ? shape.pieceStarts[k + 1] : int(shape.points.size());
         if (end - start >= 2)
-            painter.drawPolyline(shape.points.data() + start, end - start);
+            painter.drawPolyline(points.constData() + start, end - start);
     }
 }
 

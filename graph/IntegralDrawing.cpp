@@ -14,9 +14,9 @@ int baseRow(const GraphCoordinates& c) {
 
 } // namespace
 
-std::vector<QLine> integralShading(engine::TFunction& f, const GraphCoordinates& c, long double a,
-                                   long double b) {
-    std::vector<QLine> lines;
+std::vector<ShadingLine> integralShading(engine::TFunction& f, const GraphCoordinates& c, long double a,
+                                         long double b) {
+    std::vector<ShadingLine> lines;
     const int base = baseRow(c);
     for (int i = 0; i <= c.width; ++i) {
         const long double x = c.xOfColumnOffset(i);
@@ -32,7 +32,7 @@ std::vector<QLine> integralShading(engine::TFunction& f, const GraphCoordinates&
             end = c.top;
         else
             continue;
-        lines.emplace_back(c.left + i, base, c.left + i, end);
+        lines.push_back({c.left + i, base, end});
     }
     return lines;
 }

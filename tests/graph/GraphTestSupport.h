@@ -1,21 +1,13 @@
 #pragma once
 
-#include "engine/Engine.h"
+#include "CoreTestSupport.h"
 #include "graph/Graph.h"
 #include "graph/PlotOptions.h"
-#include "translation/Translator.h"
 
 #include <QColor>
 #include <QImage>
 #include <string>
 #include <vector>
-
-// The engine with "." as decimal separator and the English texts of Quorra.
-inline void startGraphTests() {
-    engine::StartEngine('.', ',');
-    translation::translator().setLanguageFiles(QUORRA_LANGUAGE_SOURCE_DIR, "qor");
-    translation::translator().LoadLanguage("English");
-}
 
 // A client area whose plot area is `plotWidth` by `plotHeight` pixels.
 inline QSize clientSizeFor(int plotWidth, int plotHeight) {

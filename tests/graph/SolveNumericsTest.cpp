@@ -1,4 +1,4 @@
-#include "GraphTestSupport.h"
+#include "CoreTestSupport.h"
 
 #include "common/NumberFormat.h"
 #include "common/NumberParse.h"
@@ -154,25 +154,25 @@ TEST_F(SolveNumerics, IntegralShadingGoesFromTheAxisToTheCurve) {
     const graph::GraphCoordinates c = plotArea(-5, 5);
     const auto lines = graph::integralShading(compiled("x"), c, -1, 1);
     ASSERT_EQ(lines.size(), std::size_t(81));
-    for (const QLine& line : lines) {
-        const long double x = c.xOfPixel(line.x1());
-        EXPECT_EQ(line.y1(), c.axisRow);
-        EXPECT_EQ(line.y2(), c.rowOfY(x));
+    for (const graph::ShadingLine& line : lines) {
+        const long double x = c.xOfPixel(line.x);
+        EXPECT_EQ(line.baseRow, c.axisRow);
+        EXPECT_EQ(line.curveRow, c.rowOfY(x));
         // Negative values lie below the axis, positive ones above it.
-        EXPECT_EQ(line.y2() > c.axisRow, x < 0);
+        EXPECT_EQ(line.curveRow > c.axisRow, x < 0);
     }
 }
 
 TEST_F(SolveNumerics, IntegralShadingWithoutAnXAxisStartsAtTheNearestEdge) {
     const graph::GraphCoordinates above = plotArea(0, 10);
-    for (const QLine& line : graph::integralShading(compiled("x"), above, 0, 5))
-        EXPECT_EQ(line.y1(), above.bottom);
+    for (const graph::ShadingLine& line : graph::integralShading(compiled("x"), above, 0, 5))
+        EXPECT_EQ(line.baseRow, above.bottom);
     const graph::GraphCoordinates below = plotArea(-10, -1);
     const auto lines = graph::integralShading(compiled("x-20"), below, 0, 1);
     ASSERT_FALSE(lines.empty());
-    for (const QLine& line : lines) {
-        EXPECT_EQ(line.y1(), below.top);
-        EXPECT_EQ(line.y2(), below.bottom);
+    for (const graph::ShadingLine& line : lines) {
+        EXPECT_EQ(line.baseRow, below.top);
+        EXPECT_EQ(line.curveRow, below.bottom);
     }
     // Undefined stretches stay unshaded.
     EXPECT_EQ(graph::integralShading(compiled("sqrt(x)"), above, -5, 5).size(), std::size_t(200));
