@@ -3,6 +3,7 @@
 #include "engine/Operations.h"
 #include "engine/TFunction.h"
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 
@@ -257,33 +258,31 @@ EvaluationPlan EvaluationPlan::prepare(const std::vector<TOp>& ops,
                                        std::uint8_t resultRegister) {
     if (ops.empty() || ops.back().Result != resultRegister)
         return EvaluationPlan();
-    return Builder(ops, registers).build().value_or(EvaluationPlan());
+    EvaluationPlan plan = Builder(ops, registers).build().value_or(EvaluationPlan());
+    if (plan.usable())
+        plan.findShortForm();
+    return plan;
 }
 
-// The terms in the order the operation list combines them, each computed as its operations do.
+void EvaluationPlan::findShortForm() {
+    const Step& chain = steps_.front();
+    const bool squareRoot =
+        steps_.size() == 2 && steps_.back().kind == Kind::SquareRoot && steps_.back().a == Source::Previous;
+    if ((steps_.size() != 1 && !squareRoot) || chain.kind != Kind::Chain || !chain.startsWithTerm ||
+        chain.termCount > shortTerms_.size())
+        return;
+    std::copy_n(terms_.begin() + chain.firstTerm, chain.termCount, shortTerms_.begin());
+    shortTermCount_ = static_cast<std::uint8_t>(chain.termCount);
+    shortSquareRoot_ = squareRoot;
+}
+
+// The terms in the order the operation list combines them.
 inline long double EvaluationPlan::chainValue(const Step& step, long double start, long double x) const {
     const Term* term = terms_.data() + step.firstTerm;
     const Term* const end = term + step.termCount;
     long double value = start;
     for (bool first = step.startsWithTerm; term != end; ++term, first = false) {
-        long double t = 0;
-        switch (term->shape) {
-        case Term::Shape::Constant:
-            t = term->coefficient;
-            break;
-        case Term::Shape::X:
-            t = x;
-            break;
-        case Term::Shape::Power:
-            t = x == 0 ? 0 : wholePower(x, term->exponent, false);
-            break;
-        case Term::Shape::ScaledX:
-            t = term->coefficient * x;
-            break;
-        case Term::Shape::ScaledPower:
-            t = term->coefficient * (x == 0 ? 0 : wholePower(x, term->exponent, false));
-            break;
-        }
+        const long double t = termValue(*term, x);
         if (first)
             value = t;
         else
@@ -292,8 +291,7 @@ inline long double EvaluationPlan::chainValue(const Step& step, long double star
     return value;
 }
 
-EvaluationPlan::Outcome EvaluationPlan::run(const long double& x, long double* registers,
-                                            long double& y) const {
+long double EvaluationPlan::valueAt(const long double& x, long double* registers) const {
     long double previous = 0;
     const auto operand = [&](Source source, std::uint8_t index, double constant) -> long double {
         switch (source) {
@@ -326,18 +324,18 @@ EvaluationPlan::Outcome EvaluationPlan::run(const long double& x, long double* r
         case Kind::Divide: {
             const long double b = operand(step.b, step.registerB, step.constantB);
             if (b == 0 || !isFinite(b))
-                return Outcome::Undefined;
+                return Undefined;
             value = a / b;
             break;
         }
         case Kind::ZeroPower:
             if (a == 0)
-                return Outcome::Undefined;
+                return Undefined;
             value = std::fabs(a) / a;
             break;
         case Kind::WholePower:
             if (step.negativeExponent && !isFinite(a))
-                return Outcome::Undefined;
+                return Undefined;
             value = a == 0 ? 0 : wholePower(a, step.exponentMagnitude, step.negativeExponent);
             break;
         case Kind::Chain:
@@ -346,7 +344,7 @@ EvaluationPlan::Outcome EvaluationPlan::run(const long double& x, long double* r
         case Kind::SquareRoot:
             // The square root of a positive finite number is finite.
             if (a <= 0)
-                return Outcome::Undefined;
+                return Undefined;
             value = std::sqrt(a);
             break;
         case Kind::Random:
@@ -356,22 +354,19 @@ EvaluationPlan::Outcome EvaluationPlan::run(const long double& x, long double* r
         case Kind::Library: {
             const long double b = operand(step.b, step.registerB, step.constantB);
             if (!isFinite(a) || !isFinite(b) || !applyOperation(step.code, a, b, value))
-                return Outcome::Undefined;
+                return Undefined;
             break;
         }
         case Kind::Derivative:
             if (!step.subFunction->Derivative(a, value))
-                return Outcome::Undefined;
+                return Undefined;
             break;
         }
         if (step.keep)
             registers[step.result] = value;
         previous = value;
     }
-    if (!isFinite(previous))
-        return Outcome::Undefined;
-    y = previous;
-    return Outcome::Value;
+    return previous;
 }
 
 } // namespace engine

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "engine/Operations.h"
 #include "engine/TOp.h"
 
 #include <array>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 namespace engine {
@@ -24,8 +27,6 @@ class TFunction;
 // evaluator fails at the first value that is not finite, both fail on exactly the same x.
 class EvaluationPlan {
 public:
-    enum class Outcome { Value, Undefined };
-
     // The plan for `ops` over `registers`, whose value is read from `resultRegister`. A list that the
     // plan cannot reproduce (no operation, a value not read from the last operation, a constant
     // that is not finite) gives a plan that is not usable.
@@ -34,9 +35,29 @@ public:
 
     bool usable() const { return !steps_.empty(); }
 
-    // The value at a finite x, using `registers` as the register file. x is taken by reference:
-    // an 80-bit value passed by value goes through memory in a way that stalls its loading.
-    Outcome run(const long double& x, long double* registers, long double& y) const;
+    // Whether the whole plan is a polynomial of at most four terms, perhaps under a square root,
+    // which shortValue() computes where it is called: short functions then pay no call, and x and
+    // the value stay in registers instead of going through memory.
+    bool isShort() const { return shortTermCount_ != 0; }
+
+    // The value of a short plan at a finite x, as valueAt() computes it.
+    [[gnu::always_inline]] long double shortValue(long double x) const {
+        long double value = termValue(shortTerms_[0], x);
+        for (std::uint8_t i = 1; i < shortTermCount_; ++i) {
+            const long double t = termValue(shortTerms_[i], x);
+            value = shortTerms_[i].subtract ? value - t : value + t;
+        }
+        if (!shortSquareRoot_)
+            return value;
+        // The square root of a positive finite number is finite.
+        return value > 0 ? std::sqrt(value) : Undefined;
+    }
+
+    // The value at a finite x, using `registers` as the register file; a value that is not finite
+    // where the operation list is undefined. x is taken by reference and the value returned: an
+    // 80-bit value passed by value or through a reference goes through memory in a way that stalls
+    // its loading, while a returned one stays in a register.
+    long double valueAt(const long double& x, long double* registers) const;
 
 private:
     enum class Source : std::uint8_t { Previous, X, Register, Constant };
@@ -85,12 +106,38 @@ private:
         bool startsWithTerm = false;
     };
 
+    static constexpr long double Undefined = std::numeric_limits<long double>::quiet_NaN();
+
     class Builder;
     [[gnu::always_inline]] inline long double chainValue(const Step& step, long double start,
                                                          long double x) const;
 
+    // A term's value, computed as its operations do.
+    [[gnu::always_inline]] static long double termValue(const Term& term, long double x) {
+        switch (term.shape) {
+        case Term::Shape::Constant:
+            return term.coefficient;
+        case Term::Shape::X:
+            return x;
+        case Term::Shape::Power:
+            return x == 0 ? 0 : wholePower(x, term.exponent, false);
+        case Term::Shape::ScaledX:
+            return term.coefficient * x;
+        case Term::Shape::ScaledPower:
+            break;
+        }
+        return term.coefficient * (x == 0 ? 0 : wholePower(x, term.exponent, false));
+    }
+
+    // Copies a plan of one chain that starts with a term, perhaps followed by a square root of
+    // it, into the short form.
+    void findShortForm();
+
     std::vector<Step> steps_;
     std::vector<Term> terms_;
+    std::array<Term, 4> shortTerms_{};
+    std::uint8_t shortTermCount_ = 0;
+    bool shortSquareRoot_ = false;
 };
 
 } // namespace engine

@@ -2,17 +2,21 @@
 #include "engine/ReferenceEvaluator.h"
 #include "engine/TFunction.h"
 
+#include <limits>
+
 namespace engine {
 
-bool TFunction::Evaluate(long double x, long double& y) {
+long double TFunction::valueAt(const long double& x) {
+    constexpr long double Undefined = std::numeric_limits<long double>::quiet_NaN();
     if (!compiled_)
-        return false;
+        return Undefined;
     if (hasDomain_ && (x < domainLower_ || x > domainUpper_))
-        return false;
+        return Undefined;
     if (plan_.usable() && isFinite(x))
-        return plan_.run(x, registers_.data(), y) == EvaluationPlan::Outcome::Value;
+        return plan_.valueAt(x, registers_.data());
     // Lists the plan does not reproduce, and x that is not a finite number.
-    return evaluateReference(*this, x, y);
+    long double y;
+    return evaluateReference(*this, x, y) ? y : Undefined;
 }
 
 bool TFunction::Derivative(long double x, long double& dydx) {

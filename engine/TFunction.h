@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/EvaluationPlan.h"
+#include "engine/Operations.h"
 #include "engine/TOp.h"
 
 #include <array>
@@ -25,7 +26,15 @@ public:
 
     // The value at x; false when x lies outside the domain, the function is not compiled or the
     // value is undefined there. `y` is meaningful only on true and is always a finite number.
-    bool Evaluate(long double x, long double& y);
+    bool Evaluate(long double x, long double& y) {
+        const bool quick =
+            plan_.isShort() && isFinite(x) && (!hasDomain_ || (x >= domainLower_ && x <= domainUpper_));
+        const long double value = quick ? plan_.shortValue(x) : valueAt(x);
+        if (!isFinite(value))
+            return false;
+        y = value;
+        return true;
+    }
 
     // dy/dx at x by central differences with a shrinking step; false when no quotient could be formed.
     bool Derivative(long double x, long double& dydx);
@@ -42,6 +51,10 @@ public:
 private:
     friend class Compiler;
     friend class PassCompiler;
+    // The value at x, or a value that is not finite where Evaluate fails. Returned rather than
+    // stored, so that the value stays in a register on its way to the caller.
+    long double valueAt(const long double& x);
+
     friend bool evaluateReference(TFunction& function, long double x, long double& y);
 
     std::vector<TOp> ops_;

@@ -104,6 +104,17 @@ const std::vector<std::string> ExampleTexts{
     "d/dx(sqrt(x))",
     "x^2[1;0]",
     "int(2x)/2",
+    // Short polynomials, computed where Evaluate is called: four terms and one more, odd powers at
+    // -0, a square root of zero, of negatives and of an overflow, inside and outside a domain.
+    "x^4-x^3+2x^2-x",
+    "x^4-x^3+2x^2-x+1",
+    "x^3-x",
+    "-x^3",
+    "sqrt(x^3-x)",
+    "sqrt(x-x)",
+    "sqrt(2x^2-3x+1)[0;2]",
+    "sqrt(1E4000x^2)",
+    "1E2000x^2-1E2000x",
 };
 
 TEST_F(SameResults, OnEveryExampleAtSpecialAndOrdinaryPoints) {
