@@ -1,7 +1,7 @@
 #include "plotter/QuorraCommandLine.h"
 
 #include "appkit/CommandLineConventions.h"
-#include "graph/HeadlessExport.h"
+#include "plotter/HeadlessExport.h"
 #include "plotter/ProductInfo.h"
 #include "translation/Translator.h"
 
@@ -27,7 +27,7 @@ std::optional<RefusedOption> refusedOption(const std::vector<std::string>& argum
         if (!argument.starts_with("--") || argument == appkit::HelpOption ||
             argument == appkit::VersionOption)
             continue;
-        if (!graph::isExportOption(argument))
+        if (!plotter::isExportOption(argument))
             return RefusedOption{"ExportUnknownOption", argument};
         if (!exporting)
             return RefusedOption{"ExportOptionAlone", argument};
@@ -56,13 +56,13 @@ std::optional<int> runWithoutWindow(int& argc, char* argv[]) {
     const bool help = appkit::hasArgument(arguments, appkit::HelpOption);
     const bool version = appkit::hasArgument(arguments, appkit::VersionOption);
     const std::optional<RefusedOption> refused = refusedOption(arguments);
-    const bool exporting = graph::isExportCommandLine(argc, argv);
+    const bool exporting = plotter::isExportCommandLine(argc, argv);
     if (!help && !version && !refused && !exporting)
         return std::nullopt;
 
     qInstallMessageHandler(appkit::keepToolkitNotesQuiet);
     if (!help && !version && !refused)
-        return graph::runExportProgram(argc, argv);
+        return plotter::runExportProgram(argc, argv);
     const QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QLatin1String(ProductName));
     appkit::loadCommandLineLanguage("qor", ProductName);

@@ -1,4 +1,4 @@
-#include "graph/HeadlessExport.h"
+#include "plotter/HeadlessExport.h"
 
 #include "appkit/ProgramSetup.h"
 #include "common/AtomicFile.h"
@@ -18,7 +18,7 @@
 #include <optional>
 #include <string_view>
 
-namespace graph {
+namespace plotter {
 
 namespace {
 
@@ -54,18 +54,18 @@ std::optional<QSize> parseSize(std::string_view text) {
     return QSize(*width, *height);
 }
 
-std::optional<GraphRange> parseRange(std::string_view text) {
+std::optional<graph::GraphRange> parseRange(std::string_view text) {
     const std::vector<std::string_view> parts = split(text, ',');
-    if (parts.size() != RangeRowCount)
+    if (parts.size() != graph::RangeRowCount)
         return std::nullopt;
-    long double values[RangeRowCount];
-    for (int k = 0; k < RangeRowCount; ++k) {
+    long double values[graph::RangeRowCount];
+    for (int k = 0; k < graph::RangeRowCount; ++k) {
         const std::optional<long double> value = common::tryParseFloat(parts[k], '.');
         if (!value || !std::isfinite(*value))
             return std::nullopt;
         values[k] = *value;
     }
-    const GraphRange range{values[0], values[1], values[2], values[3], values[4], values[5]};
+    const graph::GraphRange range{values[0], values[1], values[2], values[3], values[4], values[5]};
     if (!(range.Xmin < range.Xmax && range.Ymin < range.Ymax && range.Xstep > 0 && range.Ystep > 0))
         return std::nullopt;
     return range;
@@ -110,7 +110,7 @@ bool parseExportArguments(const std::vector<std::string>& arguments, ExportReque
             }
             request.size = *size;
         } else if (text.starts_with(RangeOption)) {
-            const std::optional<GraphRange> range = parseRange(text.substr(RangeOption.size()));
+            const std::optional<graph::GraphRange> range = parseRange(text.substr(RangeOption.size()));
             if (!range) {
                 error = message("ExportBadRange", text);
                 return false;
@@ -134,25 +134,25 @@ bool parseExportArguments(const std::vector<std::string>& arguments, ExportReque
     return true;
 }
 
-bool exportGraph(const ExportRequest& request, const PlotOptions& options, std::string& error) {
-    PlotOptions drawingOptions = options;
+bool exportGraph(const ExportRequest& request, const graph::PlotOptions& options, std::string& error) {
+    graph::PlotOptions drawingOptions = options;
     if (request.degrees)
         drawingOptions.useRadians = false;
     engine::UseRadians = drawingOptions.useRadians;
 
-    Graph graph(drawingOptions);
-    graph.setRange(request.range);
-    graph.NewWork(request.size, PlotMode::Function);
+    graph::Graph drawing(drawingOptions);
+    drawing.setRange(request.range);
+    drawing.NewWork(request.size, graph::PlotMode::Function);
     for (const std::string& text : request.functions) {
         std::string errorText;
-        switch (graph.plotFunction(text, errorText)) {
-        case Graph::PlotOutcome::Plotted:
+        switch (drawing.plotFunction(text, errorText)) {
+        case graph::Graph::PlotOutcome::Plotted:
             break;
-        case Graph::PlotOutcome::TooManyFunctions:
-            error = translation::T("Only") + " " + std::to_string(MaxPlottedFunctions) + " " +
+        case graph::Graph::PlotOutcome::TooManyFunctions:
+            error = translation::T("Only") + " " + std::to_string(graph::MaxPlottedFunctions) + " " +
                     translation::T("functionsSupported");
             return false;
-        case Graph::PlotOutcome::CompileFailed:
+        case graph::Graph::PlotOutcome::CompileFailed:
             error = text + ": " + errorText;
             return false;
         }
@@ -161,7 +161,7 @@ bool exportGraph(const ExportRequest& request, const PlotOptions& options, std::
     const std::string extension = lowerCaseExtension(request.file);
     if (extension == ".gif") {
         try {
-            saveGifFile(request.file, graph.picture());
+            graph::saveGifFile(request.file, drawing.picture());
         } catch (const gif::EGifException& failure) {
             error = message("ExportCouldNotWrite", request.file + " (" + failure.what() + ")");
             return false;
@@ -173,13 +173,13 @@ bool exportGraph(const ExportRequest& request, const PlotOptions& options, std::
     }
     QByteArray bytes;
     if (extension == ".png")
-        bytes = pictures::rasterFile(graph.picture(), "PNG");
+        bytes = pictures::rasterFile(drawing.picture(), "PNG");
     else if (extension == ".bmp")
-        bytes = pictures::rasterFile(graph.picture(), "BMP");
+        bytes = pictures::rasterFile(drawing.picture(), "BMP");
     else if (extension == ".svg")
-        bytes = pictures::svgFile(graph.vectorPicture(), request.size, QStringLiteral("Quorra"));
+        bytes = pictures::svgFile(drawing.vectorPicture(), request.size, QStringLiteral("Quorra"));
     else if (extension == ".pdf")
-        bytes = pictures::pdfFile(graph.vectorPicture(), request.size, QStringLiteral("Quorra"));
+        bytes = pictures::pdfFile(drawing.vectorPicture(), request.size, QStringLiteral("Quorra"));
     if (bytes.isEmpty()) {
         error = message("ExportCouldNotWrite", request.file);
         return false;
@@ -215,10 +215,10 @@ int runExportProgram(int argc, char* argv[]) {
     for (int k = 1; k < argc; ++k)
         arguments.emplace_back(argv[k]);
     ExportRequest request;
-    PlotOptions options;
+    graph::PlotOptions options;
     std::string error;
     try {
-        readSettingsBlock(setup.settings(), options, setup.separators().decimal);
+        graph::readSettingsBlock(setup.settings(), options, setup.separators().decimal);
     } catch (const common::ConversionError& failure) {
         // Only a zoom factor can fail, and zooming plays no part in a picture: say so and go on.
         std::cerr << failure.what() << '\n';
@@ -230,4 +230,4 @@ int runExportProgram(int argc, char* argv[]) {
     return 0;
 }
 
-} // namespace graph
+} // namespace plotter

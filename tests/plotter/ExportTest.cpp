@@ -1,6 +1,6 @@
-#include "GraphTestSupport.h"
+#include "tests/graph/GraphTestSupport.h"
 
-#include "graph/HeadlessExport.h"
+#include "plotter/HeadlessExport.h"
 #include "tests/common/FullDisk.h"
 #include "tests/common/TempFolder.h"
 
@@ -16,9 +16,9 @@ QByteArray fileBytes(const std::filesystem::path& path) {
 
 // Parses and exports as the command line would; false with the message on failure.
 bool exportFrom(const std::vector<std::string>& arguments, std::string& error) {
-    graph::ExportRequest request;
-    return graph::parseExportArguments(arguments, request, error) &&
-           graph::exportGraph(request, graph::PlotOptions(), error);
+    plotter::ExportRequest request;
+    return plotter::parseExportArguments(arguments, request, error) &&
+           plotter::exportGraph(request, graph::PlotOptions(), error);
 }
 
 } // namespace

@@ -8,8 +8,10 @@
 #include <vector>
 
 namespace graph {
-
 struct PlotOptions;
+}
+
+namespace plotter {
 
 // A picture file drawn from the command line without any window:
 //   math --export=FILE [--size=WIDTHxHEIGHT] [--range=XMIN,XMAX,XSTEP,YMIN,YMAX,YSTEP] [--degrees] [function
@@ -17,7 +19,7 @@ struct PlotOptions;
 struct ExportRequest {
     std::string file;
     QSize size{800, 600};
-    GraphRange range;
+    graph::GraphRange range;
     bool degrees = false;
     std::vector<std::string> functions;
 };
@@ -38,10 +40,10 @@ bool parseExportArguments(const std::vector<std::string>& arguments, ExportReque
 // raster picture, .gif from it through the GIF writer, .svg and .pdf from the vector picture. Nothing is
 // written unless every function compiles and the whole file could be made. Returns false with the message in
 // `error`.
-bool exportGraph(const ExportRequest& request, const PlotOptions& options, std::string& error);
+bool exportGraph(const ExportRequest& request, const graph::PlotOptions& options, std::string& error);
 
 // The whole export as a program: its own application without a window, the settings file's
 // plotting options, messages on standard error. Returns the exit status.
 int runExportProgram(int argc, char* argv[]);
 
-} // namespace graph
+} // namespace plotter
