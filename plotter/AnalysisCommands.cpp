@@ -22,15 +22,15 @@ AnalysisCommands::AnalysisCommands(TMDIFrame& frame, appkit::Interaction& intera
       tools_(std::make_unique<graph::AnalysisTools>(*frame.graphWindow(), frame)),
       frmValueTable_(new TfrmValueTable(interaction, engine::decimalSeparator(), &frame)) {
     frame.graphWindow()->setTools(tools_.get());
-    const std::pair<const char*, void (AnalysisCommands::*)()> commands[] = {
-        {"toolbtnEraseFunction", &AnalysisCommands::eraseFunctions},
-        {"Derivative1", &AnalysisCommands::plotDerivative},
-        {"Tangent1", &AnalysisCommands::plotTangent},
-        {"Normal1", &AnalysisCommands::plotNormal},
-        {"toolbtnTrace", &AnalysisCommands::toggleTrace},
-        {"ValueTable1", &AnalysisCommands::showValueTable}};
-    for (const auto& [name, method] : commands)
-        connect(frame.command(QLatin1String(name)), &QAction::triggered, this, method);
+    const std::pair<CommandId, void (AnalysisCommands::*)()> commands[] = {
+        {CommandId::EraseFunction, &AnalysisCommands::eraseFunctions},
+        {CommandId::Derivative, &AnalysisCommands::plotDerivative},
+        {CommandId::Tangent, &AnalysisCommands::plotTangent},
+        {CommandId::Normal, &AnalysisCommands::plotNormal},
+        {CommandId::Trace, &AnalysisCommands::toggleTrace},
+        {CommandId::ValueTable, &AnalysisCommands::showValueTable}};
+    for (const auto& [id, method] : commands)
+        connect(frame.command(id), &QAction::triggered, this, method);
 }
 
 AnalysisCommands::~AnalysisCommands() = default;

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QHash>
-#include <QString>
+#include "plotter/CommandId.h"
+
+#include <array>
 
 class QAction;
 class QKeyEvent;
@@ -12,18 +13,17 @@ class QWidget;
 
 namespace plotter {
 
-// The frame's menus, menu items and toolbar buttons, built from one table. Each item is a
-// QAction named like its menu item ("Zoomin1"); a toolbar button shares the action of its menu
-// item, and the buttons without one get their own action named like the button
-// ("toolbtnFunctionMode"). The QToolButton widgets carry the buttons' names.
+// The frame's menus, menu items and toolbar buttons, built from one table. Every command has one
+// QAction, found by its id; a toolbar button shares the action of its command's menu item, and
+// the buttons without one get an action of their own. The actions and QToolButton widgets keep
+// the object names of their items and buttons ("Zoomin1", "toolbtnFunctionMode").
 class CommandTable {
 public:
     // Fills `menuBar` and `toolBar`; the actions belong to `owner`.
     CommandTable(QWidget& owner, QMenuBar& menuBar, QToolBar& toolBar);
 
-    QAction* action(const QString& name) const;
-    QMenu* menu(const QString& name) const;
-    const QHash<QString, QAction*>& actions() const { return actions_; }
+    QAction& action(CommandId id) const { return *actions_[std::size_t(id)]; }
+    QMenu& menu(MenuId id) const { return *menus_[std::size_t(id)]; }
     // Whether the key pressed is the shortcut of a command that can run now.
     bool isCommandShortcut(const QKeyEvent& event) const;
 
@@ -34,8 +34,8 @@ private:
     void buildMenus(QWidget& owner, QMenuBar& menuBar);
     void buildToolBar(QWidget& owner, QToolBar& toolBar);
 
-    QHash<QString, QAction*> actions_;
-    QHash<QString, QMenu*> menus_;
+    std::array<QAction*, CommandCount> actions_{};
+    std::array<QMenu*, MenuCount> menus_{};
 };
 
 } // namespace plotter

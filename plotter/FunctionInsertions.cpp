@@ -5,29 +5,29 @@
 
 namespace plotter {
 
-QString insertionOf(const QString& command) {
-    static const std::array<std::pair<const char*, const char*>, 18> insertions = {{
-        {"Raised1", "^"},
-        {"Sqrt1", "sqrt "},
-        {"Cbrt1", "cbrt "},
-        {"Sin1", "sin "},
-        {"Cos1", "cos "},
-        {"Tan1", "tan "},
-        {"ArcSin1", "arcsin "},
-        {"ArcCos1", "arccos "},
-        {"ArcTan1", "arctan "},
-        {"Ln1", "ln "},
-        {"Log1", "log "},
-        {"N10Exp1", "10^"},
-        {"Random1", "random"},
-        {"Int1", "int "},
-        {"Abs1", "abs "},
-        {"e1", "e"},
-        {"Pi1", "pi"},
-        {"ddx1", "d/dx "},
+QString insertionOf(CommandId command) {
+    static const std::array<std::pair<CommandId, const char*>, 18> insertions = {{
+        {CommandId::Raised, "^"},
+        {CommandId::Sqrt, "sqrt "},
+        {CommandId::Cbrt, "cbrt "},
+        {CommandId::Sin, "sin "},
+        {CommandId::Cos, "cos "},
+        {CommandId::Tan, "tan "},
+        {CommandId::ArcSin, "arcsin "},
+        {CommandId::ArcCos, "arccos "},
+        {CommandId::ArcTan, "arctan "},
+        {CommandId::Ln, "ln "},
+        {CommandId::Log, "log "},
+        {CommandId::TenRaised, "10^"},
+        {CommandId::Random, "random"},
+        {CommandId::Int, "int "},
+        {CommandId::Abs, "abs "},
+        {CommandId::E, "e"},
+        {CommandId::Pi, "pi"},
+        {CommandId::Ddx, "d/dx "},
     }};
-    for (const auto& [name, text] : insertions) {
-        if (command == QLatin1String(name))
+    for (const auto& [id, text] : insertions) {
+        if (command == id)
             return QLatin1String(text);
     }
     return {};

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+using plotter::CommandId;
+
 namespace {
 
 constexpr int RepeatIntervalMs = 100;
@@ -31,44 +33,29 @@ TFunctionPadWindow::TFunctionPadWindow(FunctionPadHost& host, char decimalSepara
     TimerDeleteButton->setInterval(RepeatIntervalMs);
     connect(TimerDeleteButton, &QTimer::timeout, this, &TFunctionPadWindow::removeLastCharacter);
 
-    addAppendButton("Button1", QStringLiteral("^"), plotter::insertionOf(QStringLiteral("Raised1")), 0, 0,
+    addAppendButton("Button1", QStringLiteral("^"), plotter::insertionOf(CommandId::Raised), 0, 0, 30);
+    addAppendButton("Button2", QStringLiteral("Sqrt"), plotter::insertionOf(CommandId::Sqrt), 30, 0, 30);
+    addAppendButton("Button3", QStringLiteral("Cbrt"), plotter::insertionOf(CommandId::Cbrt), 60, 0, 30);
+    addAppendButton("Button4", QStringLiteral("Sin"), plotter::insertionOf(CommandId::Sin), 95, 0, 30);
+    addAppendButton("Button5", QStringLiteral("Cos"), plotter::insertionOf(CommandId::Cos), 125, 0, 30);
+    addAppendButton("Button6", QStringLiteral("Tan"), plotter::insertionOf(CommandId::Tan), 155, 0, 30);
+    addAppendButton("Button10", QStringLiteral("Ln"), plotter::insertionOf(CommandId::Ln), 0, 20, 30);
+    addAppendButton("Button11", QStringLiteral("Log"), plotter::insertionOf(CommandId::Log), 30, 20, 30);
+    addAppendButton("Button12", QStringLiteral("10^"), plotter::insertionOf(CommandId::TenRaised), 60, 20,
                     30);
-    addAppendButton("Button2", QStringLiteral("Sqrt"), plotter::insertionOf(QStringLiteral("Sqrt1")), 30, 0,
-                    30);
-    addAppendButton("Button3", QStringLiteral("Cbrt"), plotter::insertionOf(QStringLiteral("Cbrt1")), 60, 0,
-                    30);
-    addAppendButton("Button4", QStringLiteral("Sin"), plotter::insertionOf(QStringLiteral("Sin1")), 95, 0,
-                    30);
-    addAppendButton("Button5", QStringLiteral("Cos"), plotter::insertionOf(QStringLiteral("Cos1")), 125, 0,
-                    30);
-    addAppendButton("Button6", QStringLiteral("Tan"), plotter::insertionOf(QStringLiteral("Tan1")), 155, 0,
-                    30);
-    addAppendButton("Button10", QStringLiteral("Ln"), plotter::insertionOf(QStringLiteral("Ln1")), 0, 20, 30);
-    addAppendButton("Button11", QStringLiteral("Log"), plotter::insertionOf(QStringLiteral("Log1")), 30, 20,
-                    30);
-    addAppendButton("Button12", QStringLiteral("10^"), plotter::insertionOf(QStringLiteral("N10Exp1")), 60,
-                    20, 30);
-    addAppendButton("Button7", QStringLiteral("Asin"), plotter::insertionOf(QStringLiteral("ArcSin1")), 95,
-                    20, 30);
-    addAppendButton("Button8", QStringLiteral("Acos"), plotter::insertionOf(QStringLiteral("ArcCos1")), 125,
-                    20, 30);
-    addAppendButton("Button9", QStringLiteral("Atan"), plotter::insertionOf(QStringLiteral("ArcTan1")), 155,
-                    20, 30);
+    addAppendButton("Button7", QStringLiteral("Asin"), plotter::insertionOf(CommandId::ArcSin), 95, 20, 30);
+    addAppendButton("Button8", QStringLiteral("Acos"), plotter::insertionOf(CommandId::ArcCos), 125, 20, 30);
+    addAppendButton("Button9", QStringLiteral("Atan"), plotter::insertionOf(CommandId::ArcTan), 155, 20, 30);
     addAppendButton("Button38", QStringLiteral("x"), QStringLiteral("x"), 0, 45, 30);
-    addAppendButton("Button16", QStringLiteral("pi"), plotter::insertionOf(QStringLiteral("Pi1")), 30, 45,
-                    30);
-    addAppendButton("Button19", QStringLiteral("e"), plotter::insertionOf(QStringLiteral("e1")), 60, 45, 30);
-    addAppendButton("Button13", QStringLiteral("Rnd"), plotter::insertionOf(QStringLiteral("Random1")), 0, 65,
-                    30);
-    addAppendButton("Button14", QStringLiteral("Int"), plotter::insertionOf(QStringLiteral("Int1")), 30, 65,
-                    30);
-    addAppendButton("Button15", QStringLiteral("Abs"), plotter::insertionOf(QStringLiteral("Abs1")), 60, 65,
-                    30);
-    addAppendButton("Button17", QStringLiteral("d/dx"), plotter::insertionOf(QStringLiteral("ddx1")), 0, 90,
-                    45);
-    addCommandButton("Button22", QStringLiteral("Derivat..."), QStringLiteral("Derivative1"), 45, 90);
-    addCommandButton("Button18", QStringLiteral("Tang..."), QStringLiteral("Tangent1"), 0, 110);
-    addCommandButton("Button20", QStringLiteral("Normal..."), QStringLiteral("Normal1"), 45, 110);
+    addAppendButton("Button16", QStringLiteral("pi"), plotter::insertionOf(CommandId::Pi), 30, 45, 30);
+    addAppendButton("Button19", QStringLiteral("e"), plotter::insertionOf(CommandId::E), 60, 45, 30);
+    addAppendButton("Button13", QStringLiteral("Rnd"), plotter::insertionOf(CommandId::Random), 0, 65, 30);
+    addAppendButton("Button14", QStringLiteral("Int"), plotter::insertionOf(CommandId::Int), 30, 65, 30);
+    addAppendButton("Button15", QStringLiteral("Abs"), plotter::insertionOf(CommandId::Abs), 60, 65, 30);
+    addAppendButton("Button17", QStringLiteral("d/dx"), plotter::insertionOf(CommandId::Ddx), 0, 90, 45);
+    addCommandButton("Button22", QStringLiteral("Derivat..."), CommandId::Derivative, 45, 90);
+    addCommandButton("Button18", QStringLiteral("Tang..."), CommandId::Tangent, 0, 110);
+    addCommandButton("Button20", QStringLiteral("Normal..."), CommandId::Normal, 45, 110);
 
     spdbtnBack = addButton("spdbtnBack", QStringLiteral("<--"), 0, 135, 25, 25);
     spdbtnBack->setFocusPolicy(Qt::NoFocus);
@@ -152,8 +139,8 @@ void TFunctionPadWindow::addAppendButton(const char* name, const QString& captio
     });
 }
 
-void TFunctionPadWindow::addCommandButton(const char* name, const QString& caption, const QString& command,
-                                          int left, int top) {
+void TFunctionPadWindow::addCommandButton(const char* name, const QString& caption,
+                                          plotter::CommandId command, int left, int top) {
     QPushButton* button = addButton(name, caption, left, top, 45);
     connect(button, &QPushButton::clicked, this, [this, command] {
         if (!keyboardFlag_)

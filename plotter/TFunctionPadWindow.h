@@ -1,5 +1,7 @@
 #pragma once
 
+#include "plotter/CommandId.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -15,8 +17,8 @@ public:
     virtual void setEntryText(const QString& text) = 0;
     // Plots the entry text as the toolbar's plot button does.
     virtual void plotEntryText() = 0;
-    // Runs the frame's menu command of that name ("Derivative1", "Tangent1", "Normal1").
-    virtual void runCommand(const QString& name) = 0;
+    // Runs the frame's command (Derivative, Tangent, Normal) when it is enabled.
+    virtual void runCommand(plotter::CommandId command) = 0;
 };
 
 // The function pad: calculator-like buttons that append to the entry text, and key handling
@@ -44,7 +46,7 @@ private:
                            int height = 20);
     void addAppendButton(const char* name, const QString& caption, const QString& insertion, int left,
                          int top, int width);
-    void addCommandButton(const char* name, const QString& caption, const QString& command, int left,
+    void addCommandButton(const char* name, const QString& caption, plotter::CommandId command, int left,
                           int top);
     // Shows `caption` on `button` whole, in a smaller letter where the pad's is too wide for it.
     void setCaption(QPushButton& button, const QString& caption);

@@ -40,6 +40,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+using plotter::CommandId;
+
 using appkit::toQt;
 using plotter::plainText;
 
@@ -192,83 +194,87 @@ QMdiSubWindow* TMDIFrame::subWindowOf(QWidget* child) const {
 }
 
 void TMDIFrame::connectCommands() {
-    const auto on = [this](const char* name, auto method) {
-        connect(command(QLatin1String(name)), &QAction::triggered, this, method);
+    const auto on = [this](CommandId id, auto method) {
+        connect(command(id), &QAction::triggered, this, method);
     };
-    on("New1", &TMDIFrame::New1Click);
-    on("Exit1", &QWidget::close);
-    for (const char* name :
-         {"Raised1", "Sqrt1", "Cbrt1", "Sin1", "Cos1", "Tan1", "ArcSin1", "ArcCos1", "ArcTan1", "Ln1", "Log1",
-          "N10Exp1", "Random1", "Int1", "Abs1", "e1", "Pi1", "ddx1"}) {
-        const QString insertion = plotter::insertionOf(QLatin1String(name));
-        connect(command(QLatin1String(name)), &QAction::triggered, this,
+    on(CommandId::New, &TMDIFrame::New1Click);
+    on(CommandId::Exit, &QWidget::close);
+    for (CommandId id : {CommandId::Raised, CommandId::Sqrt, CommandId::Cbrt, CommandId::Sin, CommandId::Cos,
+                         CommandId::Tan, CommandId::ArcSin, CommandId::ArcCos, CommandId::ArcTan,
+                         CommandId::Ln, CommandId::Log, CommandId::TenRaised, CommandId::Random,
+                         CommandId::Int, CommandId::Abs, CommandId::E, CommandId::Pi, CommandId::Ddx}) {
+        const QString insertion = plotter::insertionOf(id);
+        connect(command(id), &QAction::triggered, this,
                 [this, insertion] { setEntryText(entryText() + insertion); });
     }
-    command(QStringLiteral("ToggleFrame1"))->setVisible(false);
-    on("Zoomin1", &TMDIFrame::zoomIn);
-    on("ZoomOut1", &TMDIFrame::zoomOut);
-    on("UndoZoom1", &TMDIFrame::undoZoom);
-    connect(command(QStringLiteral("ZoomBox1")), &QAction::triggered, this, [this] {
+    command(CommandId::ToggleFrame)->setVisible(false);
+    on(CommandId::ZoomIn, &TMDIFrame::zoomIn);
+    on(CommandId::ZoomOut, &TMDIFrame::zoomOut);
+    on(CommandId::UndoZoom, &TMDIFrame::undoZoom);
+    connect(command(CommandId::ZoomBox), &QAction::triggered, this, [this] {
         takeUndoZoomSnapshot();
         armTool(graph::ZoomBoxTool);
     });
-    const std::pair<const char*, int> tools[] = {{"Root1", graph::RootTool},
-                                                 {"Max1", graph::MaximumTool},
-                                                 {"Min1", graph::MinimumTool},
-                                                 {"YIntersection1", graph::YIntersectionTool},
-                                                 {"Intersection1", graph::IntersectionTool},
-                                                 {"YCalc1", graph::YCalcTool},
-                                                 {"XCalc1", graph::XCalcTool}};
-    for (const auto& [name, tool] : tools)
-        connect(command(QLatin1String(name)), &QAction::triggered, this,
-                [this, tool = tool] { armTool(tool); });
-    on("Language1", &TMDIFrame::chooseLanguage);
-    on("Zoomfactor1", &TMDIFrame::editZoomFactors);
-    connect(command(QStringLiteral("Degrees1")), &QAction::triggered, this, [this] { setAngleUnit(false); });
-    connect(command(QStringLiteral("Radians1")), &QAction::triggered, this, [this] { setAngleUnit(true); });
-    on("AxisText1", &TMDIFrame::editAxisTexts);
-    on("AxisTextFont1", &TMDIFrame::chooseAxisFont);
-    connect(command(QStringLiteral("DottedLines1")), &QAction::triggered, this,
+    const std::pair<CommandId, int> tools[] = {{CommandId::Root, graph::RootTool},
+                                               {CommandId::Maximum, graph::MaximumTool},
+                                               {CommandId::Minimum, graph::MinimumTool},
+                                               {CommandId::YIntersection, graph::YIntersectionTool},
+                                               {CommandId::Intersection, graph::IntersectionTool},
+                                               {CommandId::YCalc, graph::YCalcTool},
+                                               {CommandId::XCalc, graph::XCalcTool}};
+    for (const auto& [id, tool] : tools)
+        connect(command(id), &QAction::triggered, this, [this, tool = tool] { armTool(tool); });
+    on(CommandId::SelectLanguage, &TMDIFrame::chooseLanguage);
+    on(CommandId::ZoomFactor, &TMDIFrame::editZoomFactors);
+    connect(command(CommandId::Degrees), &QAction::triggered, this, [this] { setAngleUnit(false); });
+    connect(command(CommandId::Radians), &QAction::triggered, this, [this] { setAngleUnit(true); });
+    on(CommandId::AxisText, &TMDIFrame::editAxisTexts);
+    on(CommandId::AxisTextFont, &TMDIFrame::chooseAxisFont);
+    connect(command(CommandId::DottedLines), &QAction::triggered, this,
             [this] { setLineStyle(false, true); });
-    connect(command(QStringLiteral("NormalLines1")), &QAction::triggered, this,
+    connect(command(CommandId::NormalLines), &QAction::triggered, this,
             [this] { setLineStyle(false, false); });
-    connect(command(QStringLiteral("BoldLines1")), &QAction::triggered, this,
-            [this] { setLineStyle(true, false); });
-    on("EmptyFunctionHistory1", &TMDIFrame::emptyFunctionHistory);
-    const std::pair<const char*, bool graph::PlotOptions::*> switches[] = {
-        {"Axis1", &graph::PlotOptions::showAxis},
-        {"Grid1", &graph::PlotOptions::showGrid},
-        {"ScaleText1", &graph::PlotOptions::showScaleText},
-        {"FunctionNames1", &graph::PlotOptions::showFunctionNames}};
-    for (const auto& [name, member] : switches) {
-        connect(command(QLatin1String(name)), &QAction::toggled, this, [this, member = member](bool checked) {
+    connect(command(CommandId::BoldLines), &QAction::triggered, this, [this] { setLineStyle(true, false); });
+    on(CommandId::EmptyFunctionHistory, &TMDIFrame::emptyFunctionHistory);
+    const std::pair<CommandId, bool graph::PlotOptions::*> switches[] = {
+        {CommandId::ShowAxis, &graph::PlotOptions::showAxis},
+        {CommandId::ShowGrid, &graph::PlotOptions::showGrid},
+        {CommandId::ShowScaleText, &graph::PlotOptions::showScaleText},
+        {CommandId::ShowFunctionNames, &graph::PlotOptions::showFunctionNames}};
+    for (const auto& [id, member] : switches) {
+        connect(command(id), &QAction::toggled, this, [this, member = member](bool checked) {
             if (options_.*member == checked)
                 return;
             options_.*member = checked;
             redraw();
         });
     }
-    on("MakeGraphWindowQuadratic1", &TMDIFrame::makeGraphWindowQuadratic);
-    on("DefaultPosition1", &TMDIFrame::defaultLayout);
-    on("LoadPosition1", &TMDIFrame::loadPosition);
-    on("Sparafnsterposition1", &TMDIFrame::savePosition);
-    on("toolbtnFunctionMode", &TMDIFrame::switchToFunctionMode);
-    on("toolbtnIntegralMode", &TMDIFrame::switchToIntegralMode);
-    on("toolbtnPlotFunction", &TMDIFrame::plotEntry);
+    on(CommandId::MakeGraphWindowQuadratic, &TMDIFrame::makeGraphWindowQuadratic);
+    on(CommandId::DefaultPosition, &TMDIFrame::defaultLayout);
+    on(CommandId::LoadPosition, &TMDIFrame::loadPosition);
+    on(CommandId::SavePosition, &TMDIFrame::savePosition);
+    on(CommandId::FunctionMode, &TMDIFrame::switchToFunctionMode);
+    on(CommandId::IntegralMode, &TMDIFrame::switchToIntegralMode);
+    on(CommandId::PlotFunction, &TMDIFrame::plotEntry);
 
     // The pad's derivative, tangent and normal buttons are available exactly when their commands are.
-    const std::pair<const char*, const char*> padCommands[] = {
-        {"Button22", "Derivative1"}, {"Button18", "Tangent1"}, {"Button20", "Normal1"}};
-    for (const auto& [buttonName, commandName] : padCommands) {
+    const std::pair<const char*, CommandId> padCommands[] = {{"Button22", CommandId::Derivative},
+                                                             {"Button18", CommandId::Tangent},
+                                                             {"Button20", CommandId::Normal}};
+    for (const auto& [buttonName, commandId] : padCommands) {
         auto* button = FunctionPadWindow->findChild<QPushButton*>(QLatin1String(buttonName));
-        QAction* action = command(QLatin1String(commandName));
+        QAction* action = command(commandId);
         button->setEnabled(action->isEnabled());
         connect(action, &QAction::enabledChanged, button, &QWidget::setEnabled);
     }
 }
 
-QAction* TMDIFrame::command(const QString& name) const {
-    return commands_->action(name);
+QAction* TMDIFrame::command(plotter::CommandId id) const {
+    return &commands_->action(id);
+}
+
+QMenu* TMDIFrame::menu(plotter::MenuId id) const {
+    return &commands_->menu(id);
 }
 
 void TMDIFrame::loadLanguage() {
@@ -414,9 +420,9 @@ void TMDIFrame::plotEntryText() {
     plotEntry();
 }
 
-void TMDIFrame::runCommand(const QString& name) {
-    QAction* action = command(name);
-    if (action && action->isEnabled())
+void TMDIFrame::runCommand(plotter::CommandId id) {
+    QAction* action = command(id);
+    if (action->isEnabled())
         action->trigger();
 }
 

@@ -98,7 +98,8 @@ public:
     const plotter::FileDialogs& fileDialogs() const { return fileDialogs_; }
     QString statusText() const;
 
-    QAction* command(const QString& name) const;
+    QAction* command(plotter::CommandId id) const;
+    QMenu* menu(plotter::MenuId id) const;
     QComboBox* entryBox() const { return ComboBox1; }
     QMdiArea* mdiArea() const { return mdiArea_; }
     graph::TGraphWindow* graphWindow() const { return GraphWindow; }
@@ -177,7 +178,7 @@ private:
     QString entryText() const override;
     void setEntryText(const QString& text) override;
     void plotEntryText() override;
-    void runCommand(const QString& name) override;
+    void runCommand(plotter::CommandId id) override;
 
     void buildRows();
     void createChildWindows();

@@ -21,6 +21,8 @@
 #include <QFileInfo>
 #include <QUrl>
 
+using plotter::CommandId;
+
 // The windows and commands that lead out of the graphing work: the companion program, help, the
 // note files, the maker's web pages and the information windows; and the wiring of every document,
 // picture and printing command.
@@ -46,36 +48,35 @@ void TMDIFrame::createOutputWindows() {
 }
 
 void TMDIFrame::connectOutputCommands() {
-    const auto on = [this](const char* name, auto method) {
-        connect(command(QLatin1String(name)), &QAction::triggered, this, method);
+    const auto on = [this](CommandId id, auto method) {
+        connect(command(id), &QAction::triggered, this, method);
     };
-    on("Open1", &TMDIFrame::openDocument);
-    on("Save1", &TMDIFrame::saveDocument);
-    on("SaveAs1", &TMDIFrame::saveDocumentAs);
-    on("SaveAsBMPPicture1", &TMDIFrame::saveAsBmpPicture);
-    on("SaveAsGIFPicture1", &TMDIFrame::saveAsGifPicture);
-    on("SaveAsPNGPicture1", &TMDIFrame::saveAsPngPicture);
-    on("SaveAsSVGPicture1", &TMDIFrame::saveAsSvgPicture);
-    on("SaveAsPDF1", &TMDIFrame::saveAsPdf);
-    on("Print1", &TMDIFrame::printGraph);
-    on("PrintLog1", &TMDIFrame::printLog);
-    on("PrintSetup1", &TMDIFrame::printSetup);
-    on("CopyGraphAsWMFPicture1", &TMDIFrame::copyGraphAsVectorPicture);
-    on("CopyGraphAsBMPPicture1", &TMDIFrame::copyGraphAsBitmap);
-    on("Start1", &TMDIFrame::startTessaly);
-    on("Information1", &TMDIFrame::showTessalyInformation);
-    connect(command(QStringLiteral("Contents1")), &QAction::triggered, this, [this] { showHelpTopic(); });
-    connect(command(QStringLiteral("IntroductoryLetter1")), &QAction::triggered, this,
+    on(CommandId::Open, &TMDIFrame::openDocument);
+    on(CommandId::Save, &TMDIFrame::saveDocument);
+    on(CommandId::SaveAs, &TMDIFrame::saveDocumentAs);
+    on(CommandId::SaveAsBmpPicture, &TMDIFrame::saveAsBmpPicture);
+    on(CommandId::SaveAsGifPicture, &TMDIFrame::saveAsGifPicture);
+    on(CommandId::SaveAsPngPicture, &TMDIFrame::saveAsPngPicture);
+    on(CommandId::SaveAsSvgPicture, &TMDIFrame::saveAsSvgPicture);
+    on(CommandId::SaveAsPdf, &TMDIFrame::saveAsPdf);
+    on(CommandId::PrintGraph, &TMDIFrame::printGraph);
+    on(CommandId::PrintLog, &TMDIFrame::printLog);
+    on(CommandId::PrintSetup, &TMDIFrame::printSetup);
+    on(CommandId::CopyGraphAsVectorPicture, &TMDIFrame::copyGraphAsVectorPicture);
+    on(CommandId::CopyGraphAsBitmap, &TMDIFrame::copyGraphAsBitmap);
+    on(CommandId::StartTessaly, &TMDIFrame::startTessaly);
+    on(CommandId::TessalyInformation, &TMDIFrame::showTessalyInformation);
+    connect(command(CommandId::HelpContents), &QAction::triggered, this, [this] { showHelpTopic(); });
+    connect(command(CommandId::IntroductoryLetter), &QAction::triggered, this,
             [this] { openNoteFile(QStringLiteral("Introduc.txt")); });
-    connect(command(QStringLiteral("Survey1")), &QAction::triggered, this,
+    connect(command(CommandId::Survey), &QAction::triggered, this,
             [this] { openNoteFile(QStringLiteral("Survey.txt")); });
-    connect(command(QStringLiteral("OrvaneHomePage1")), &QAction::triggered, this,
-            [this] { openMakerPage(""); });
-    connect(command(QStringLiteral("QuorraHomePage1")), &QAction::triggered, this,
+    connect(command(CommandId::OrvaneHomePage), &QAction::triggered, this, [this] { openMakerPage(""); });
+    connect(command(CommandId::QuorraHomePage), &QAction::triggered, this,
             [this] { openMakerPage(plotter::ProductPagePath); });
-    connect(command(QStringLiteral("InterestedintranslatingQuorra1")), &QAction::triggered, this,
+    connect(command(CommandId::InterestedInTranslating), &QAction::triggered, this,
             [this] { openMakerPage(plotter::TranslationPagePath); });
-    on("About1", &TMDIFrame::showAbout);
+    on(CommandId::About, &TMDIFrame::showAbout);
 }
 
 void TMDIFrame::startTessaly() {
@@ -95,8 +96,9 @@ void TMDIFrame::showHelpTopic(const QString& topic) {
 }
 
 void TMDIFrame::openNoteFile(const QString& name) {
-    const QFileInfo file(toQt(
-        appkit::findProgramFile(appkit::toStd(programFolder_), plotter::ProductName, appkit::toStd(name)).string()));
+    const QFileInfo file(
+        toQt(appkit::findProgramFile(appkit::toStd(programFolder_), plotter::ProductName, appkit::toStd(name))
+                 .string()));
     if (file.isFile())
         desktop_->openUrl(QUrl::fromLocalFile(file.absoluteFilePath()));
 }

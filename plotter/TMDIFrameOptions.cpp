@@ -13,6 +13,8 @@
 #include <QDir>
 #include <filesystem>
 
+using plotter::CommandId;
+
 // The plotting options, their menu check marks and dialogs, and the language choice.
 
 using appkit::toQt;
@@ -33,15 +35,15 @@ void TMDIFrame::WriteSettings(common::IniFile& file) {
 }
 
 void TMDIFrame::updateCheckMarks() {
-    command(QStringLiteral("Degrees1"))->setChecked(!options_.useRadians);
-    command(QStringLiteral("Radians1"))->setChecked(options_.useRadians);
-    command(QStringLiteral("BoldLines1"))->setChecked(options_.boldLines);
-    command(QStringLiteral("DottedLines1"))->setChecked(options_.dottedLines);
-    command(QStringLiteral("NormalLines1"))->setChecked(!options_.boldLines && !options_.dottedLines);
-    command(QStringLiteral("Axis1"))->setChecked(options_.showAxis);
-    command(QStringLiteral("Grid1"))->setChecked(options_.showGrid);
-    command(QStringLiteral("ScaleText1"))->setChecked(options_.showScaleText);
-    command(QStringLiteral("FunctionNames1"))->setChecked(options_.showFunctionNames);
+    command(CommandId::Degrees)->setChecked(!options_.useRadians);
+    command(CommandId::Radians)->setChecked(options_.useRadians);
+    command(CommandId::BoldLines)->setChecked(options_.boldLines);
+    command(CommandId::DottedLines)->setChecked(options_.dottedLines);
+    command(CommandId::NormalLines)->setChecked(!options_.boldLines && !options_.dottedLines);
+    command(CommandId::ShowAxis)->setChecked(options_.showAxis);
+    command(CommandId::ShowGrid)->setChecked(options_.showGrid);
+    command(CommandId::ShowScaleText)->setChecked(options_.showScaleText);
+    command(CommandId::ShowFunctionNames)->setChecked(options_.showFunctionNames);
 }
 
 void TMDIFrame::setAngleUnit(bool radians) {

@@ -46,7 +46,7 @@ class AnalysisTest : public QObject {
         QTest::mouseRelease(&window(), Qt::LeftButton, {}, end);
     }
 
-    void solve(const char* command, long double x1, long double x2, long double y1, long double y2) {
+    void solve(CommandId command, long double x1, long double x2, long double y1, long double y2) {
         fixture->trigger(command);
         drag(x1, x2, y1, y2);
     }
@@ -88,46 +88,46 @@ private slots:
 
     void rootsAreLoggedAndMarked() {
         fixture->typeAndEnter("x^2-2");
-        solve("Root1", 0, 3, -1, 1);
+        solve(CommandId::Root, 0, 3, -1, 1);
         QCOMPARE(logTail(2), QStringList({"y = x^2-2", "Root: x = 1.414213562"}));
         QVERIFY(redAround(1.414213562L, 0) > 10);
 
-        fixture->trigger("New1");
+        fixture->trigger(CommandId::New);
         fixture->typeAndEnter("x^3");
-        solve("Root1", -0.7L, 1.3L, -1, 1);
+        solve(CommandId::Root, -0.7L, 1.3L, -1, 1);
         QCOMPARE(logTail(1), QStringList({"Root: x = 0"}));
     }
 
     void aSelectionWithoutTheAnswerFindsNothing() {
         fixture->typeAndEnter("x^2+1");
-        solve("Root1", -3, 3, -1, 4);
+        solve(CommandId::Root, -3, 3, -1, 4);
         QCOMPARE(logTail(3), QStringList({"", "y = x^2+1", "Root: Not found"}));
         fixture->typeAndEnter("x^2-2");
         fixture->interaction.dialogAnswers.push_back(selectRows({1}));
-        solve("Root1", 0, 3, 0.5L, 4);
+        solve(CommandId::Root, 0, 3, 0.5L, 4);
         QCOMPARE(logTail(2), QStringList({"y = x^2-2", "Root: Not found"}));
         QCOMPARE(redAround(1.414213562L, 0), 0);
     }
 
     void maximumAndMinimumOfAParabola() {
         fixture->typeAndEnter("-x^2+4");
-        solve("Max1", -2, 3, 3, 4.5L);
+        solve(CommandId::Maximum, -2, 3, 3, 4.5L);
         QCOMPARE(logTail(2), QStringList({"y = -x^2+4", "Maximum: Ymax=4 for x = 0"}));
         QVERIFY(redAround(0, 4) > 10);
-        solve("Min1", -2, 3, 3, 4.5L);
+        solve(CommandId::Minimum, -2, 3, 3, 4.5L);
         QCOMPARE(logTail(1), QStringList({"Minimum: Not found"}));
     }
 
     void maximumOfSineIsHalfPi() {
         fixture->typeAndEnter("sin(x)");
-        solve("Max1", 0, 3, 0, 1.5L);
+        solve(CommandId::Maximum, 0, 3, 0, 1.5L);
         QCOMPARE(logTail(1), QStringList({"Maximum: Ymax=1 for x = 1.570796327"}));
     }
 
     void intersectionOfTwoLinesAsksNothing() {
         fixture->typeAndEnter("x");
         fixture->typeAndEnter("2-x");
-        solve("Intersection1", -1, 3, -1, 3);
+        solve(CommandId::Intersection, -1, 3, -1, 3);
         QVERIFY(fixture->interaction.dialogsShown.isEmpty());
         QCOMPARE(logTail(3), QStringList({"", "y1=x and y2=2-x", "Intersection: y = 1 for x = 1"}));
         QVERIFY(redAround(1, 1) > 10);
@@ -136,24 +136,24 @@ private slots:
     void touchingCurvesMeetOnlyWhenTheSelectionHoldsTheTouch() {
         fixture->typeAndEnter("x^2");
         fixture->typeAndEnter("0");
-        solve("Intersection1", -1.3L, 1.1L, -1, 1);
+        solve(CommandId::Intersection, -1.3L, 1.1L, -1, 1);
         QCOMPARE(logTail(1), QStringList({"Intersection: y = 0 for x = 0"}));
-        solve("Intersection1", 0.4L, 2, -1, 1);
+        solve(CommandId::Intersection, 0.4L, 2, -1, 1);
         QCOMPARE(logTail(2), QStringList({"y1=x^2 and y2=0", "Intersection: Not found"}));
     }
 
     void intersectionNeedsTwoDifferentFunctions() {
         fixture->typeAndEnter("x");
-        solve("Intersection1", -1, 3, -1, 3);
+        solve(CommandId::Intersection, -1, 3, -1, 3);
         QCOMPARE(fixture->interaction.errors, QStringList({"At least two functions must be plotted."}));
         fixture->typeAndEnter("2-x");
         fixture->typeAndEnter("1");
         fixture->interaction.errors.clear();
         fixture->interaction.dialogAnswers = {selectRows({2}), selectRows({2})};
-        solve("Intersection1", -1, 3, -1, 3);
+        solve(CommandId::Intersection, -1, 3, -1, 3);
         QCOMPARE(fixture->interaction.errors, QStringList({"You selected the same function twice."}));
         fixture->interaction.dialogAnswers = {selectRows({0}), selectRows({2})};
-        solve("Intersection1", -1, 3, -1, 3);
+        solve(CommandId::Intersection, -1, 3, -1, 3);
         QCOMPARE(logTail(2), QStringList({"y1=x and y2=1", "Intersection: y = 1 for x = 1"}));
     }
 
@@ -161,12 +161,12 @@ private slots:
         fixture->typeAndEnter("x^2");
         setRange({"-5", "5", "1", "-2", "10", "1"});
         fixture->interaction.textAnswers.push_back("2.0");
-        solve("YCalc1", 0, 3, 0, 5);
+        solve(CommandId::YCalc, 0, 3, 0, 5);
         QCOMPARE(fixture->interaction.questions.last(), QStringLiteral("Please enter the x value:"));
         QCOMPARE(logTail(2), QStringList({"y = x^2", "Y-Calc: y = 4 for x = 2.0"}));
         QVERIFY(redAround(2, 4) > 10);
         fixture->interaction.textAnswers.push_back("2");
-        solve("YCalc1", 0, 3, 0, 3);
+        solve(CommandId::YCalc, 0, 3, 0, 3);
         QCOMPARE(logTail(1), QStringList({"Y-Calc: Could not be evaluated"}));
     }
 
@@ -174,30 +174,30 @@ private slots:
         fixture->typeAndEnter("x^2");
         setRange({"-1", "6", "1", "-1", "11", "1"});
         fixture->interaction.textAnswers.push_back("4");
-        solve("XCalc1", 0, 5, 0, 10);
+        solve(CommandId::XCalc, 0, 5, 0, 10);
         QCOMPARE(logTail(2), QStringList({"y = x^2", "X-Calc: y = 4 for x = 2"}));
         const int lines = log().size();
         fixture->interaction.textAnswers.push_back(QString());
-        solve("XCalc1", 0, 5, 0, 10);
+        solve(CommandId::XCalc, 0, 5, 0, 10);
         QCOMPARE(log().size(), lines);
         fixture->interaction.textAnswers.push_back("four");
-        solve("XCalc1", 0, 5, 0, 10);
+        solve(CommandId::XCalc, 0, 5, 0, 10);
         QCOMPARE(fixture->interaction.errors, QStringList({"'four' is not a valid floating point value"}));
         QCOMPARE(log().size(), lines);
         fixture->interaction.textAnswers.push_back("-1");
-        solve("XCalc1", -1, 5, -1, 10);
+        solve(CommandId::XCalc, -1, 5, -1, 10);
         QCOMPARE(logTail(1), QStringList({"X-Calc: The y value could not be found"}));
     }
 
     void yIntersectionIgnoresTheSelectionsHeight() {
         fixture->typeAndEnter("x+3");
-        solve("YIntersection1", 1, 2, 3.5L, 5);
+        solve(CommandId::YIntersection, 1, 2, 3.5L, 5);
         QCOMPARE(logTail(1), QStringList({"Y-Intersection: y = 3"}));
     }
 
     void aClickWithoutDraggingFindsNoFunction() {
         fixture->typeAndEnter("x");
-        fixture->trigger("Root1");
+        fixture->trigger(CommandId::Root);
         const QPoint point = pixelOf(1, 1);
         QTest::mousePress(&window(), Qt::LeftButton, {}, point);
         QTest::mouseRelease(&window(), Qt::LeftButton, {}, point);
@@ -220,7 +220,7 @@ private slots:
             select.accept();
             return select.result() == QDialog::Accepted;
         });
-        solve("Root1", -2, 1, -2, 1);
+        solve(CommandId::Root, -2, 1, -2, 1);
         QCOMPARE(fixture->interaction.dialogsShown, QStringList({"SelectGraphWindow"}));
         QVERIFY(greenPixels > 5);
         QVERIFY(stayedOpen);
@@ -229,7 +229,7 @@ private slots:
     }
 
     void integralIsShadedAndItsValueLogged() {
-        fixture->trigger("toolbtnIntegralMode");
+        fixture->trigger(CommandId::IntegralMode);
         setRange({"-1", "2", "1", "-1", "2", "1"});
         fixture->typeAndEnter("x^2;0;1");
         QCOMPARE(log(), QStringList({"", "y = x^2;0;1", "Integral=0.33333"}));
@@ -251,17 +251,17 @@ private slots:
 
     void solveToolsInIntegralModeOfferNoFunctionsOfFunctionMode() {
         fixture->typeAndEnter("x");
-        solve("Root1", -1, 1, -1, 1);
-        fixture->trigger("toolbtnIntegralMode");
+        solve(CommandId::Root, -1, 1, -1, 1);
+        fixture->trigger(CommandId::IntegralMode);
         fixture->typeAndEnter("x;0;1");
         fixture->interaction.errors.clear();
-        solve("Root1", -1, 1, -1, 1);
+        solve(CommandId::Root, -1, 1, -1, 1);
         QCOMPARE(fixture->interaction.errors, QStringList({"At least one function must be plotted."}));
         QCOMPARE(logTail(1), QStringList({"Integral=0.5"}));
     }
 
     void malformedIntegralShowsTheInstructionsAndIsNotKept() {
-        fixture->trigger("toolbtnIntegralMode");
+        fixture->trigger(CommandId::IntegralMode);
         fixture->typeAndEnter("x^2;0;1");
         for (const char* malformed : {"x^2;0", "x^2;0;"}) {
             fixture->interaction.dialogsShown.clear();
@@ -280,28 +280,28 @@ private slots:
     void tangentAndNormalAreEnteredAsTexts() {
         fixture->typeAndEnter("x^2");
         fixture->interaction.textAnswers = {"1", "0", "1", "0"};
-        fixture->trigger("Tangent1");
+        fixture->trigger(CommandId::Tangent);
         QCOMPARE(fixture->interaction.questions.last(),
                  QStringLiteral("Tangent of the function y=x^2 through the point where x ="));
         QCOMPARE(window().graph().plottedFunctions().back(), std::string("2x-1"));
         QCOMPARE(frame->entryList().value(0), QStringLiteral("2x-1"));
-        fixture->trigger("Tangent1");
+        fixture->trigger(CommandId::Tangent);
         QCOMPARE(fixture->interaction.dialogsShown, QStringList({"SelectGraphWindow"}));
     }
 
     void tangentNormalAndDerivativeOfTheChosenFunction() {
         fixture->typeAndEnter("x^2");
         fixture->interaction.textAnswers = {"0", "1", "0"};
-        fixture->trigger("Tangent1");
+        fixture->trigger(CommandId::Tangent);
         QCOMPARE(window().graph().plottedFunctions().back(), std::string("0x+0"));
         fixture->interaction.dialogAnswers = {selectRows({0}), selectRows({0})};
-        fixture->trigger("Normal1");
+        fixture->trigger(CommandId::Normal);
         QCOMPARE(window().graph().plottedFunctions().back(), std::string("-0.5x+1.5"));
-        fixture->trigger("Normal1");
+        fixture->trigger(CommandId::Normal);
         QCOMPARE(fixture->interaction.messages, QStringList({"The normal does not exist at this point."}));
         QCOMPARE(window().graph().plottedFunctions().size(), std::size_t(3));
         fixture->interaction.dialogAnswers = {selectRows({0})};
-        fixture->trigger("Derivative1");
+        fixture->trigger(CommandId::Derivative);
         QCOMPARE(window().graph().plottedFunctions().back(), std::string("d/dx(x^2)"));
     }
 
@@ -309,7 +309,7 @@ private slots:
         for (const char* text : {"x", "x+1", "x+2"})
             fixture->typeAndEnter(QLatin1String(text));
         fixture->interaction.dialogAnswers.push_back(selectRows({0, 2}));
-        fixture->trigger("toolbtnEraseFunction");
+        fixture->trigger(CommandId::EraseFunction);
         QCOMPARE(window().graph().plottedFunctions(), std::vector<std::string>{"x+1"});
         QCOMPARE(engine::FunctionDB().count(), 1);
         // The remaining curve is drawn in the first colour now.
@@ -323,7 +323,7 @@ private slots:
             singleSelection = select.list()->selectionMode() == QAbstractItemView::SingleSelection;
             return false;
         });
-        fixture->trigger("Derivative1");
+        fixture->trigger(CommandId::Derivative);
         QVERIFY(singleSelection);
     }
 
@@ -331,7 +331,7 @@ private slots:
         fixture->typeAndEnter("x^2");
         const int width = coordinates().width;
         setRange({"0", QString::number(width), "100", "-5", "100", "10"});
-        fixture->trigger("toolbtnTrace");
+        fixture->trigger(CommandId::Trace);
         const auto& marker = analysisTools().traceMarker();
         const int px = coordinates().left + 2;
         QCOMPARE(coordinates().xOfPixel(px), 2.0L);
@@ -339,7 +339,7 @@ private slots:
         QCOMPARE(frame->statusText(), QStringLiteral("(2, 4)"));
         QVERIFY(marker.isVisible());
         QCOMPARE(marker.geometry().center() + QPoint(1, 1), pixelOf(2, 4));
-        fixture->trigger("toolbtnTrace");
+        fixture->trigger(CommandId::Trace);
         QVERIFY(!marker.isVisible());
         QCOMPARE(frame->statusText(), QString());
         QTest::mouseMove(&window(), QPoint(px + 3, 40));
@@ -348,7 +348,7 @@ private slots:
 
     void traceOfAnUndefinedPointHidesTheMarker() {
         fixture->typeAndEnter("sqrt(x)");
-        fixture->trigger("toolbtnTrace");
+        fixture->trigger(CommandId::Trace);
         QTest::mouseMove(&window(), pixelOf(1, 1));
         QVERIFY(analysisTools().traceMarker().isVisible());
         QTest::mouseMove(&window(), pixelOf(-1, 1));
@@ -358,16 +358,16 @@ private slots:
 
     void traceMarkerDoesNotOutliveTheTracedFunction() {
         fixture->typeAndEnter("x");
-        fixture->trigger("toolbtnTrace");
+        fixture->trigger(CommandId::Trace);
         QTest::mouseMove(&window(), pixelOf(1, 1));
         QVERIFY(analysisTools().traceMarker().isVisible());
-        fixture->trigger("New1");
+        fixture->trigger(CommandId::New);
         QTest::mouseMove(&window(), pixelOf(2, 1));
         QVERIFY(!analysisTools().traceMarker().isVisible());
     }
 
     void traceWithoutAFunctionStaysOff() {
-        fixture->trigger("toolbtnTrace");
+        fixture->trigger(CommandId::Trace);
         QCOMPARE(fixture->interaction.errors, QStringList({"At least one function must be plotted."}));
         QVERIFY(!window().graph().traceOn);
     }
@@ -396,7 +396,7 @@ private slots:
             errors.append(fill("x", "3", "2", "1"));
             return false;
         });
-        fixture->trigger("ValueTable1");
+        fixture->trigger(CommandId::ValueTable);
         QCOMPARE(table,
                  QStringLiteral("y=x^2\nx\ty\ty'\n\n0\t0\t0\n0.5\t0.25\t1\n1\t1\t2\n1.5\t2.25\t3\n2\t4\t4"));
         QCOMPARE(QGuiApplication::clipboard()->text(), table);

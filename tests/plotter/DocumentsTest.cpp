@@ -44,7 +44,7 @@ private slots:
         TMDIFrame& frame = fixture.start();
         fixture.typeAndEnter(QStringLiteral("x^2"));
         fixture.interaction.fileAnswers.push_back(fileName(fixture.folder / "curve.txt"));
-        fixture.trigger("SaveAs1");
+        fixture.trigger(CommandId::SaveAs);
 
         QCOMPARE(fixture.interaction.fileChoices.size(), std::size_t(1));
         QCOMPARE(fixture.interaction.fileChoices[0].defaultSuffix, QStringLiteral("qor"));
@@ -57,7 +57,7 @@ private slots:
                                                  "Options", "Range", "Functions"}));
 
         fixture.typeAndEnter(QStringLiteral("sin(x)"));
-        fixture.trigger("Save1");
+        fixture.trigger(CommandId::Save);
         QCOMPARE(fixture.interaction.fileChoices.size(), std::size_t(1));
         const common::IniFile document(saved);
         QCOMPARE(document.readInteger("Functions", "Count", 0), 2);
@@ -70,7 +70,7 @@ private slots:
     void saveWithoutADocumentAsksForANameAndCancelWritesNothing() {
         FrameFixture fixture;
         TMDIFrame& frame = fixture.start();
-        fixture.trigger("Save1");
+        fixture.trigger(CommandId::Save);
         QCOMPARE(fixture.interaction.fileChoices.size(), std::size_t(1));
         QVERIFY(frame.documentFileName().isEmpty());
         QCOMPARE(frame.windowTitle(), QStringLiteral("Quorra - Untitled"));
@@ -82,12 +82,12 @@ private slots:
         TempFolder::write(opened, "[MainMode]\nMode=F\n[Functions]\nCount=1\nF1=x+1\n");
         TMDIFrame& frame = fixture.start();
         fixture.interaction.fileAnswers.push_back(fileName(opened));
-        fixture.trigger("Open1");
+        fixture.trigger(CommandId::Open);
         QCOMPARE(frame.windowTitle(), QStringLiteral("Quorra - mine.qor"));
         QCOMPARE(plottedFunctions(frame), QStringList({"x+1"}));
 
         fixture.typeAndEnter(QStringLiteral("2x"));
-        fixture.trigger("Save1");
+        fixture.trigger(CommandId::Save);
         QCOMPARE(fixture.interaction.fileChoices.size(), std::size_t(1));
         const common::IniFile document(opened);
         QCOMPARE(document.readInteger("Functions", "Count", 0), 2);
@@ -101,21 +101,21 @@ private slots:
         const std::filesystem::path path = fixture.folder / "both.QOR";
         fixture.typeAndEnter(QStringLiteral("x^3"));
         fixture.interaction.fileAnswers.push_back(fileName(path));
-        fixture.trigger("SaveAs1");
+        fixture.trigger(CommandId::SaveAs);
 
-        fixture.trigger("toolbtnIntegralMode");
+        fixture.trigger(CommandId::IntegralMode);
         fixture.typeAndEnter(QStringLiteral("x^2;0;1"));
         QCOMPARE(plottedIntegrals(frame), QStringList({"x^2;0;1"}));
-        fixture.trigger("Save1");
+        fixture.trigger(CommandId::Save);
         const common::IniFile document(path);
         QCOMPARE(document.readString("MainMode", "Mode", ""), std::string("I"));
         QCOMPARE(document.readString("Functions", "F1", ""), std::string("x^3"));
         QCOMPARE(document.readString("Integrals", "I1", ""), std::string("x^2;0;1"));
 
-        fixture.trigger("toolbtnFunctionMode");
+        fixture.trigger(CommandId::FunctionMode);
         fixture.typeAndEnter(QStringLiteral("cos(x)"));
         fixture.interaction.fileAnswers.push_back(fileName(path));
-        fixture.trigger("Open1");
+        fixture.trigger(CommandId::Open);
         QCOMPARE(frame.mode(), QChar('I'));
         QCOMPARE(plottedIntegrals(frame), QStringList({"x^2;0;1"}));
         QVERIFY(plottedFunctions(frame).isEmpty());
@@ -133,7 +133,7 @@ private slots:
         fixture.typeAndEnter(QStringLiteral("sin(x)"));
         fixture.typeAndEnter(QStringLiteral("3x"));
         fixture.interaction.fileAnswers.push_back(fileName(path));
-        fixture.trigger("Open1");
+        fixture.trigger(CommandId::Open);
         QCOMPARE(frame.entryList(), QStringList({"x^2", "SIN(X)", "3x"}));
         QCOMPARE(plottedFunctions(frame), QStringList({"SIN(X)", "x^2"}));
     }
@@ -146,7 +146,7 @@ private slots:
         TMDIFrame& frame = fixture.start();
         const graph::GraphRange before = frame.graphWindow()->graph().range();
         fixture.interaction.fileAnswers.push_back(fileName(path));
-        fixture.trigger("Open1");
+        fixture.trigger(CommandId::Open);
         QCOMPARE(frame.rangeWindow()->rangeTexts(), QStringList({"-5", "5", "1", "-4", "4", "2"}));
         QCOMPARE(double(frame.graphWindow()->graph().range().Xmin), double(before.Xmin));
         QCOMPARE(double(frame.graphWindow()->graph().range().Ymax), double(before.Ymax));
@@ -162,7 +162,7 @@ private slots:
         const std::filesystem::path empty = fixture.folder / "empty.QOR";
         TempFolder::write(empty, "[MainMode]\nMode=\n[Functions]\nCount=5\nF1=x\n");
         fixture.interaction.fileAnswers.push_back(fileName(empty));
-        fixture.trigger("Open1");
+        fixture.trigger(CommandId::Open);
         QCOMPARE(frame.mode(), QChar('F'));
         QCOMPARE(plottedFunctions(frame), QStringList({"x"}));
         QVERIFY(fixture.interaction.dialogsShown.isEmpty());
@@ -173,9 +173,9 @@ private slots:
         TempFolder::write(
             other, "[MainMode]\nMode=Xylophone\n[Options]\nShowGrid=0\n[Functions]\nCount=1\nF1=x^2\n");
         fixture.interaction.fileAnswers.push_back(fileName(other));
-        fixture.trigger("Open1");
+        fixture.trigger(CommandId::Open);
         QCOMPARE(frame.mode(), QChar('X'));
-        QVERIFY(!frame.command(QStringLiteral("Grid1"))->isChecked());
+        QVERIFY(!frame.command(CommandId::ShowGrid)->isChecked());
         QCOMPARE(plottedFunctions(frame), QStringList({"x"}));
         QCOMPARE(frame.rangeWindow()->rangeTexts(), QStringList({"0", "0", "0", "0", "0", "0"}));
 
@@ -183,7 +183,7 @@ private slots:
         const std::filesystem::path bad = fixture.folder / "bad.QOR";
         TempFolder::write(bad, "[MainMode]\nMode=F\n[ZoomFactor]\nX=two\n[Functions]\nCount=1\nF1=x^5\n");
         fixture.interaction.fileAnswers.push_back(fileName(bad));
-        fixture.trigger("Open1");
+        fixture.trigger(CommandId::Open);
         QCOMPARE(fixture.interaction.errors, QStringList({"'two' is not a valid floating point value"}));
         QVERIFY(!plottedFunctions(frame).contains(QStringLiteral("x^5")));
     }
@@ -193,7 +193,7 @@ private slots:
         TMDIFrame& frame = fixture.start();
         fixture.typeAndEnter(QStringLiteral("x"));
         fixture.interaction.fileAnswers.push_back(fileName(fixture.folder / "missing" / "doc.txt"));
-        fixture.trigger("SaveAs1");
+        fixture.trigger(CommandId::SaveAs);
         QCOMPARE(fixture.interaction.errors.size(), 1);
         QVERIFY2(fixture.interaction.errors[0].contains(QStringLiteral("No such file or directory")),
                  qPrintable(fixture.interaction.errors[0]));
@@ -205,11 +205,11 @@ private slots:
         const std::string before = "[MainMode]\nMode=F\n[Functions]\nCount=1\nF1=old\n";
         TempFolder::write(previous, before);
         fixture.interaction.fileAnswers.push_back(fileName(previous));
-        fixture.trigger("Open1");
+        fixture.trigger(CommandId::Open);
         fixture.typeAndEnter(QStringLiteral("x^2+x^3+x^4+x^5"));
         {
             const FullDisk full(before.size() + 8);
-            fixture.trigger("Save1");
+            fixture.trigger(CommandId::Save);
         }
         QCOMPARE(fixture.interaction.errors.size(), 2);
         QCOMPARE(TempFolder::read(previous), before);
@@ -217,7 +217,7 @@ private slots:
         // Writing over a folder fails the same way and leaves it a folder.
         std::filesystem::create_directory(fixture.folder / "taken.QOR");
         fixture.interaction.fileAnswers.push_back(fileName(fixture.folder / "taken.QOR"));
-        fixture.trigger("SaveAs1");
+        fixture.trigger(CommandId::SaveAs);
         QCOMPARE(fixture.interaction.errors.size(), 3);
         QVERIFY(std::filesystem::is_directory(fixture.folder / "taken.QOR"));
     }
@@ -234,11 +234,11 @@ private slots:
 
         // A settings file without remembered folders opens every dialog in the working folder.
         fixture.interaction.fileAnswers.push_back(fileName(pictures / "graph.bmp"));
-        fixture.trigger("SaveAsBMPPicture1");
-        fixture.trigger("SaveAsGIFPicture1");
+        fixture.trigger(CommandId::SaveAsBmpPicture);
+        fixture.trigger(CommandId::SaveAsGifPicture);
         fixture.interaction.fileAnswers.push_back(fileName(documents / "graph.qor"));
-        fixture.trigger("SaveAs1");
-        fixture.trigger("Open1");
+        fixture.trigger(CommandId::SaveAs);
+        fixture.trigger(CommandId::Open);
         QCOMPARE(choices.size(), std::size_t(4));
         QCOMPARE(choices[0].folder, QString());
         QCOMPARE(choices[1].folder, fileName(pictures));
@@ -248,14 +248,14 @@ private slots:
 
         fixture.closeFrame();
         fixture.start();
-        fixture.trigger("Open1");
-        fixture.trigger("SaveAsPNGPicture1");
+        fixture.trigger(CommandId::Open);
+        fixture.trigger(CommandId::SaveAsPngPicture);
         QCOMPARE(choices[4].folder, fileName(documents));
         QCOMPARE(choices[5].folder, fileName(pictures));
 
         // A remembered folder that is gone opens the dialog in the working folder again.
         std::filesystem::remove_all(pictures);
-        fixture.trigger("SaveAsBMPPicture1");
+        fixture.trigger(CommandId::SaveAsBmpPicture);
         QCOMPARE(choices[6].folder, QString());
     }
 
@@ -264,9 +264,9 @@ private slots:
         TMDIFrame& frame = fixture.start();
         fixture.typeAndEnter(QStringLiteral("x"));
         fixture.interaction.fileAnswers.push_back(fileName(fixture.folder / "a.QOR"));
-        fixture.trigger("SaveAs1");
+        fixture.trigger(CommandId::SaveAs);
         frame.logWindow()->appendLine(QStringLiteral("Root: x = 1"));
-        fixture.trigger("New1");
+        fixture.trigger(CommandId::New);
         QVERIFY(plottedFunctions(frame).isEmpty());
         QVERIFY(frame.logWindow()->lines().isEmpty());
         QVERIFY(frame.documentFileName().isEmpty());

@@ -45,7 +45,7 @@ private slots:
         TMDIFrame& frame = fixture.start();
         for (int i = 1; i <= 101; ++i) {
             if (i % 10 == 0)
-                fixture.trigger("New1");
+                fixture.trigger(CommandId::New);
             frame.entryBox()->setEditText(QStringLiteral("x+%1").arg(i));
             frame.plotEntry();
         }
@@ -84,20 +84,20 @@ private slots:
         fixture.typeAndEnter(QStringLiteral("2x"));
         frame.appendLogLine("a result");
 
-        fixture.trigger("toolbtnIntegralMode");
+        fixture.trigger(CommandId::IntegralMode);
         QCOMPARE(frame.mode(), QLatin1Char('I'));
         QCOMPARE(frame.entryList(), QStringList({"x^2;0;1"}));
         QVERIFY(frame.entryBox()->currentText().isEmpty());
         QVERIFY(plotted(frame).isEmpty());
         QVERIFY(frame.logWindow()->lines().isEmpty());
 
-        fixture.trigger("toolbtnFunctionMode");
+        fixture.trigger(CommandId::FunctionMode);
         QCOMPARE(frame.mode(), QLatin1Char('F'));
         QCOMPARE(frame.entryList(), QStringList({"2x", "x^2"}));
 
         // Pressing the button of the mode already active changes no history.
         fixture.typeAndEnter(QStringLiteral("3x"));
-        fixture.trigger("toolbtnFunctionMode");
+        fixture.trigger(CommandId::FunctionMode);
         QCOMPARE(frame.entryList(), QStringList({"3x", "2x", "x^2"}));
         QVERIFY(frame.entryBox()->currentText().isEmpty());
     }
@@ -115,7 +115,7 @@ private slots:
         TMDIFrame& frame = fixture.start();
         fixture.typeAndEnter(QStringLiteral("x"));
         frame.appendLogLine("Root: x = 0");
-        fixture.trigger("New1");
+        fixture.trigger(CommandId::New);
         QVERIFY(plotted(frame).isEmpty());
         QVERIFY(frame.logWindow()->lines().isEmpty());
         QCOMPARE(frame.windowTitle(), QStringLiteral("Quorra - Untitled"));
@@ -125,10 +125,10 @@ private slots:
     void functionsMenuAppendsItsTextToTheEntry() {
         FrameFixture fixture;
         TMDIFrame& frame = fixture.start();
-        fixture.trigger("Sqrt1");
-        fixture.trigger("Pi1");
-        fixture.trigger("Raised1");
-        fixture.trigger("Random1");
+        fixture.trigger(CommandId::Sqrt);
+        fixture.trigger(CommandId::Pi);
+        fixture.trigger(CommandId::Raised);
+        fixture.trigger(CommandId::Random);
         QCOMPARE(frame.entryBox()->currentText(), QStringLiteral("sqrt pi^random"));
     }
 
@@ -137,9 +137,9 @@ private slots:
         TMDIFrame& frame = fixture.start();
         fixture.typeAndEnter(QStringLiteral("x"));
         fixture.interaction.yesNoAnswers = {false, true};
-        fixture.trigger("EmptyFunctionHistory1");
+        fixture.trigger(CommandId::EmptyFunctionHistory);
         QCOMPARE(frame.entryList(), QStringList({"x"}));
-        fixture.trigger("EmptyFunctionHistory1");
+        fixture.trigger(CommandId::EmptyFunctionHistory);
         QVERIFY(frame.entryList().isEmpty());
         QCOMPARE(fixture.interaction.questions.first(),
                  QStringLiteral("Do you want to delete all the functions in the function history box?"));

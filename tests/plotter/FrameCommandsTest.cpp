@@ -2,9 +2,12 @@
 #include "graph/TGraphWindow.h"
 
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
+
+using plotter::MenuId;
 
 class FrameCommandsTest : public QObject {
     Q_OBJECT
@@ -16,11 +19,10 @@ private slots:
         QCOMPARE(frame.windowTitle(), QStringLiteral("Quorra - Untitled"));
         QCOMPARE(frame.rangeWindow()->windowTitle(), QStringLiteral("Range"));
         QCOMPARE(frame.logWindow()->windowTitle(), QStringLiteral("Log"));
-        QCOMPARE(frame.command(QStringLiteral("AxisTextFont1"))->text(),
-                 QStringLiteral("Axis Text &Font..."));
-        QCOMPARE(frame.command(QStringLiteral("Log1"))->text(), QStringLiteral("Lo&g"));
-        QCOMPARE(frame.command(QStringLiteral("Tessaly1"))->text(), QStringLiteral("&Tessaly"));
-        QVERIFY(!frame.command(QStringLiteral("ToggleFrame1"))->isVisible());
+        QCOMPARE(frame.command(CommandId::AxisTextFont)->text(), QStringLiteral("Axis Text &Font..."));
+        QCOMPARE(frame.command(CommandId::Log)->text(), QStringLiteral("Lo&g"));
+        QCOMPARE(frame.menu(MenuId::Tessaly)->menuAction()->text(), QStringLiteral("&Tessaly"));
+        QVERIFY(!frame.command(CommandId::ToggleFrame)->isVisible());
     }
 
     void startsInSwedishWithoutMissingTranslations() {
@@ -40,8 +42,8 @@ private slots:
         translation::translator().setLanguageFiles(fixture.folder.path(), "qor");
         TMDIFrame& frame = fixture.start();
         QVERIFY(fixture.interaction.messages.contains(QStringLiteral("Translation not available: Untitled")));
-        QCOMPARE(frame.command(QStringLiteral("File1"))->text(), QStringLiteral("&Arkiv"));
-        QCOMPARE(frame.command(QStringLiteral("New1"))->text(), QStringLiteral("&New"));
+        QCOMPARE(frame.menu(MenuId::File)->menuAction()->text(), QStringLiteral("&Arkiv"));
+        QCOMPARE(frame.command(CommandId::New)->text(), QStringLiteral("&New"));
         translation::translator().setLanguageFiles(QUORRA_LANGUAGE_SOURCE_DIR, "qor");
         translation::translator().LoadLanguage("English");
     }
@@ -49,18 +51,16 @@ private slots:
     void duplicatedShortcutsGoToTheFirstItemInMenuOrder() {
         FrameFixture fixture;
         TMDIFrame& frame = fixture.start();
-        const auto shortcut = [&](const char* name) {
-            return frame.command(QLatin1String(name))->shortcut().toString();
-        };
-        QCOMPARE(shortcut("Normal1"), QStringLiteral("Ctrl+N"));
-        QCOMPARE(shortcut("Min1"), QString());
-        QCOMPARE(shortcut("Tangent1"), QStringLiteral("Ctrl+T"));
-        QCOMPARE(shortcut("YIntersection1"), QString());
-        QCOMPARE(shortcut("Max1"), QStringLiteral("Ctrl+X"));
-        QCOMPARE(shortcut("XCalc1"), QString());
-        QCOMPARE(shortcut("Root1"), QStringLiteral("Ctrl+R"));
-        QCOMPARE(shortcut("Save1"), QStringLiteral("Ctrl+S"));
-        QCOMPARE(shortcut("YCalc1"), QStringLiteral("Ctrl+Y"));
+        const auto shortcut = [&](CommandId id) { return frame.command(id)->shortcut().toString(); };
+        QCOMPARE(shortcut(CommandId::Normal), QStringLiteral("Ctrl+N"));
+        QCOMPARE(shortcut(CommandId::Minimum), QString());
+        QCOMPARE(shortcut(CommandId::Tangent), QStringLiteral("Ctrl+T"));
+        QCOMPARE(shortcut(CommandId::YIntersection), QString());
+        QCOMPARE(shortcut(CommandId::Maximum), QStringLiteral("Ctrl+X"));
+        QCOMPARE(shortcut(CommandId::XCalc), QString());
+        QCOMPARE(shortcut(CommandId::Root), QStringLiteral("Ctrl+R"));
+        QCOMPARE(shortcut(CommandId::Save), QStringLiteral("Ctrl+S"));
+        QCOMPARE(shortcut(CommandId::YCalc), QStringLiteral("Ctrl+Y"));
     }
 
     void toolbarHasSixteenButtonsInOrderWithTranslatedHints() {
@@ -105,14 +105,14 @@ private slots:
     void displaySwitchesAndLineStylesChangeTheOptions() {
         FrameFixture fixture;
         TMDIFrame& frame = fixture.start();
-        fixture.trigger("ScaleText1");
+        fixture.trigger(CommandId::ShowScaleText);
         QVERIFY(!frame.options().showScaleText);
-        fixture.trigger("DottedLines1");
+        fixture.trigger(CommandId::DottedLines);
         QVERIFY(frame.options().dottedLines && !frame.options().boldLines);
-        fixture.trigger("NormalLines1");
+        fixture.trigger(CommandId::NormalLines);
         QVERIFY(!frame.options().dottedLines && !frame.options().boldLines);
-        QVERIFY(frame.command(QStringLiteral("NormalLines1"))->isChecked());
-        QVERIFY(!frame.command(QStringLiteral("DottedLines1"))->isChecked());
+        QVERIFY(frame.command(CommandId::NormalLines)->isChecked());
+        QVERIFY(!frame.command(CommandId::DottedLines)->isChecked());
     }
 
     void menuShortcutsReachTheirCommandsFromTheEntryBox() {
@@ -157,11 +157,11 @@ private slots:
 
         pad->move(100, 100);
         graphFrame->resize(200, 100);
-        fixture.trigger("DefaultPosition1");
+        fixture.trigger(CommandId::DefaultPosition);
         QCOMPARE(pad->pos(), QPoint(3, 3));
         QCOMPARE(graphFrame->x(), pad->x() + pad->width() + 10);
 
-        fixture.trigger("MakeGraphWindowQuadratic1");
+        fixture.trigger(CommandId::MakeGraphWindowQuadratic);
         QCOMPARE(frame.graphWindow()->width(), frame.graphWindow()->height());
     }
 

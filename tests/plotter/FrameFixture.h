@@ -13,6 +13,8 @@
 #include <QtTest>
 #include <memory>
 
+using plotter::CommandId;
+
 // A real frame, shown offscreen, with its own settings file in a temporary folder and the
 // English language file of the source tree. Settings written before start() are read by it.
 struct FrameFixture {
@@ -43,7 +45,7 @@ struct FrameFixture {
         frame.reset();
     }
 
-    void trigger(const char* command) { frame->command(QLatin1String(command))->trigger(); }
+    void trigger(plotter::CommandId command) { frame->command(command)->trigger(); }
 
     // Types `text` into the entry box and presses Enter.
     void typeAndEnter(const QString& text) {

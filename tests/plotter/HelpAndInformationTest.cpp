@@ -53,7 +53,7 @@ class HelpAndInformationTest : public QObject {
 private slots:
     void tessalyStartsBesideTheProgramWithoutArgumentsAndWithoutAMessage() {
         HelpFixture fixture;
-        fixture.trigger("Start1");
+        fixture.trigger(CommandId::StartTessaly);
         QCOMPARE(fixture.desktop.programs, QStringList({fixture.folderPath("tessaly")}));
         QCOMPARE(fixture.desktop.arguments.at(0), QStringList());
         QVERIFY(fixture.interaction.messages.isEmpty() && fixture.interaction.errors.isEmpty());
@@ -61,24 +61,24 @@ private slots:
 
     void noteFilesOpenInTheEditorOnlyWhenTheyExist() {
         HelpFixture fixture;
-        fixture.trigger("IntroductoryLetter1");
-        fixture.trigger("Survey1");
+        fixture.trigger(CommandId::IntroductoryLetter);
+        fixture.trigger(CommandId::Survey);
         QVERIFY(fixture.desktop.urls.isEmpty());
         QVERIFY(fixture.interaction.messages.isEmpty() && fixture.interaction.errors.isEmpty());
 
         TempFolder::write(fixture.folder / "Introduc.txt", "Welcome");
         TempFolder::write(fixture.folder / "Survey.txt", "Questions");
-        fixture.trigger("IntroductoryLetter1");
-        fixture.trigger("Survey1");
+        fixture.trigger(CommandId::IntroductoryLetter);
+        fixture.trigger(CommandId::Survey);
         QCOMPARE(fixture.desktop.urls, QList<QUrl>({QUrl::fromLocalFile(fixture.folderPath("Introduc.txt")),
                                                     QUrl::fromLocalFile(fixture.folderPath("Survey.txt"))}));
     }
 
     void webLinksOpenTheMakersRootProductAndTranslationPages() {
         HelpFixture fixture;
-        fixture.trigger("OrvaneHomePage1");
-        fixture.trigger("QuorraHomePage1");
-        fixture.trigger("InterestedintranslatingQuorra1");
+        fixture.trigger(CommandId::OrvaneHomePage);
+        fixture.trigger(CommandId::QuorraHomePage);
+        fixture.trigger(CommandId::InterestedInTranslating);
         QCOMPARE(fixture.desktop.urls.size(), 3);
         const QUrl root = fixture.desktop.urls[0];
         QVERIFY(root.scheme().startsWith(QStringLiteral("http")));
@@ -90,7 +90,7 @@ private slots:
 
     void helpContentsShowsTheHelpFileOfTheLanguage() {
         HelpFixture fixture;
-        fixture.trigger("Contents1");
+        fixture.trigger(CommandId::HelpContents);
         THelpWindow* help = fixture.frame->helpWindow();
         QVERIFY(help->isVisible());
         QCOMPARE(help->browser()->source().fileName(), QStringLiteral("qorEnglish.html"));
@@ -99,13 +99,13 @@ private slots:
 
     void helpWindowClosesOnEscapeAndWithItsCloseButton() {
         HelpFixture fixture;
-        fixture.trigger("Contents1");
+        fixture.trigger(CommandId::HelpContents);
         THelpWindow* help = fixture.frame->helpWindow();
         QVERIFY(help->isVisible());
         QTest::keyClick(help->browser(), Qt::Key_Escape);
         QVERIFY(!help->isVisible());
 
-        fixture.trigger("Contents1");
+        fixture.trigger(CommandId::HelpContents);
         auto* close = help->findChild<QPushButton*>(QStringLiteral("btnClose"));
         QCOMPARE(close->text(), QStringLiteral("&Close"));
         close->click();
@@ -139,7 +139,7 @@ private slots:
         QCOMPARE(help->browser()->source().fragment(), QLatin1String(plotter::PlotFunctionTopic));
         help->close();
 
-        fixture.trigger("toolbtnIntegralMode");
+        fixture.trigger(CommandId::IntegralMode);
         fixture.interaction.dialogAnswers.push_back([&](QDialog& dialog) {
             dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Help)->click();
             return false;
@@ -155,7 +155,7 @@ private slots:
             TempFolder::read(std::filesystem::path(QUORRA_LANGUAGE_SOURCE_DIR) / "qorEnglish.lng"));
         translation::translator().setLanguageFiles(fixture.folder.path(), "qor");
         TMDIFrame& frame = fixture.start();
-        fixture.trigger("Contents1");
+        fixture.trigger(CommandId::HelpContents);
         QVERIFY(!frame.helpWindow()->isVisible());
         QVERIFY(fixture.interaction.messages.isEmpty() && fixture.interaction.errors.isEmpty());
         translation::translator().setLanguageFiles(QUORRA_LANGUAGE_SOURCE_DIR, "qor");
@@ -176,7 +176,7 @@ private slots:
             dialog.hide();
             return true;
         });
-        fixture.trigger("About1");
+        fixture.trigger(CommandId::About);
         QCOMPARE(fixture.interaction.dialogsShown, QStringList({"AboutBox"}));
         QCOMPARE(caption, QStringLiteral("About Quorra"));
         QCOMPARE(version, QStringLiteral("3.1"));
@@ -222,7 +222,7 @@ private slots:
             text = static_cast<TfrmTYInfo&>(dialog).text();
             return true;
         });
-        fixture.trigger("Information1");
+        fixture.trigger(CommandId::TessalyInformation);
         QCOMPARE(fixture.interaction.dialogsShown, QStringList({"frmTYInfo"}));
         QVERIFY(text.startsWith(QStringLiteral("External Program: Tessaly\n\n")));
         QVERIFY(text.contains(QStringLiteral("projects")));

@@ -101,7 +101,7 @@ private slots:
     void bitmapIsSavedUnderTheTypedNameWithBmpExtension() {
         PictureFixture fixture;
         fixture.interaction.fileAnswers.push_back(fileName(fixture.folder / "graph.gif"));
-        fixture.trigger("SaveAsBMPPicture1");
+        fixture.trigger(CommandId::SaveAsBmpPicture);
         QCOMPARE(fixture.interaction.fileChoices.at(0).defaultSuffix, QStringLiteral("bmp"));
         QVERIFY(!std::filesystem::exists(fixture.folder / "graph.gif"));
         QImage saved;
@@ -112,7 +112,7 @@ private slots:
     void gifFileHoldsTheGraphWithThePaletteInFirstMetOrder() {
         PictureFixture fixture;
         fixture.interaction.fileAnswers.push_back(fileName(fixture.folder / "graph.bmp"));
-        fixture.trigger("SaveAsGIFPicture1");
+        fixture.trigger(CommandId::SaveAsGifPicture);
         const std::filesystem::path path = fixture.folder / "graph.Gif";
         QVERIFY2(std::filesystem::exists(path), qPrintable(fixture.interaction.errors.join('\n')));
         QVERIFY(!fixture.frame->progressForm()->isVisible());
@@ -147,7 +147,7 @@ private slots:
             }
         });
         fixture.interaction.fileAnswers.push_back(fileName(fixture.folder / "many"));
-        fixture.trigger("SaveAsGIFPicture1");
+        fixture.trigger(CommandId::SaveAsGifPicture);
         QCOMPARE(fixture.interaction.errors.size(), 1);
         QVERIFY(!std::filesystem::exists(fixture.folder / "many.Gif"));
         QVERIFY(!fixture.frame->progressForm()->isVisible());
@@ -171,9 +171,9 @@ private slots:
         PictureFixture fixture;
         fixture.interaction.fileAnswers = {fileName(fixture.folder / "a.txt"), fileName(fixture.folder / "b"),
                                            fileName(fixture.folder / "c.PDF")};
-        fixture.trigger("SaveAsPNGPicture1");
-        fixture.trigger("SaveAsSVGPicture1");
-        fixture.trigger("SaveAsPDF1");
+        fixture.trigger(CommandId::SaveAsPngPicture);
+        fixture.trigger(CommandId::SaveAsSvgPicture);
+        fixture.trigger(CommandId::SaveAsPdf);
         QImage png;
         QVERIFY(png.loadFromData(bytesOf(fixture.folder / "a.png"), "PNG"));
         QVERIFY(sameColours(png, fixture.picture()));
@@ -185,7 +185,7 @@ private slots:
     void pictureThatCannotBeWrittenIsReportedAndLeavesTheOldFile() {
         PictureFixture fixture;
         fixture.interaction.fileAnswers.push_back(fileName(fixture.folder / "no" / "graph.bmp"));
-        fixture.trigger("SaveAsBMPPicture1");
+        fixture.trigger(CommandId::SaveAsBmpPicture);
         QCOMPARE(fixture.interaction.errors.size(), 1);
         QVERIFY(fixture.interaction.errors[0].contains(QStringLiteral("No such file or directory")));
 
@@ -194,9 +194,9 @@ private slots:
         {
             const FullDisk full(64);
             fixture.interaction.fileAnswers.push_back(fileName(old));
-            fixture.trigger("SaveAsBMPPicture1");
+            fixture.trigger(CommandId::SaveAsBmpPicture);
             fixture.interaction.fileAnswers.push_back(fileName(fixture.folder / "old.gif"));
-            fixture.trigger("SaveAsGIFPicture1");
+            fixture.trigger(CommandId::SaveAsGifPicture);
         }
         QCOMPARE(fixture.interaction.errors.size(), 3);
         QCOMPARE(TempFolder::read(old), std::string("old picture"));
@@ -208,7 +208,7 @@ private slots:
 
     void vectorCopyPutsSvgAndAnImageOnTheClipboardAndRepeatsWithoutRedraw() {
         PictureFixture fixture;
-        fixture.trigger("CopyGraphAsWMFPicture1");
+        fixture.trigger(CommandId::CopyGraphAsVectorPicture);
         const QMimeData* data = QApplication::clipboard()->mimeData();
         QVERIFY(data->hasFormat(QStringLiteral("image/svg+xml")));
         const QByteArray first = data->data(QStringLiteral("image/svg+xml"));
@@ -218,13 +218,13 @@ private slots:
         QImage png;
         QVERIFY(png.loadFromData(data->data(QStringLiteral("image/png")), "PNG"));
 
-        fixture.trigger("CopyGraphAsWMFPicture1");
+        fixture.trigger(CommandId::CopyGraphAsVectorPicture);
         QCOMPARE(QApplication::clipboard()->mimeData()->data(QStringLiteral("image/svg+xml")), first);
     }
 
     void bitmapCopyPutsTheGraphPictureOnTheClipboard() {
         PictureFixture fixture;
-        fixture.trigger("CopyGraphAsBMPPicture1");
+        fixture.trigger(CommandId::CopyGraphAsBitmap);
         QVERIFY(sameColours(QApplication::clipboard()->image(), fixture.picture()));
     }
 
@@ -235,7 +235,7 @@ private slots:
             dialog.findChild<QCheckBox*>(QStringLiteral("chkboxNeverShowMessage"))->setChecked(true);
             return false;
         });
-        fixture.trigger("CopyGraphAsBMPPicture1");
+        fixture.trigger(CommandId::CopyGraphAsBitmap);
         QCOMPARE(fixture.interaction.dialogsShown, QStringList({"Copy2ClipboardMessage"}));
         QVERIFY(!fixture.settings.valueExists("Options", "NeverShowClipboardMessage"));
 
@@ -243,12 +243,12 @@ private slots:
             dialog.findChild<QCheckBox*>(QStringLiteral("chkboxNeverShowMessage"))->setChecked(true);
             return true;
         });
-        fixture.trigger("CopyGraphAsWMFPicture1");
+        fixture.trigger(CommandId::CopyGraphAsVectorPicture);
         QCOMPARE(fixture.interaction.dialogsShown.size(), 2);
         QVERIFY(fixture.settings.readBool("Options", "NeverShowClipboardMessage", false));
 
         // The box starts unticked each time it is shown, and once suppressed it stays away.
-        fixture.trigger("CopyGraphAsBMPPicture1");
+        fixture.trigger(CommandId::CopyGraphAsBitmap);
         QCOMPARE(fixture.interaction.dialogsShown.size(), 2);
         QVERIFY(fixture.settings.readBool("Options", "NeverShowClipboardMessage", false));
     }
@@ -257,7 +257,7 @@ private slots:
         PictureFixture fixture;
         const std::filesystem::path pdf = fixture.folder / "graph.pdf";
         printTo(*fixture.frame, pdf);
-        fixture.trigger("Print1");
+        fixture.trigger(CommandId::PrintGraph);
         QVERIFY(bytesOf(pdf).startsWith("%PDF"));
         const QImage page = pdfPage(pdf);
         if (page.isNull())
@@ -291,7 +291,7 @@ private slots:
         fixture.frame->printer().setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                                            QMarginsF(20, 20, 20, 20),
                                                            QPageLayout::Millimeter));
-        fixture.trigger("Print1");
+        fixture.trigger(CommandId::PrintGraph);
         const QImage page = pdfPage(pdf);
         if (page.isNull())
             QSKIP("pdftoppm is not installed");
@@ -309,20 +309,20 @@ private slots:
         fixture.frame->logWindow()->appendLine(QStringLiteral("Root: x = 2"));
         printTo(*fixture.frame, fixture.folder / "no" / "such" / "folder.pdf");
         fixture.frame->printer().setPageOrientation(QPageLayout::Landscape);
-        fixture.trigger("Print1");
+        fixture.trigger(CommandId::PrintGraph);
         QCOMPARE(fixture.interaction.errors, QStringList({"The printer could not be started."}));
         QCOMPARE(fixture.frame->printer().pageLayout().orientation(), QPageLayout::Landscape);
 
         // What Print Setup chooses next is in force for the next jobs of both kinds.
         printTo(*fixture.frame, fixture.folder / "graph.pdf");
-        fixture.trigger("Print1");
+        fixture.trigger(CommandId::PrintGraph);
         QVERIFY(bytesOf(fixture.folder / "graph.pdf").startsWith("%PDF"));
 
         printTo(*fixture.frame, fixture.folder / "no" / "log.pdf");
-        fixture.trigger("PrintLog1");
+        fixture.trigger(CommandId::PrintLog);
         QCOMPARE(fixture.interaction.errors.size(), 2);
         printTo(*fixture.frame, fixture.folder / "log.pdf");
-        fixture.trigger("PrintLog1");
+        fixture.trigger(CommandId::PrintLog);
         QVERIFY(bytesOf(fixture.folder / "log.pdf").startsWith("%PDF"));
         QCOMPARE(fixture.interaction.errors.size(), 2);
     }
@@ -335,7 +335,7 @@ private slots:
             fixture.frame->logWindow()->appendLine(line);
         const std::filesystem::path pdf = fixture.folder / "log.pdf";
         printTo(*fixture.frame, pdf);
-        fixture.trigger("PrintLog1");
+        fixture.trigger(CommandId::PrintLog);
         QVERIFY(bytesOf(pdf).startsWith("%PDF"));
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext is not installed");
@@ -354,7 +354,7 @@ private slots:
         PictureFixture fixture;
         const std::filesystem::path pdf = fixture.folder / "empty.pdf";
         printTo(*fixture.frame, pdf);
-        fixture.trigger("PrintLog1");
+        fixture.trigger(CommandId::PrintLog);
         QVERIFY(bytesOf(pdf).startsWith("%PDF"));
         QVERIFY(fixture.interaction.errors.isEmpty());
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
@@ -364,7 +364,7 @@ private slots:
 
     void printSetupShowsThePrinterDialog() {
         PictureFixture fixture;
-        fixture.trigger("PrintSetup1");
+        fixture.trigger(CommandId::PrintSetup);
         QCOMPARE(fixture.interaction.printerSetups, 1);
     }
 };

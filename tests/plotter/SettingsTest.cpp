@@ -8,8 +8,8 @@
 
 namespace {
 
-bool checked(TMDIFrame& frame, const char* command) {
-    return frame.command(QLatin1String(command))->isChecked();
+bool checked(TMDIFrame& frame, CommandId command) {
+    return frame.command(command)->isChecked();
 }
 
 // Selects `language` in the language dialog (nothing for an empty name) and presses OK.
@@ -41,11 +41,11 @@ private slots:
         QCOMPARE(options.fontName, std::string("MS Sans Serif"));
         QCOMPARE(options.fontSize, 10);
         QVERIFY(engine::UseRadians);
-        QVERIFY(checked(frame, "Radians1") && !checked(frame, "Degrees1"));
-        QVERIFY(checked(frame, "NormalLines1") && !checked(frame, "BoldLines1") &&
-                !checked(frame, "DottedLines1"));
-        QVERIFY(checked(frame, "Axis1") && checked(frame, "Grid1") && checked(frame, "ScaleText1") &&
-                checked(frame, "FunctionNames1"));
+        QVERIFY(checked(frame, CommandId::Radians) && !checked(frame, CommandId::Degrees));
+        QVERIFY(checked(frame, CommandId::NormalLines) && !checked(frame, CommandId::BoldLines) &&
+                !checked(frame, CommandId::DottedLines));
+        QVERIFY(checked(frame, CommandId::ShowAxis) && checked(frame, CommandId::ShowGrid) &&
+                checked(frame, CommandId::ShowScaleText) && checked(frame, CommandId::ShowFunctionNames));
         QVERIFY(frame.entryList().isEmpty());
         QVERIFY(!std::filesystem::exists(fixture.settingsPath));
 
@@ -90,29 +90,29 @@ private slots:
         FrameFixture fixture;
         {
             TMDIFrame& frame = fixture.start();
-            fixture.trigger("Degrees1");
-            fixture.trigger("BoldLines1");
-            fixture.trigger("Grid1");
+            fixture.trigger(CommandId::Degrees);
+            fixture.trigger(CommandId::BoldLines);
+            fixture.trigger(CommandId::ShowGrid);
             fixture.interaction.dialogAnswers.push_back([](QDialog& dialog) {
                 dialog.findChild<QLineEdit*>(QStringLiteral("editXText"))->setText(QStringLiteral("time"));
                 return true;
             });
-            fixture.trigger("AxisText1");
+            fixture.trigger(CommandId::AxisText);
             QFont chosen(QStringLiteral("DejaVu Serif"), 14);
             chosen.setItalic(true);
             fixture.interaction.fontAnswers.push_back(chosen);
-            fixture.trigger("AxisTextFont1");
+            fixture.trigger(CommandId::AxisTextFont);
             fixture.typeAndEnter(QStringLiteral("x+1"));
             fixture.typeAndEnter(QStringLiteral("x+2"));
-            fixture.trigger("toolbtnIntegralMode");
+            fixture.trigger(CommandId::IntegralMode);
             QCOMPARE(frame.options().xAxisText, std::string("time"));
             fixture.closeFrame();
         }
         TMDIFrame& frame = fixture.start();
         QVERIFY(!engine::UseRadians);
-        QVERIFY(checked(frame, "Degrees1") && !checked(frame, "Radians1"));
-        QVERIFY(checked(frame, "BoldLines1") && !checked(frame, "NormalLines1"));
-        QVERIFY(!checked(frame, "Grid1") && checked(frame, "Axis1"));
+        QVERIFY(checked(frame, CommandId::Degrees) && !checked(frame, CommandId::Radians));
+        QVERIFY(checked(frame, CommandId::BoldLines) && !checked(frame, CommandId::NormalLines));
+        QVERIFY(!checked(frame, CommandId::ShowGrid) && checked(frame, CommandId::ShowAxis));
         QCOMPARE(frame.options().xAxisText, std::string("time"));
         QCOMPARE(frame.options().fontName, std::string("DejaVu Serif"));
         QCOMPARE(frame.options().fontSize, 14);
@@ -135,7 +135,7 @@ private slots:
         TMDIFrame& frame = fixture.start();
         QCOMPARE(frame.entryList().size(), plotter::MaxHistoryEntries);
         QCOMPARE(frame.entryList().first(), QStringLiteral("x"));
-        fixture.trigger("toolbtnIntegralMode");
+        fixture.trigger(CommandId::IntegralMode);
         QVERIFY(frame.entryList().isEmpty());
     }
 
@@ -150,18 +150,18 @@ private slots:
     void blockWithBothLineFlagsClearKeepsTheCurrentLineStyle() {
         FrameFixture fixture;
         TMDIFrame& frame = fixture.start();
-        fixture.trigger("BoldLines1");
+        fixture.trigger(CommandId::BoldLines);
         common::IniFile document(fixture.folder / "curve.QOR");
         TempFolder::write(document.fileName(), "[Options]\nBoldLines=0\nDottedLines=0\nShowGrid=0\n");
         frame.ReadSettings(document);
         QVERIFY(frame.options().boldLines);
-        QVERIFY(checked(frame, "BoldLines1") && !checked(frame, "NormalLines1"));
-        QVERIFY(!checked(frame, "Grid1"));
+        QVERIFY(checked(frame, CommandId::BoldLines) && !checked(frame, CommandId::NormalLines));
+        QVERIFY(!checked(frame, CommandId::ShowGrid));
 
         TempFolder::write(document.fileName(), "[Options]\nBoldLines=0\nDottedLines=1\n");
         frame.ReadSettings(document);
         QVERIFY(frame.options().dottedLines && !frame.options().boldLines);
-        QVERIFY(checked(frame, "DottedLines1") && !checked(frame, "BoldLines1"));
+        QVERIFY(checked(frame, CommandId::DottedLines) && !checked(frame, CommandId::BoldLines));
     }
 
     void badZoomFactorInTheSettingsFileIsReportedAtStart() {
@@ -178,7 +178,7 @@ private slots:
         fixture.start();
         QStringList offered;
         fixture.interaction.dialogAnswers.push_back(selectLanguage(QStringLiteral("English"), &offered));
-        fixture.trigger("Language1");
+        fixture.trigger(CommandId::SelectLanguage);
         QCOMPARE(offered, QStringList({"English", "Swedish"}));
         QVERIFY(fixture.interaction.messages.isEmpty());
         QCOMPARE(fixture.settings.readString("Options", "Language", "none"), std::string("none"));
@@ -188,14 +188,14 @@ private slots:
         FrameFixture fixture;
         fixture.start();
         fixture.interaction.dialogAnswers.push_back(selectLanguage(QStringLiteral("Swedish")));
-        fixture.trigger("Language1");
+        fixture.trigger(CommandId::SelectLanguage);
         QCOMPARE(fixture.interaction.messages,
                  QStringList({"The new language will be used the next time you start Quorra."}));
         QCOMPARE(fixture.settings.readString("Options", "Language", ""), std::string("Swedish"));
 
         fixture.interaction.clear();
         fixture.interaction.dialogAnswers.push_back(selectLanguage(QString()));
-        fixture.trigger("Language1");
+        fixture.trigger(CommandId::SelectLanguage);
         QCOMPARE(fixture.interaction.messages, QStringList({"You did not select a language."}));
     }
 
@@ -213,7 +213,7 @@ private slots:
         fixture.start(unwritable);
         fixture.typeAndEnter(QStringLiteral("x"));
         fixture.frame->rangeWindow()->saveRange();
-        fixture.trigger("Sparafnsterposition1");
+        fixture.trigger(CommandId::SavePosition);
         fixture.closeFrame();
         QVERIFY(fixture.interaction.messages.isEmpty());
         QVERIFY(fixture.interaction.errors.isEmpty());
@@ -223,7 +223,7 @@ private slots:
     void positionsNeverSavedGiveTheFrameItsDesignSizeAtTheOrigin() {
         FrameFixture fixture;
         TMDIFrame& frame = fixture.start();
-        fixture.trigger("LoadPosition1");
+        fixture.trigger(CommandId::LoadPosition);
         QCOMPARE(frame.size(), QSize(640, 480));
         QCOMPARE(frame.pos(), QPoint(0, 0));
         QVERIFY(!frame.isMaximized());
@@ -236,12 +236,12 @@ private slots:
         QMdiSubWindow* log = frame.subWindowOf(frame.logWindow());
         const QRect padPlace = pad->geometry();
         const QRect logPlace = log->geometry();
-        fixture.trigger("Sparafnsterposition1");
+        fixture.trigger(CommandId::SavePosition);
         QCOMPARE(fixture.settings.readInteger("FunctionPadWindow", "Left", -1), padPlace.x());
         QCOMPARE(fixture.settings.readInteger("LogWindow", "Height", -1), logPlace.height());
         pad->move(300, 200);
         log->resize(250, 120);
-        fixture.trigger("LoadPosition1");
+        fixture.trigger(CommandId::LoadPosition);
         QCOMPARE(pad->geometry(), padPlace);
         QCOMPARE(log->geometry(), logPlace);
     }

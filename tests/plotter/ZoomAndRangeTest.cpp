@@ -24,15 +24,15 @@ private slots:
         FrameFixture fixture;
         TMDIFrame& frame = fixture.start();
         setRange(frame, {"-10", "10", "1", "-8", "8", "2"});
-        fixture.trigger("Zoomin1");
+        fixture.trigger(CommandId::ZoomIn);
         QCOMPARE(frame.rangeWindow()->rangeTexts(), QStringList({"-5", "5", "0.5", "-4", "4", "1"}));
         QCOMPARE(frame.graphWindow()->graph().range().Xmin, -5.0L);
         QCOMPARE(frame.graphWindow()->graph().range().Ystep, 1.0L);
 
-        fixture.trigger("UndoZoom1");
+        fixture.trigger(CommandId::UndoZoom);
         QCOMPARE(frame.rangeWindow()->rangeTexts(), QStringList({"-10", "10", "1", "-8", "8", "2"}));
         QCOMPARE(frame.graphWindow()->graph().range().Xmax, 10.0L);
-        fixture.trigger("UndoZoom1");
+        fixture.trigger(CommandId::UndoZoom);
         QCOMPARE(frame.rangeWindow()->rangeTexts(), QStringList({"-10", "10", "1", "-8", "8", "2"}));
     }
 
@@ -47,10 +47,10 @@ private slots:
             dialog.findChild<QLineEdit*>(QStringLiteral("editYFactor"))->setText(QStringLiteral("0.5"));
             return true;
         });
-        fixture.trigger("Zoomfactor1");
+        fixture.trigger(CommandId::ZoomFactor);
         QCOMPARE(shownX, QStringLiteral("2"));
         setRange(frame, {"-1", "2", "1", "-4", "4", "1"});
-        fixture.trigger("ZoomOut1");
+        fixture.trigger(CommandId::ZoomOut);
         QCOMPARE(frame.rangeWindow()->rangeTexts(), QStringList({"-3", "6", "3", "-2", "2", "0.5"}));
     }
 
@@ -62,7 +62,7 @@ private slots:
             dialog.findChild<QLineEdit*>(QStringLiteral("editYFactor"))->setText(QStringLiteral("abc"));
             return true;
         });
-        fixture.trigger("Zoomfactor1");
+        fixture.trigger(CommandId::ZoomFactor);
         QCOMPARE(fixture.interaction.errors, QStringList({NotANumber}));
         QCOMPARE(frame.options().xZoomFactor, 2.0L);
         QCOMPARE(frame.options().yZoomFactor, 2.0L);
@@ -72,7 +72,7 @@ private slots:
             dialog.findChild<QLineEdit*>(QStringLiteral("editXFactor"))->setText(QStringLiteral("4"));
             return false;
         });
-        fixture.trigger("Zoomfactor1");
+        fixture.trigger(CommandId::ZoomFactor);
         QCOMPARE(frame.options().xZoomFactor, 2.0L);
     }
 
@@ -81,7 +81,7 @@ private slots:
         TMDIFrame& frame = fixture.start();
         const QStringList before = frame.undoZoomSnapshot();
         setRange(frame, {"-1", "1", "abc", "-2", "2", "1"});
-        fixture.trigger("Zoomin1");
+        fixture.trigger(CommandId::ZoomIn);
         QCOMPARE(fixture.interaction.errors, QStringList({NotANumber}));
         QCOMPARE(frame.rangeWindow()->rangeTexts(), QStringList({"-1", "1", "abc", "-2", "2", "1"}));
         QCOMPARE(frame.undoZoomSnapshot(), before);
@@ -118,7 +118,7 @@ private slots:
         }
         // Zooming a reversed range changes neither the grid nor the undo snapshot.
         fixture.interaction.clear();
-        fixture.trigger("Zoomin1");
+        fixture.trigger(CommandId::ZoomIn);
         QCOMPARE(fixture.interaction.errors, QStringList({yMessage}));
         QCOMPARE(frame.rangeWindow()->rangeTexts(), QStringList({"-3", "3", "1", "0", "0", "1"}));
         QCOMPARE(frame.undoZoomSnapshot(), before);
@@ -185,7 +185,7 @@ private slots:
         QCOMPARE(frame.rangeWindow()->rangeTexts(),
                  QStringList({"-9.42477796076938", "9.42477796076938", "1.5707963267949", "-3.14159265358979",
                               "3.14159265358979", "1"}));
-        fixture.trigger("Degrees1");
+        fixture.trigger(CommandId::Degrees);
         QVERIFY(!engine::UseRadians);
         trigonometry->click();
         QCOMPARE(frame.rangeWindow()->rangeTexts(),
@@ -255,7 +255,7 @@ private slots:
         FrameFixture fixture;
         TMDIFrame& frame = fixture.start();
         setRange(frame, {"-2", "2", "1", "-1", "1", "1"});
-        fixture.trigger("ZoomBox1");
+        fixture.trigger(CommandId::ZoomBox);
         QCOMPARE(frame.undoZoomSnapshot(), QStringList({"-2", "2", "1", "-1", "1", "1"}));
         QVERIFY(frame.graphWindow()->graph().armedTools[graph::ZoomBoxTool]);
         QCOMPARE(frame.statusText(), QStringLiteral("Select a range on the graph: Zoom Box"));
