@@ -3,7 +3,6 @@
 #include "engine/Operations.h"
 #include "engine/TFunction.h"
 
-#include <algorithm>
 #include <optional>
 #include <string_view>
 
@@ -271,7 +270,13 @@ void EvaluationPlan::findShortForm() {
     if ((steps_.size() != 1 && !squareRoot) || chain.kind != Kind::Chain || !chain.startsWithTerm ||
         chain.termCount > shortTerms_.size())
         return;
-    std::copy_n(terms_.begin() + chain.firstTerm, chain.termCount, shortTerms_.begin());
+    for (std::uint16_t i = 0; i < chain.termCount; ++i) {
+        const Term& term = terms_[chain.firstTerm + i];
+        const double coefficient = static_cast<double>(term.coefficient);
+        if (coefficient != term.coefficient)
+            return;
+        shortTerms_[i] = {term.shape, term.subtract, term.exponent, coefficient};
+    }
     shortTermCount_ = static_cast<std::uint8_t>(chain.termCount);
     shortSquareRoot_ = squareRoot;
 }
@@ -336,7 +341,12 @@ long double EvaluationPlan::valueAt(const long double& x, long double* registers
         case Kind::WholePower:
             if (step.negativeExponent && !isFinite(a))
                 return Undefined;
-            value = a == 0 ? 0 : wholePower(a, step.exponentMagnitude, step.negativeExponent);
+            if (a == 0)
+                value = 0;
+            else if (step.negativeExponent)
+                value = 1 / positivePower(a, step.exponentMagnitude);
+            else
+                value = positivePower(a, step.exponentMagnitude);
             break;
         case Kind::Chain:
             value = chainValue(step, a, x);
