@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cfloat>
 #include <cmath>
 
 namespace engine {
@@ -8,9 +7,11 @@ namespace engine {
 // The meaning of one operation code on its operand values, shared by both evaluators so that they
 // cannot drift apart. "d" (derivative) is not handled here: it needs its sub-function.
 
-// False for infinities and undefined numbers: no evaluation may hand one on.
+// False for infinities and undefined numbers: no evaluation may hand one on. A finite value less
+// itself is 0, an infinite or undefined one gives an undefined number; unlike a comparison with the
+// largest value, this needs no 80-bit constant loaded from memory.
 inline bool isFinite(long double value) {
-    return std::fabs(value) <= LDBL_MAX;
+    return value - value == 0;
 }
 
 // The value of `code` (any code except "d") for the operands a and b; false when the operation is
