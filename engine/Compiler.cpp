@@ -50,6 +50,8 @@ public:
             return false;
         }
         function.plan_ = EvaluationPlan::prepare(function.ops_, function.registers_, function.registerCount_);
+        if (function.hasDomain_)
+            function.plan_.limitShortForm(function.domainLower_, function.domainUpper_);
         function.compiled_ = true;
         return true;
     }

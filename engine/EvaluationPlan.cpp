@@ -281,6 +281,13 @@ void EvaluationPlan::findShortForm() {
     shortSquareRoot_ = squareRoot;
 }
 
+void EvaluationPlan::limitShortForm(long double lower, long double upper) {
+    shortLower_ = static_cast<double>(lower);
+    shortUpper_ = static_cast<double>(upper);
+    if (shortLower_ != lower || shortUpper_ != upper)
+        shortTermCount_ = 0;
+}
+
 // The terms in the order the operation list combines them.
 inline long double EvaluationPlan::chainValue(const Step& step, long double start, long double x) const {
     const Term* term = terms_.data() + step.firstTerm;

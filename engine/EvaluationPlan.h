@@ -40,6 +40,15 @@ public:
     // the value stay in registers instead of going through memory.
     bool isShort() const { return shortTermCount_ != 0; }
 
+    // Takes the short form only for x within [lower, upper], the function's domain, kept as doubles
+    // for a quick test; a domain whose bounds are not exactly doubles leaves the plan not short.
+    void limitShortForm(long double lower, long double upper);
+
+    // Whether shortValue() applies at x: a finite x within the limits of the short form.
+    [[gnu::always_inline]] bool inShortForm(long double x) const {
+        return isFinite(x) && x >= shortLower_ && x <= shortUpper_;
+    }
+
     // The value of a short plan at a finite x, as valueAt() computes it.
     [[gnu::always_inline]] long double shortValue(long double x) const {
         long double value = termValue(shortTerms_[0], x);
@@ -163,6 +172,8 @@ private:
     std::array<ShortTerm, 4> shortTerms_{};
     std::uint8_t shortTermCount_ = 0;
     bool shortSquareRoot_ = false;
+    double shortLower_ = -std::numeric_limits<double>::infinity();
+    double shortUpper_ = std::numeric_limits<double>::infinity();
 };
 
 } // namespace engine

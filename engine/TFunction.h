@@ -27,8 +27,7 @@ public:
     // The value at x; false when x lies outside the domain, the function is not compiled or the
     // value is undefined there. `y` is meaningful only on true and is always a finite number.
     bool Evaluate(long double x, long double& y) {
-        const bool quick =
-            plan_.isShort() && isFinite(x) && (!hasDomain_ || (x >= domainLower_ && x <= domainUpper_));
+        const bool quick = plan_.isShort() && plan_.inShortForm(x);
         const long double value = quick ? plan_.shortValue(x) : valueAt(x);
         if (!isFinite(value))
             return false;

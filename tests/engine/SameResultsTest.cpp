@@ -105,7 +105,8 @@ const std::vector<std::string> ExampleTexts{
     "x^2[1;0]",
     "int(2x)/2",
     // Short polynomials, computed where Evaluate is called: four terms and one more, odd powers at
-    // -0, a square root of zero, of negatives and of an overflow, inside and outside a domain.
+    // -0, a square root of zero, of negatives and of an overflow, inside and outside a domain,
+    // whose bounds may not be doubles.
     "x^4-x^3+2x^2-x",
     "x^4-x^3+2x^2-x+1",
     "x^3-x",
@@ -115,6 +116,7 @@ const std::vector<std::string> ExampleTexts{
     "sqrt(2x^2-3x+1)[0;2]",
     "sqrt(1E4000x^2)",
     "1E2000x^2-1E2000x",
+    "2x^2-3x+1[-0.1;0.1]",
 };
 
 TEST_F(SameResults, OnEveryExampleAtSpecialAndOrdinaryPoints) {
