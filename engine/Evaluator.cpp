@@ -6,7 +6,7 @@
 
 namespace engine {
 
-long double TFunction::valueAt(const long double& x) {
+long double TFunction::valueAt(long double x) {
     constexpr long double Undefined = std::numeric_limits<long double>::quiet_NaN();
     if (!compiled_)
         return Undefined;

@@ -27,8 +27,11 @@ public:
     // The value at x; false when x lies outside the domain, the function is not compiled or the
     // value is undefined there. `y` is meaningful only on true and is always a finite number.
     bool Evaluate(long double x, long double& y) {
-        const bool quick = plan_.isShort() && plan_.inShortForm(x);
-        const long double value = quick ? plan_.shortValue(x) : valueAt(x);
+        long double value;
+        if (plan_.isShort() && plan_.inShortForm(x)) [[likely]]
+            value = plan_.shortValue(x);
+        else
+            value = valueAt(x);
         if (!isFinite(value))
             return false;
         y = value;
@@ -51,8 +54,9 @@ private:
     friend class Compiler;
     friend class PassCompiler;
     // The value at x, or a value that is not finite where Evaluate fails. Returned rather than
-    // stored, so that the value stays in a register on its way to the caller.
-    long double valueAt(const long double& x);
+    // stored, so that the value stays in a register on its way to the caller; x by value, so that
+    // a caller stores x to memory only when it takes this path instead of the short form.
+    long double valueAt(long double x);
 
     friend bool evaluateReference(TFunction& function, long double x, long double& y);
 
