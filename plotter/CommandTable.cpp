@@ -11,7 +11,6 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
-#include <stdexcept>
 #include <vector>
 
 namespace plotter {
@@ -224,9 +223,7 @@ constexpr ToolButtonEntry ToolButtons[] = {
 CommandTable::CommandTable(QWidget& owner, QMenuBar& menuBar, QToolBar& toolBar) {
     buildMenus(owner, menuBar);
     buildToolBar(owner, toolBar);
-    for (const QAction* action : actions_)
-        if (!action)
-            throw std::logic_error("a command has neither a menu item nor a toolbar button");
+    actions_.requireEvery();
 }
 
 void CommandTable::buildMenus(QWidget& owner, QMenuBar& menuBar) {
@@ -253,9 +250,8 @@ void CommandTable::buildMenus(QWidget& owner, QMenuBar& menuBar) {
             break;
         case Kind::Item:
         case Kind::Check: {
-            auto* action = new QAction(QString::fromUtf8(entry.caption), &owner);
-            action->setObjectName(QLatin1String(entry.name));
-            action->setCheckable(entry.kind == Kind::Check);
+            QAction* action = &actions_.add(owner, entry.command,
+                                            {entry.name, entry.caption, entry.kind == Kind::Check, {}});
             if (entry.key)
                 action->setProperty(TranslationKeyProperty, QLatin1String(entry.key));
             if (entry.shortcut && !givenShortcuts.contains(QLatin1String(entry.shortcut))) {
@@ -263,7 +259,6 @@ void CommandTable::buildMenus(QWidget& owner, QMenuBar& menuBar) {
                 action->setShortcut(QKeySequence(QLatin1String(entry.shortcut)));
             }
             open.back()->addAction(action);
-            actions_[std::size_t(entry.command)] = action;
             break;
         }
         }
@@ -274,11 +269,9 @@ void CommandTable::buildToolBar(QWidget& owner, QToolBar& toolBar) {
     for (const ToolButtonEntry& button : ToolButtons) {
         if (button.startsGroup)
             toolBar.addSeparator();
-        QAction*& action = actions_[std::size_t(button.command)];
-        if (!button.hasMenuItem) {
-            action = new QAction(&owner);
-            action->setObjectName(QLatin1String(button.name));
-        }
+        if (!button.hasMenuItem)
+            actions_.add(owner, button.command, {button.name, "", false, {}});
+        QAction* action = &actions_[button.command];
         action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(button.icon))));
         action->setProperty(HintKeyProperty, QLatin1String(button.hintKey));
         toolBar.addAction(action);
@@ -288,13 +281,14 @@ void CommandTable::buildToolBar(QWidget& owner, QToolBar& toolBar) {
 
 bool CommandTable::isCommandShortcut(const QKeyEvent& event) const {
     const QKeySequence pressed(event.keyCombination());
-    return std::any_of(actions_.cbegin(), actions_.cend(), [&pressed](const QAction* action) {
+    const std::span<QAction* const> actions = actions_.all();
+    return std::any_of(actions.begin(), actions.end(), [&pressed](const QAction* action) {
         return action->isEnabled() && !action->shortcut().isEmpty() && action->shortcut() == pressed;
     });
 }
 
 void CommandTable::translate() {
-    for (QAction* action : actions_) {
+    for (QAction* action : actions_.all()) {
         const QString key = action->property(TranslationKeyProperty).toString();
         if (!key.isEmpty())
             action->setText(caption(key.toStdString(), action->text()));

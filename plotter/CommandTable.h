@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appkit/CommandActions.h"
 #include "plotter/CommandId.h"
 
 #include <array>
@@ -22,7 +23,7 @@ public:
     // Fills `menuBar` and `toolBar`; the actions belong to `owner`.
     CommandTable(QWidget& owner, QMenuBar& menuBar, QToolBar& toolBar);
 
-    QAction& action(CommandId id) const { return *actions_[std::size_t(id)]; }
+    QAction& action(CommandId id) const { return actions_[id]; }
     QMenu& menu(MenuId id) const { return *menus_[std::size_t(id)]; }
     // Whether the key pressed is the shortcut of a command that can run now.
     bool isCommandShortcut(const QKeyEvent& event) const;
@@ -34,7 +35,7 @@ private:
     void buildMenus(QWidget& owner, QMenuBar& menuBar);
     void buildToolBar(QWidget& owner, QToolBar& toolBar);
 
-    std::array<QAction*, CommandCount> actions_{};
+    appkit::CommandActions<CommandId, CommandCount> actions_;
     std::array<QMenu*, MenuCount> menus_{};
 };
 

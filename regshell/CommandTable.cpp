@@ -29,23 +29,14 @@ MenuLine menuSeparator() {
 
 CommandTable::CommandTable(QWidget& owner, std::vector<CommandRow> rows) : rows_(std::move(rows)) {
     for (const CommandRow& row : rows_) {
-        auto* action = new QAction(QString::fromUtf8(row.caption), &owner);
-        action->setObjectName(QString::fromLatin1(row.name));
+        QAction* action = &actions_.add(owner, row.id, {row.name, row.caption, row.checkable, row.run});
         if (row.shortcut) {
             action->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
             action->setShortcutContext(Qt::WindowShortcut);
             owner.addAction(action);
         }
-        action->setCheckable(row.checkable);
-        QObject::connect(action, &QAction::triggered, action, [run = row.run] {
-            if (run)
-                run();
-        });
-        actions_[std::size_t(row.id)] = action;
     }
-    for (QAction* action : actions_)
-        if (!action)
-            throw std::logic_error("a command has no row in the command table");
+    actions_.requireEvery();
 }
 
 QToolButton& CommandTable::button(CommandId id) const {

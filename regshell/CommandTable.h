@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appkit/CommandActions.h"
 #include "regshell/CommandId.h"
 
 #include <QRect>
@@ -84,7 +85,7 @@ class CommandTable {
 public:
     CommandTable(QWidget& owner, std::vector<CommandRow> rows);
 
-    QAction& action(CommandId id) const { return *actions_[std::size_t(id)]; }
+    QAction& action(CommandId id) const { return actions_[id]; }
     QMenu& menu(MenuId id) const { return *menus_[std::size_t(id)]; }
     QToolButton& button(CommandId id) const;
 
@@ -107,7 +108,7 @@ private:
     };
 
     std::vector<CommandRow> rows_;
-    std::array<QAction*, CommandCount> actions_{};
+    appkit::CommandActions<CommandId, CommandCount> actions_;
     std::array<QMenu*, MenuCount> menus_{};
     std::vector<TranslatedMenu> translatedMenus_;
     std::vector<TranslatedButton> buttons_;
