@@ -63,9 +63,8 @@ public:
     }
 
     // The value at a finite x, using `registers` as the register file; a value that is not finite
-    // where the operation list is undefined. x is taken by reference and the value returned: an
-    // 80-bit value passed by value or through a reference goes through memory in a way that stalls
-    // its loading, while a returned one stays in a register.
+    // where the operation list is undefined. x is taken by reference, so the caller's copy is read
+    // without a second one, and the value returned, so that it stays in a register.
     long double valueAt(const long double& x, long double* registers) const;
 
 private:
