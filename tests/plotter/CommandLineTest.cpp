@@ -2,36 +2,14 @@
 #include "appkit/ProgramSetup.h"
 #include "graph/TGraphWindow.h"
 #include "plotter/QuorraCommandLine.h"
-
-#include <QProcess>
+#include "tests/support/ProgramRun.h"
 
 // The command line of math: what it prints and refuses on its own, and what the frame makes of the
 // function texts and documents it is given.
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QString output;
-    QString errors;
-};
-
-Run runMath(const QStringList& arguments) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    // None of these needs a display.
-    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-        environment.remove(QLatin1String(name));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(MATH_PROGRAM), arguments);
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-QString path(const std::filesystem::path& file) {
-    return QString::fromStdString(file.string());
+ProgramRun runMath(const QStringList& arguments) {
+    return runWithoutDisplay(QStringLiteral(MATH_PROGRAM), arguments);
 }
 
 QStringList plotted(TMDIFrame& frame) {
@@ -47,7 +25,7 @@ class CommandLineTest : public QObject {
     Q_OBJECT
 private slots:
     void helpAndVersionPrintAndEndWithoutAWindow() {
-        const Run help = runMath({QStringLiteral("--help")});
+        const ProgramRun help = runMath({QStringLiteral("--help")});
         QCOMPARE(help.exitCode, 0);
         QVERIFY(help.errors.isEmpty());
         for (const char* part : {"Usage:", "math [FUNCTION | DOCUMENT.QOR] ...", "--export=FILE",
@@ -55,14 +33,14 @@ private slots:
                                  "--degrees", "--help", "--version", "Examples:", "math \"sin(x)\""})
             QVERIFY2(help.output.contains(QLatin1String(part)), part);
 
-        const Run version = runMath({QStringLiteral("sin(x)"), QStringLiteral("--version")});
+        const ProgramRun version = runMath({QStringLiteral("sin(x)"), QStringLiteral("--version")});
         QCOMPARE(version.exitCode, 0);
         QCOMPARE(version.output, QStringLiteral("Quorra 3.1\n"));
     }
 
     void unknownOptionsAreRefusedOnOneLineWithStatusTwo() {
         TempFolder folder;
-        const QString picture = "--export=" + path(folder / "graph.png");
+        const QString picture = "--export=" + pathText(folder / "graph.png");
         const std::vector<std::pair<QStringList, QString>> refusals = {
             {{"--colour=red", "x"}, "Unknown option: --colour=red"},
             {{"x", "--plot"}, "Unknown option: --plot"},
@@ -71,7 +49,7 @@ private slots:
             {{picture, "--colour=red", "x"}, "Unknown option: --colour=red"},
         };
         for (const auto& [arguments, message] : refusals) {
-            const Run run = runMath(arguments);
+            const ProgramRun run = runMath(arguments);
             const QString trace = arguments.join(' ') + " -> " + run.errors;
             QVERIFY2(run.exitCode == 2, qPrintable(trace));
             QVERIFY2(run.errors == message + '\n', qPrintable(trace));
@@ -83,7 +61,8 @@ private slots:
     void functionTextsWithALeadingMinusAreNoOptions() {
         QVERIFY(!plotter::refusedOption({"-x^2", "-sin(x)", "-", "-1"}));
         TempFolder folder;
-        const Run run = runMath({"--export=" + path(folder / "graph.png"), QStringLiteral("-x^2")});
+        const ProgramRun run =
+            runMath({"--export=" + pathText(folder / "graph.png"), QStringLiteral("-x^2")});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(std::filesystem::file_size(folder / "graph.png") > 0);
 
@@ -101,14 +80,14 @@ private slots:
         // The extension in any letter case; a name that is no existing file stays a function text.
         const std::filesystem::path lowerCase = fixture.folder / "line.qor";
         TempFolder::write(lowerCase, "[MainMode]\nMode=F\n[Functions]\nCount=1\nF1=3x\n");
-        QVERIFY(plotter::namesDocument(path(document)) && plotter::namesDocument(path(lowerCase)));
-        QVERIFY(!plotter::namesDocument(path(fixture.folder / "missing.qor")));
-        QVERIFY(!plotter::namesDocument(path(fixture.folder.path())));
+        QVERIFY(plotter::namesDocument(pathText(document)) && plotter::namesDocument(pathText(lowerCase)));
+        QVERIFY(!plotter::namesDocument(pathText(fixture.folder / "missing.qor")));
+        QVERIFY(!plotter::namesDocument(pathText(fixture.folder.path())));
 
         TMDIFrame& frame = fixture.start();
-        frame.plotCommandLine({path(document)});
+        frame.plotCommandLine({pathText(document)});
         QCOMPARE(plotted(frame), QStringList({"x^2", "2x+1"}));
-        QCOMPARE(frame.documentFileName(), path(document));
+        QCOMPARE(frame.documentFileName(), pathText(document));
         QVERIFY(frame.windowTitle().endsWith(QStringLiteral("Parabola.QOR")));
         QVERIFY(fixture.interaction.errors.isEmpty());
     }
@@ -118,7 +97,7 @@ private slots:
         const std::filesystem::path damaged = fixture.folder / "damaged.qor";
         TempFolder::write(damaged, "[MainMode]\nMode=F\n[ZoomFactor]\nX=two\n[Functions]\nCount=1\nF1=x^5\n");
         TMDIFrame& frame = fixture.start();
-        frame.plotCommandLine({path(damaged), QStringLiteral("x+1")});
+        frame.plotCommandLine({pathText(damaged), QStringLiteral("x+1")});
         QCOMPARE(fixture.interaction.errors, QStringList({"'two' is not a valid floating point value"}));
         QCOMPARE(plotted(frame), QStringList({"x+1"}));
         fixture.typeAndEnter(QStringLiteral("x^3"));

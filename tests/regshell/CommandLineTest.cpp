@@ -1,5 +1,6 @@
 #include "../common/TempFolder.h"
 #include "../support/PixelCount.h"
+#include "../support/ProgramRun.h"
 #include "projects/DataLists.h"
 #include "regression/BestCurveSearch.h"
 #include "regression/DataListsInput.h"
@@ -8,7 +9,6 @@
 
 #include <QColor>
 #include <QImage>
-#include <QProcess>
 #include <QtTest>
 
 namespace {
@@ -23,30 +23,8 @@ const char* const ProjectFile = "2\r\nHeights\r\nSecond\r\n"
                                 "[GrafSecond\r\n-6;6;1;-5;5;1;\r\n[AxelSecond\r\nX\r\nY\r\n"
                                 "[FunkSecond\r\n0\r\n[Log\r\nEndOfLog\r\n";
 
-struct Run {
-    int exitCode = -1;
-    QString output;
-    QString errors;
-};
-
-Run runTessaly(const QStringList& arguments) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    // The program must need no display of its own.
-    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(TESSALY_PROGRAM), arguments);
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-QString path(const std::filesystem::path& file) {
-    return QString::fromStdString(file.string());
+ProgramRun runTessaly(const QStringList& arguments) {
+    return runWithoutDisplay(QStringLiteral(TESSALY_PROGRAM), arguments);
 }
 
 // The log block as the engine writes it, one line each.
@@ -87,7 +65,7 @@ private slots:
 
         regression::RegressionResult result;
         const regression::FitData fromText = regression::readFitData(growth, "growth", '.');
-        Run run = runTessaly({"--fit=linear", path(folder / "growth.txt")});
+        ProgramRun run = runTessaly({"--fit=linear", pathText(folder / "growth.txt")});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(
             run.output,
@@ -95,16 +73,16 @@ private slots:
         QVERIFY(run.output.startsWith("growth\nLINEAR REGRESSION:\n"));
         QVERIFY(run.errors.isEmpty());
 
-        run = runTessaly({"--fit=Poly3", "--project=Plants", path(folder / "growth.txt")});
+        run = runTessaly({"--fit=Poly3", "--project=Plants", pathText(folder / "growth.txt")});
         const regression::FitData named = regression::readFitData(growth, "Plants", '.');
         QCOMPARE(run.output, joined(regression::fitPolynomial(result, 3, named)->logLines));
 
-        run = runTessaly({"--fit=best", path(folder / "growth.txt")});
+        run = runTessaly({"--fit=best", pathText(folder / "growth.txt")});
         const auto best = regression::findBestCurve(result, regression::defaultBestCurveSetup(), fromText);
         QCOMPARE(run.output, joined(best->rankingLogLines) + joined(best->winner->logLines));
 
         // The second project of a project file, its name matched without regard to case.
-        run = runTessaly({"--project=SECOND", "--fit=multiple", path(folder / "data.tsy")});
+        run = runTessaly({"--project=SECOND", "--fit=multiple", pathText(folder / "data.tsy")});
         const projects::DataLists second =
             lists({{"1", "2", "3", "4", "5"}, {"2", "1", "4", "3", "6"}, {"3", "5", "6", "8", "11"}},
                   {"A", "B", "Y"});
@@ -118,10 +96,11 @@ private slots:
     void anExportDrawsTheProjectIntoAFileOfItsType() {
         TempFolder folder;
         TempFolder::write(folder / "data.tsy", ProjectFile);
-        const Run png = runTessaly({"--export=" + path(folder / "graph.png"), path(folder / "data.tsy")});
+        const ProgramRun png =
+            runTessaly({"--export=" + pathText(folder / "graph.png"), pathText(folder / "data.tsy")});
         QCOMPARE(png.exitCode, 0);
         QVERIFY(png.errors.isEmpty());
-        QImage picture(path(folder / "graph.png"));
+        QImage picture(pathText(folder / "graph.png"));
         QCOMPARE(picture.size(), QSize(800, 600));
         // Range 0..12 by 0..10 on 800 x 600: the plot area runs from column 20 to 780 and row 20 to
         // 580, so the point (1, 2) is the centre of a black cross at (20 + 63, 580 - 112).
@@ -132,22 +111,23 @@ private slots:
         QVERIFY(countColour(picture, QColor(0, 0, 255)) > 400);
         QCOMPARE(picture.pixelColor(20 + 190, 580 - 392), QColor(0, 0, 255)); // x = 3, y = 7
 
-        const Run bmp = runTessaly({"--size=320x200", "--project=Second",
-                                    "--export=" + path(folder / "graph.BMP"), path(folder / "data.tsy")});
+        const ProgramRun bmp =
+            runTessaly({"--size=320x200", "--project=Second", "--export=" + pathText(folder / "graph.BMP"),
+                        pathText(folder / "data.tsy")});
         QCOMPARE(bmp.exitCode, 0);
         QVERIFY(TempFolder::read(folder / "graph.BMP").starts_with("BM"));
-        QImage small(path(folder / "graph.BMP"), "BMP");
+        QImage small(pathText(folder / "graph.BMP"), "BMP");
         QCOMPARE(small.size(), QSize(320, 200));
         // Range -6..6: the y axis runs through the middle of the plot area, no blue curve.
         QCOMPARE(countColour(small, QColor(0, 0, 255)), 0);
 
-        QVERIFY(runTessaly({"--export=" + path(folder / "graph.svg"), path(folder / "data.tsy")}).exitCode ==
-                0);
+        QVERIFY(runTessaly({"--export=" + pathText(folder / "graph.svg"), pathText(folder / "data.tsy")})
+                    .exitCode == 0);
         const std::string svg = TempFolder::read(folder / "graph.svg");
         for (const char* text : {"<svg", "<title>Tessaly</title>", ">Age<", ">Height<", ">y = 1 + 2x<"})
             QVERIFY2(svg.find(text) != std::string::npos, text);
-        QVERIFY(runTessaly({"--export=" + path(folder / "graph.pdf"), path(folder / "data.tsy")}).exitCode ==
-                0);
+        QVERIFY(runTessaly({"--export=" + pathText(folder / "graph.pdf"), pathText(folder / "data.tsy")})
+                    .exitCode == 0);
         QVERIFY(TempFolder::read(folder / "graph.pdf").starts_with("%PDF"));
     }
 
@@ -165,15 +145,15 @@ private slots:
         TempFolder::write(folder / "ragged.txt", "1 2\n2 3 4\n");
         TempFolder::write(folder / "flat.txt", "1 2\n1 2\n1 2\n");
         TempFolder::write(folder / "previous.png", "previous");
-        const QString project = path(folder / "data.tsy");
-        const QString output = "--export=" + path(folder / "previous.png");
+        const QString project = pathText(folder / "data.tsy");
+        const QString output = "--export=" + pathText(folder / "previous.png");
 
         const std::vector<std::pair<QStringList, QString>> failures = {
-            {{output, path(folder / "wrong.tsy")},
+            {{output, pathText(folder / "wrong.tsy")},
              "There is wrong values in the graphtable. The graph can not be drawn."},
-            {{output, path(folder / "cell.tsy")}, "'z' is not a valid floating point value"},
-            {{output, path(folder / "damaged.tsy")}, "The file could not be read: "},
-            {{output, path(folder / "missing.tsy")}, "The file could not be read: "},
+            {{output, pathText(folder / "cell.tsy")}, "'z' is not a valid floating point value"},
+            {{output, pathText(folder / "damaged.tsy")}, "The file could not be read: "},
+            {{output, pathText(folder / "missing.tsy")}, "The file could not be read: "},
             {{output, "--project=Third", project}, "The file holds no project named: Third"},
             {{output, "--size=0x100", project}, "The size must be WIDTHxHEIGHT"},
             {{output, "--size=800", project}, "The size must be WIDTHxHEIGHT"},
@@ -181,23 +161,24 @@ private slots:
             {{output, project, project}, "Name exactly one project or data file to read."},
             {{output}, "Name exactly one project or data file to read."},
             {{output, "--fit=linear", project}, "--export and --fit cannot be given together."},
-            {{"--export=" + path(folder / "graph.gif"), project}, "A graph can be exported as a .png"},
-            {{"--export=" + path(folder / "missing" / "graph.png"), project},
+            {{"--export=" + pathText(folder / "graph.gif"), project}, "A graph can be exported as a .png"},
+            {{"--export=" + pathText(folder / "missing" / "graph.png"), project},
              "The picture could not be written: "},
             {{"--fit=cubic", project}, "Unknown model"},
             {{"--fit=linear", "--size=10x10", project}, "--size belongs to --export only."},
             {{"--fit=linear", "--project=Second", project},
              "This model fits one X list; X lists in the data: 2"},
             {{"--fit=multiple", project}, "Multiple regression requires"},
-            {{"--fit=linear", path(folder / "cell.tsy")}, "'z' is not a valid floating point value"},
-            {{"--fit=power", path(folder / "negative.txt")}, "The power model requires"},
-            {{"--fit=poly5", path(folder / "negative.txt")},
+            {{"--fit=linear", pathText(folder / "cell.tsy")}, "'z' is not a valid floating point value"},
+            {{"--fit=power", pathText(folder / "negative.txt")}, "The power model requires"},
+            {{"--fit=poly5", pathText(folder / "negative.txt")},
              "This model requires at least 7 points of data."},
-            {{"--fit=linear", path(folder / "ragged.txt")}, "Wrong number of values"},
-            {{"--fit=linear", path(folder / "flat.txt")}, "Invalid floating point operation"}, // all X equal
+            {{"--fit=linear", pathText(folder / "ragged.txt")}, "Wrong number of values"},
+            {{"--fit=linear", pathText(folder / "flat.txt")},
+             "Invalid floating point operation"}, // all X equal
         };
         for (const auto& [arguments, message] : failures) {
-            const Run run = runTessaly(arguments);
+            const ProgramRun run = runTessaly(arguments);
             const QString trace = arguments.join(' ') + " -> " + run.errors;
             QVERIFY2(run.exitCode == 1, qPrintable(trace));
             QVERIFY2(run.errors.contains(message) && run.errors.count('\n') == 1, qPrintable(trace));
@@ -211,8 +192,8 @@ private slots:
     void aCommandLineThatIsNotUnderstoodExitsWithStatusTwo() {
         TempFolder folder;
         TempFolder::write(folder / "data.tsy", ProjectFile);
-        const QString project = path(folder / "data.tsy");
-        const QString output = "--export=" + path(folder / "graph.png");
+        const QString project = pathText(folder / "data.tsy");
+        const QString output = "--export=" + pathText(folder / "graph.png");
         const std::vector<std::pair<QStringList, QString>> refusals = {
             {{"--colour=red"}, "Unknown option: --colour=red"},
             {{project, "--open"}, "Unknown option: --open"},
@@ -221,7 +202,7 @@ private slots:
             {{project, project}, "Name at most one project file to open."},
         };
         for (const auto& [arguments, message] : refusals) {
-            const Run run = runTessaly(arguments);
+            const ProgramRun run = runTessaly(arguments);
             const QString trace = arguments.join(' ') + " -> " + run.errors;
             QVERIFY2(run.exitCode == 2, qPrintable(trace));
             QVERIFY2(run.errors == message + '\n', qPrintable(trace));
@@ -231,14 +212,14 @@ private slots:
     }
 
     void versionPrintsTheProductAndItsVersion() {
-        const Run run = runTessaly({"--version"});
+        const ProgramRun run = runTessaly({"--version"});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.output, QStringLiteral("Tessaly 3.1\n"));
         QVERIFY(run.errors.isEmpty());
     }
 
     void helpPrintsTheUsageOfBothOptions() {
-        const Run run = runTessaly({"--help"});
+        const ProgramRun run = runTessaly({"--help"});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(
             run.output.contains("tessaly --export=FILE [--size=WIDTHxHEIGHT] [--project=NAME] PROJECTFILE"));
