@@ -4,15 +4,17 @@
 #include <QWidget>
 #include <algorithm>
 #include <stdexcept>
+#include <string>
 
 namespace appkit {
 
 QAction* newCommandAction(QWidget& owner, const CommandAction& command) {
+    if (!command.run)
+        throw std::logic_error(std::string("the command ") + command.name + " has no handler");
     auto* action = new QAction(QString::fromUtf8(command.caption), &owner);
     action->setObjectName(QString::fromLatin1(command.name));
     action->setCheckable(command.checkable);
-    if (command.run)
-        QObject::connect(action, &QAction::triggered, action, [run = command.run] { run(); });
+    QObject::connect(action, &QAction::triggered, action, [run = command.run] { run(); });
     return action;
 }
 

@@ -11,7 +11,7 @@ class QWidget;
 namespace appkit {
 
 // The QAction of one command: its object name, default caption, whether it carries a check mark,
-// and what triggering it runs (nothing when null).
+// and what triggering it runs.
 struct CommandAction {
     const char* name;
     const char* caption;
@@ -19,7 +19,21 @@ struct CommandAction {
     std::function<void()> run;
 };
 
-// Creates the action of `command`, owned by `owner`.
+// One row of a window's command table: the command's id, the object name of its menu item (or of
+// its button when it has no menu item), its default caption, the translation key of the caption
+// (none: never translated), its shortcut, whether it carries a check mark, and its handler.
+template <typename Id> struct CommandRow {
+    Id id;
+    const char* name;
+    const char* caption;
+    const char* key = nullptr;
+    const char* shortcut = nullptr;
+    bool checkable = false;
+    std::function<void()> run;
+};
+
+// Creates the action of `command`, owned by `owner`. Throws std::logic_error when the command has no
+// handler, so a row without one is caught when the window starts.
 QAction* newCommandAction(QWidget& owner, const CommandAction& command);
 
 // Throws std::logic_error when one of `actions` is missing: a command without a table row.

@@ -10,7 +10,6 @@
 #include "plotter/Texts.h"
 #include "plotter/TfrmValueTable.h"
 
-#include <QAction>
 #include <QComboBox>
 
 namespace plotter {
@@ -22,15 +21,6 @@ AnalysisCommands::AnalysisCommands(TMDIFrame& frame, appkit::Interaction& intera
       tools_(std::make_unique<graph::AnalysisTools>(*frame.graphWindow(), frame)),
       frmValueTable_(new TfrmValueTable(interaction, engine::decimalSeparator(), &frame)) {
     frame.graphWindow()->setTools(tools_.get());
-    const std::pair<CommandId, void (AnalysisCommands::*)()> commands[] = {
-        {CommandId::EraseFunction, &AnalysisCommands::eraseFunctions},
-        {CommandId::Derivative, &AnalysisCommands::plotDerivative},
-        {CommandId::Tangent, &AnalysisCommands::plotTangent},
-        {CommandId::Normal, &AnalysisCommands::plotNormal},
-        {CommandId::Trace, &AnalysisCommands::toggleTrace},
-        {CommandId::ValueTable, &AnalysisCommands::showValueTable}};
-    for (const auto& [id, method] : commands)
-        connect(frame.command(id), &QAction::triggered, this, method);
 }
 
 AnalysisCommands::~AnalysisCommands() = default;

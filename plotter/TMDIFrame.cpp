@@ -10,7 +10,6 @@
 #include "plotter/AnalysisCommands.h"
 #include "plotter/CommandTable.h"
 #include "plotter/FunctionHistory.h"
-#include "plotter/FunctionInsertions.h"
 #include "plotter/Icons.h"
 #include "plotter/ProductInfo.h"
 #include "plotter/QuorraCommandLine.h"
@@ -78,8 +77,7 @@ TMDIFrame::TMDIFrame(common::IniFile& settings, appkit::Interaction& interaction
     buildRows();
     createChildWindows();
     createOutputWindows();
-    connectCommands();
-    connectOutputCommands();
+    followPadCommands();
     analysis_ = new plotter::AnalysisCommands(*this, interaction_, *SelectGraphWindow);
 
     try {
@@ -111,7 +109,8 @@ void TMDIFrame::buildRows() {
     Panel2->setIconSize(QSize(22, 22));
     Panel2->setContextMenuPolicy(Qt::PreventContextMenu);
     addToolBar(Qt::TopToolBarArea, Panel2);
-    commands_ = std::make_unique<plotter::CommandTable>(*this, *menuBar(), *Panel2);
+    commands_ = std::make_unique<plotter::CommandTable>(*this, *menuBar(), *Panel2, commandRows());
+    command(CommandId::ToggleFrame)->setVisible(false);
     for (QAction* action : Panel2->actions()) {
         if (QWidget* button = Panel2->widgetForAction(action); button && !action->isSeparator())
             button->setFixedSize(28, 28);
@@ -193,71 +192,7 @@ QMdiSubWindow* TMDIFrame::subWindowOf(QWidget* child) const {
     return qobject_cast<QMdiSubWindow*>(child->parentWidget());
 }
 
-void TMDIFrame::connectCommands() {
-    const auto on = [this](CommandId id, auto method) {
-        connect(command(id), &QAction::triggered, this, method);
-    };
-    on(CommandId::New, &TMDIFrame::New1Click);
-    on(CommandId::Exit, &QWidget::close);
-    for (CommandId id : {CommandId::Raised, CommandId::Sqrt, CommandId::Cbrt, CommandId::Sin, CommandId::Cos,
-                         CommandId::Tan, CommandId::ArcSin, CommandId::ArcCos, CommandId::ArcTan,
-                         CommandId::Ln, CommandId::Log, CommandId::TenRaised, CommandId::Random,
-                         CommandId::Int, CommandId::Abs, CommandId::E, CommandId::Pi, CommandId::Ddx}) {
-        const QString insertion = plotter::insertionOf(id);
-        connect(command(id), &QAction::triggered, this,
-                [this, insertion] { setEntryText(entryText() + insertion); });
-    }
-    command(CommandId::ToggleFrame)->setVisible(false);
-    on(CommandId::ZoomIn, &TMDIFrame::zoomIn);
-    on(CommandId::ZoomOut, &TMDIFrame::zoomOut);
-    on(CommandId::UndoZoom, &TMDIFrame::undoZoom);
-    connect(command(CommandId::ZoomBox), &QAction::triggered, this, [this] {
-        takeUndoZoomSnapshot();
-        armTool(graph::ZoomBoxTool);
-    });
-    const std::pair<CommandId, int> tools[] = {{CommandId::Root, graph::RootTool},
-                                               {CommandId::Maximum, graph::MaximumTool},
-                                               {CommandId::Minimum, graph::MinimumTool},
-                                               {CommandId::YIntersection, graph::YIntersectionTool},
-                                               {CommandId::Intersection, graph::IntersectionTool},
-                                               {CommandId::YCalc, graph::YCalcTool},
-                                               {CommandId::XCalc, graph::XCalcTool}};
-    for (const auto& [id, tool] : tools)
-        connect(command(id), &QAction::triggered, this, [this, tool = tool] { armTool(tool); });
-    on(CommandId::SelectLanguage, &TMDIFrame::chooseLanguage);
-    on(CommandId::ZoomFactor, &TMDIFrame::editZoomFactors);
-    connect(command(CommandId::Degrees), &QAction::triggered, this, [this] { setAngleUnit(false); });
-    connect(command(CommandId::Radians), &QAction::triggered, this, [this] { setAngleUnit(true); });
-    on(CommandId::AxisText, &TMDIFrame::editAxisTexts);
-    on(CommandId::AxisTextFont, &TMDIFrame::chooseAxisFont);
-    connect(command(CommandId::DottedLines), &QAction::triggered, this,
-            [this] { setLineStyle(false, true); });
-    connect(command(CommandId::NormalLines), &QAction::triggered, this,
-            [this] { setLineStyle(false, false); });
-    connect(command(CommandId::BoldLines), &QAction::triggered, this, [this] { setLineStyle(true, false); });
-    on(CommandId::EmptyFunctionHistory, &TMDIFrame::emptyFunctionHistory);
-    const std::pair<CommandId, bool graph::PlotOptions::*> switches[] = {
-        {CommandId::ShowAxis, &graph::PlotOptions::showAxis},
-        {CommandId::ShowGrid, &graph::PlotOptions::showGrid},
-        {CommandId::ShowScaleText, &graph::PlotOptions::showScaleText},
-        {CommandId::ShowFunctionNames, &graph::PlotOptions::showFunctionNames}};
-    for (const auto& [id, member] : switches) {
-        connect(command(id), &QAction::toggled, this, [this, member = member](bool checked) {
-            if (options_.*member == checked)
-                return;
-            options_.*member = checked;
-            redraw();
-        });
-    }
-    on(CommandId::MakeGraphWindowQuadratic, &TMDIFrame::makeGraphWindowQuadratic);
-    on(CommandId::DefaultPosition, &TMDIFrame::defaultLayout);
-    on(CommandId::LoadPosition, &TMDIFrame::loadPosition);
-    on(CommandId::SavePosition, &TMDIFrame::savePosition);
-    on(CommandId::FunctionMode, &TMDIFrame::switchToFunctionMode);
-    on(CommandId::IntegralMode, &TMDIFrame::switchToIntegralMode);
-    on(CommandId::PlotFunction, &TMDIFrame::plotEntry);
-
-    // The pad's derivative, tangent and normal buttons are available exactly when their commands are.
+void TMDIFrame::followPadCommands() {
     const std::pair<const char*, CommandId> padCommands[] = {{"Button22", CommandId::Derivative},
                                                              {"Button18", CommandId::Tangent},
                                                              {"Button20", CommandId::Normal}};

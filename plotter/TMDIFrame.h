@@ -3,6 +3,7 @@
 #include "appkit/ProgramSetup.h"
 #include "graph/GraphHost.h"
 #include "graph/PlotOptions.h"
+#include "plotter/CommandTable.h"
 #include "plotter/FileDialogs.h"
 #include "plotter/TFunctionPadWindow.h"
 #include "plotter/TRangeWindow.h"
@@ -42,8 +43,7 @@ class TGraphWindow;
 }
 namespace plotter {
 class AnalysisCommands;
-class CommandTable;
-} // namespace plotter
+}
 namespace appkit {
 class Desktop;
 class Interaction;
@@ -181,8 +181,11 @@ private:
     void runCommand(plotter::CommandId id) override;
 
     void buildRows();
+    // Every command's row of the command table, with its handler.
+    std::vector<plotter::CommandRow> commandRows();
     void createChildWindows();
-    void connectCommands();
+    // The function pad's derivative, tangent and normal buttons are enabled with their commands.
+    void followPadCommands();
     void translate();
     void loadLanguage();
     void firstShow();
@@ -197,6 +200,9 @@ private:
     void New1Click();
     void setLineStyle(bool bold, bool dotted);
     void setAngleUnit(bool radians);
+    void armZoomBox();
+    // Shows or hides one part of the graph (axes, grid, scale texts, function names) and redraws.
+    void setShown(bool graph::PlotOptions::*shown, bool checked);
     void updateCheckMarks();
     void editZoomFactors();
     void editAxisTexts();
@@ -208,7 +214,6 @@ private:
     QStringList availableLanguages() const;
     graph::InstructionsAnswer showInstructions(TdlgInstructions& dialog);
     void createOutputWindows();
-    void connectOutputCommands();
     // The save dialog for a picture; the chosen name with its extension replaced, or empty.
     QString choosePictureFile(const char* captionKey, const QString& filter, const QString& suffix,
                               const QString& extension);

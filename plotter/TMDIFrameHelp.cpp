@@ -15,17 +15,13 @@
 #include "plotter/WebLinks.h"
 #include "translation/Translator.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
 
-using plotter::CommandId;
-
 // The windows and commands that lead out of the graphing work: the companion program, help, the
-// note files, the maker's web pages and the information windows; and the wiring of every document,
-// picture and printing command.
+// note files, the maker's web pages and the information windows.
 
 using appkit::toQt;
 
@@ -45,38 +41,6 @@ void TMDIFrame::createOutputWindows() {
         [this] { showHelpTopic(plotter::topicOfContext(plotter::PlotFunctionContext)); });
     dlgIntegralInstructions->setHelpHandler(
         [this] { showHelpTopic(plotter::topicOfContext(plotter::IntegralContext)); });
-}
-
-void TMDIFrame::connectOutputCommands() {
-    const auto on = [this](CommandId id, auto method) {
-        connect(command(id), &QAction::triggered, this, method);
-    };
-    on(CommandId::Open, &TMDIFrame::openDocument);
-    on(CommandId::Save, &TMDIFrame::saveDocument);
-    on(CommandId::SaveAs, &TMDIFrame::saveDocumentAs);
-    on(CommandId::SaveAsBmpPicture, &TMDIFrame::saveAsBmpPicture);
-    on(CommandId::SaveAsGifPicture, &TMDIFrame::saveAsGifPicture);
-    on(CommandId::SaveAsPngPicture, &TMDIFrame::saveAsPngPicture);
-    on(CommandId::SaveAsSvgPicture, &TMDIFrame::saveAsSvgPicture);
-    on(CommandId::SaveAsPdf, &TMDIFrame::saveAsPdf);
-    on(CommandId::PrintGraph, &TMDIFrame::printGraph);
-    on(CommandId::PrintLog, &TMDIFrame::printLog);
-    on(CommandId::PrintSetup, &TMDIFrame::printSetup);
-    on(CommandId::CopyGraphAsVectorPicture, &TMDIFrame::copyGraphAsVectorPicture);
-    on(CommandId::CopyGraphAsBitmap, &TMDIFrame::copyGraphAsBitmap);
-    on(CommandId::StartTessaly, &TMDIFrame::startTessaly);
-    on(CommandId::TessalyInformation, &TMDIFrame::showTessalyInformation);
-    connect(command(CommandId::HelpContents), &QAction::triggered, this, [this] { showHelpTopic(); });
-    connect(command(CommandId::IntroductoryLetter), &QAction::triggered, this,
-            [this] { openNoteFile(QStringLiteral("Introduc.txt")); });
-    connect(command(CommandId::Survey), &QAction::triggered, this,
-            [this] { openNoteFile(QStringLiteral("Survey.txt")); });
-    connect(command(CommandId::OrvaneHomePage), &QAction::triggered, this, [this] { openMakerPage(""); });
-    connect(command(CommandId::QuorraHomePage), &QAction::triggered, this,
-            [this] { openMakerPage(plotter::ProductPagePath); });
-    connect(command(CommandId::InterestedInTranslating), &QAction::triggered, this,
-            [this] { openMakerPage(plotter::TranslationPagePath); });
-    on(CommandId::About, &TMDIFrame::showAbout);
 }
 
 void TMDIFrame::startTessaly() {

@@ -6,7 +6,6 @@
 #include <QRect>
 #include <QString>
 #include <array>
-#include <functional>
 #include <vector>
 
 class QAction;
@@ -17,18 +16,7 @@ class QWidget;
 
 namespace regshell {
 
-// One command: the object name of its menu item (or of its button when it has no menu item), its
-// default caption, the translation key of the caption (none: never translated), its shortcut, whether
-// it carries a check mark, and what it runs.
-struct CommandRow {
-    CommandId id;
-    const char* name;
-    const char* caption;
-    const char* key = nullptr;
-    const char* shortcut = nullptr;
-    bool checkable = false;
-    std::function<void()> run;
-};
+using CommandRow = appkit::CommandRow<CommandId>;
 
 // The menus whose enabling or captions the main window changes as a whole.
 enum class MenuId {

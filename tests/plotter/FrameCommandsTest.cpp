@@ -1,11 +1,14 @@
 #include "FrameFixture.h"
 #include "graph/TGraphWindow.h"
+#include "plotter/CommandTable.h"
 
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <stdexcept>
+#include <vector>
 
 using plotter::MenuId;
 
@@ -89,6 +92,23 @@ private slots:
         QCOMPARE(hints[4], QStringLiteral("Zoom In"));
         QCOMPARE(hints[10], QStringLiteral("Minimum"));
         QCOMPARE(hints[0], QStringLiteral("Function mode"));
+    }
+
+    void aCommandWithoutRowOrHandlerStopsTheStart() {
+        QWidget owner;
+        QMenuBar menuBar;
+        QToolBar toolBar;
+        std::vector<plotter::CommandRow> rows;
+        for (std::size_t id = 0; id < plotter::CommandCount; ++id)
+            rows.push_back({CommandId(id), "Command", "Command", nullptr, nullptr, false, [] {}});
+        std::vector<plotter::CommandRow> withoutHandler = rows;
+        withoutHandler[std::size_t(CommandId::ZoomIn)].run = nullptr;
+        QVERIFY_THROWS_EXCEPTION(std::logic_error,
+                                 plotter::CommandTable(owner, menuBar, toolBar, withoutHandler));
+        std::vector<plotter::CommandRow> withoutRow = rows;
+        withoutRow.pop_back();
+        QVERIFY_THROWS_EXCEPTION(std::logic_error,
+                                 plotter::CommandTable(owner, menuBar, toolBar, withoutRow));
     }
 
     void armingAToolShowsItInTheStatusLineAndDisarmsTheOthers() {
