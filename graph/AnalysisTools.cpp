@@ -15,6 +15,9 @@ namespace {
 constexpr int LogDigits = 10;
 constexpr int TraceDigits = 5;
 constexpr int MarkerRadius = 5;
+SearchDeadline searchDeadline() {
+    return SearchDeadline::after(SolveToolTimeLimit);
+}
 
 using translation::T;
 
@@ -94,7 +97,7 @@ void AnalysisTools::root(const WorldSelection& selection) {
     engine::TFunction* f = chooseOne();
     if (!f)
         return;
-    const std::optional<long double> x = findRoot(*f, selection);
+    const std::optional<long double> x = findRoot(*f, selection, searchDeadline());
     logHeading();
     if (!x) {
         log(T("Root") + ": " + T("NotFound"));
@@ -109,7 +112,7 @@ void AnalysisTools::extremum(const WorldSelection& selection, Extremum kind) {
     if (!f)
         return;
     const std::string name = T(kind == Extremum::Maximum ? "Maximum" : "Minimum");
-    const std::optional<FoundPoint> point = findExtremum(*f, selection, kind);
+    const std::optional<FoundPoint> point = findExtremum(*f, selection, kind, searchDeadline());
     logHeading();
     if (!point) {
         log(name + ": " + T("NotFound"));
@@ -132,8 +135,8 @@ void AnalysisTools::intersection(const WorldSelection& selection) {
         return;
     graph.firstSelectedFunction = first;
     graph.secondSelectedFunction = second;
-    const std::optional<FoundPoint> point =
-        findIntersection(*graph.compiledFunctions()[first], *graph.compiledFunctions()[second], selection);
+    const std::optional<FoundPoint> point = findIntersection(
+        *graph.compiledFunctions()[first], *graph.compiledFunctions()[second], selection, searchDeadline());
     log("");
     log("y1=" + chosen->first + " " + T("and") + " y2=" + chosen->second);
     if (!point) {
@@ -164,7 +167,7 @@ void AnalysisTools::xCalc(const WorldSelection& selection) {
     const auto y0 = askNumber("XCalc", "PleaseEnterYValue");
     if (!y0)
         return;
-    const std::optional<long double> x = findXForY(*f, y0->first, selection);
+    const std::optional<long double> x = findXForY(*f, y0->first, selection, searchDeadline());
     logHeading();
     if (!x) {
         log(T("XCalc") + ": " + T("YValueCouldNotBeFound"));

@@ -27,9 +27,10 @@ bool spansZero(const WorldSelection& selection) {
 // Newton from the middle, then the right and the left edge; the first value that lies in the
 // selection at height `target`.
 std::optional<long double> newtonInSelection(engine::TFunction& f, long double target, long double tolerance,
-                                             const WorldSelection& selection) {
+                                             const WorldSelection& selection,
+                                             const SearchDeadline& deadline) {
     for (const long double start : {middle(selection), selection.x2, selection.x1}) {
-        const std::optional<long double> x = newtonSolve(f, target, start, tolerance);
+        const std::optional<long double> x = newtonSolve(f, target, start, tolerance, deadline);
         if (x && selection.contains(*x, target))
             return x;
     }
@@ -58,9 +59,11 @@ struct ScanEnd {
 
 // Scans rounds over lo ... hi, 200 samples first and 100 in every later round, until `ends` accepts
 // a sample given the previous defined sample's value (NoSample at a round's start or after an
-// undefined sample). A round that ends at x narrows the bracket to `keptSteps` steps before x.
+// undefined sample). A round that ends at x narrows the bracket to `keptSteps` steps before x. None
+// when the deadline passes first.
 template <typename Value, typename Ends>
-ScanEnd scanRounds(const WorldSelection& selection, Value value, Ends ends, int keptSteps) {
+std::optional<ScanEnd> scanRounds(const WorldSelection& selection, Value value, Ends ends, int keptSteps,
+                                  const SearchDeadline& deadline) {
     long double lo = selection.x1;
     long double hi = selection.x2;
     int samples = FirstScanSamples;
@@ -71,6 +74,8 @@ ScanEnd scanRounds(const WorldSelection& selection, Value value, Ends ends, int 
         long double current = NoSample;
         int i = 0;
         for (;;) {
+            if (deadline.passed())
+                return std::nullopt;
             const long double previous = current;
             ++i;
             x += step;
@@ -92,9 +97,11 @@ ScanEnd scanRounds(const WorldSelection& selection, Value value, Ends ends, int 
 } // namespace
 
 std::optional<long double> newtonSolve(engine::TFunction& f, long double target, long double start,
-                                       long double tolerance) {
+                                       long double tolerance, const SearchDeadline& deadline) {
     long double x = start;
     for (int step = 1;; ++step) {
+        if (deadline.passed())
+            return std::nullopt;
         const long double previous = x;
         long double value = 0;
         if (f.Evaluate(previous, value)) {
@@ -110,8 +117,9 @@ std::optional<long double> newtonSolve(engine::TFunction& f, long double target,
     }
 }
 
-std::optional<long double> findRoot(engine::TFunction& f, const WorldSelection& selection) {
-    std::optional<long double> x = newtonInSelection(f, 0, RootTolerance, selection);
+std::optional<long double> findRoot(engine::TFunction& f, const WorldSelection& selection,
+                                    const SearchDeadline& deadline) {
+    std::optional<long double> x = newtonInSelection(f, 0, RootTolerance, selection, deadline);
     long double y = 0;
     if (!x || !f.Evaluate(*x, y) || std::fabs(y) > ZeroValue)
         return std::nullopt;
@@ -122,7 +130,8 @@ std::optional<long double> findRoot(engine::TFunction& f, const WorldSelection& 
     return x;
 }
 
-std::optional<FoundPoint> findExtremum(engine::TFunction& f, const WorldSelection& selection, Extremum kind) {
+std::optional<FoundPoint> findExtremum(engine::TFunction& f, const WorldSelection& selection, Extremum kind,
+                                       const SearchDeadline& deadline) {
     // A maximum is where f' turns from rising (+) to falling (-); a minimum the other way round.
     const long double sign = kind == Extremum::Maximum ? 1 : -1;
     long double lo = selection.x1;
@@ -137,11 +146,15 @@ std::optional<FoundPoint> findExtremum(engine::TFunction& f, const WorldSelectio
         long double slope = 0;
         bool computed = false;
         do {
+            if (deadline.passed())
+                return std::nullopt;
             ++i;
             x += step;
             computed = f.Derivative(x, slope);
         } while (!(computed && sign * slope > 0) && i <= samples);
         do {
+            if (deadline.passed())
+                return std::nullopt;
             ++i;
             x += step;
             computed = f.Derivative(x, slope);
@@ -168,10 +181,10 @@ std::optional<FoundPoint> findExtremum(engine::TFunction& f, const WorldSelectio
 }
 
 std::optional<FoundPoint> findIntersection(engine::TFunction& f1, engine::TFunction& f2,
-                                           const WorldSelection& selection) {
+                                           const WorldSelection& selection, const SearchDeadline& deadline) {
     const auto signedDifference = [&](long double x, long double& d) { return difference(f1, f2, x, d); };
-    ScanEnd end = scanRounds(selection, signedDifference, oppositeSigns, 1);
-    if (end.samples > FirstScanSamples) {
+    std::optional<ScanEnd> end = scanRounds(selection, signedDifference, oppositeSigns, 1, deadline);
+    if (end && end->samples > FirstScanSamples) {
         // No crossing: look for a point where the curves touch, where |f1 - f2| turns from falling
         // to rising. The lowest value lies within the two steps before the turn, so both are kept.
         bool trendKnown = false;
@@ -190,10 +203,12 @@ std::optional<FoundPoint> findIntersection(engine::TFunction& f1, engine::TFunct
             }
             return falling != fallingNow;
         };
-        end = scanRounds(selection, distance, turns, 2);
+        end = scanRounds(selection, distance, turns, 2, deadline);
     }
+    if (!end)
+        return std::nullopt;
 
-    long double x = end.x;
+    long double x = end->x;
     long double d = 0;
     const long double whole = std::round(x);
     if (std::fabs(x - whole) < WholeNumberDistance && difference(f1, f2, whole, d) &&
@@ -209,19 +224,20 @@ std::optional<FoundPoint> findIntersection(engine::TFunction& f1, engine::TFunct
         return std::nullopt;
     if (std::fabs(y) < ZeroValue)
         y = 0;
-    if (!f2.Evaluate(x, y2) || std::fabs(y - y2) > ZeroValue || end.samples > FirstScanSamples ||
+    if (!f2.Evaluate(x, y2) || std::fabs(y - y2) > ZeroValue || end->samples > FirstScanSamples ||
         !selection.contains(x, y))
         return std::nullopt;
     return FoundPoint{x, y};
 }
 
-std::optional<long double> findXForY(engine::TFunction& f, long double y0, const WorldSelection& selection) {
-    std::optional<long double> x = newtonInSelection(f, y0, TargetTolerance, selection);
+std::optional<long double> findXForY(engine::TFunction& f, long double y0, const WorldSelection& selection,
+                                     const SearchDeadline& deadline) {
+    std::optional<long double> x = newtonInSelection(f, y0, TargetTolerance, selection, deadline);
     long double y = 0;
     if (!x || !f.Evaluate(*x, y) || std::fabs(y0 - y) > ZeroValue)
         return std::nullopt;
     if (std::fabs(*x) < 0.1L && selection.contains(0, y0)) {
-        const std::optional<long double> fromZero = newtonSolve(f, y0, 0, TargetTolerance);
+        const std::optional<long double> fromZero = newtonSolve(f, y0, 0, TargetTolerance, deadline);
         if (fromZero && *fromZero == 0)
             x = 0;
     }

@@ -7,6 +7,8 @@
 #include "graph/SolveNumerics.h"
 
 #include <gtest/gtest.h>
+
+#include <chrono>
 #include <memory>
 
 using graph::WorldSelection;
@@ -112,6 +114,27 @@ TEST_F(SolveNumerics, NewtonEndsOnAFlatStartAndWithinFiftySteps) {
     // No root: the iteration wanders but stops.
     EXPECT_TRUE(graph::newtonSolve(compiled("x^2+1"), 0, 0.5L, 1e-6L));
     EXPECT_TRUE(graph::newtonSolve(compiled("random"), 0, 0.5L, 1e-25L));
+}
+
+TEST_F(SolveNumerics, EverySearchEndsWithNothingOnceItsDeadlineHasPassed) {
+    const auto passed = graph::SearchDeadline::at(graph::SearchDeadline::Clock::now());
+    const auto distant = graph::SearchDeadline::after(std::chrono::hours(1));
+    const WorldSelection around{-2, 3, -5, 5};
+    // Each search finds its point without a deadline or with a distant one, and nothing with a
+    // deadline already passed: the deadline is consulted before the first sample.
+    for (const graph::SearchDeadline& deadline : {graph::SearchDeadline::none(), distant, passed}) {
+        const bool searches = !deadline.passed();
+        EXPECT_EQ(graph::findRoot(compiled("x^2-2"), around, deadline).has_value(), searches);
+        EXPECT_EQ(graph::findExtremum(compiled("-x^2+4"), {-2, 3, 0, 5}, graph::Extremum::Maximum, deadline)
+                      .has_value(),
+                  searches);
+        EXPECT_EQ(graph::findIntersection(compiled("x"), compiled("2-x"), around, deadline).has_value(),
+                  searches);
+        EXPECT_EQ(graph::findIntersection(compiled("x^2"), compiled("0"), around, deadline).has_value(),
+                  searches);
+        EXPECT_EQ(graph::findXForY(compiled("x^2"), 4, {0, 5, 0, 10}, deadline).has_value(), searches);
+        EXPECT_EQ(graph::newtonSolve(compiled("x^2-2"), 0, 1, 1e-6L, deadline).has_value(), searches);
+    }
 }
 
 TEST_F(SolveNumerics, IntegralTextsAreTakenApart) {
