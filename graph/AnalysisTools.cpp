@@ -23,8 +23,8 @@ using translation::T;
 
 } // namespace
 
-AnalysisTools::AnalysisTools(TGraphWindow& window, GraphHost& host)
-    : window_(window), host_(host), shapeTrace_(new TraceMarker(&window)) {}
+AnalysisTools::AnalysisTools(TGraphWindow& window, const GraphHost& host, FunctionChoice& choice)
+    : window_(window), host_(host), choice_(choice), shapeTrace_(new TraceMarker(&window)) {}
 
 std::string AnalysisTools::number(long double value) {
     return common::formatGeneral(value, LogDigits, engine::decimalSeparator());
@@ -60,7 +60,7 @@ void AnalysisTools::runTool(int tool, const WorldSelection& selection) {
 
 engine::TFunction* AnalysisTools::chooseOne() {
     Graph& graph = window_.graph();
-    const std::optional<std::string> chosen = host_.chooseOneFunction(graph.candidates);
+    const std::optional<std::string> chosen = choice_.chooseOneFunction(graph.candidates);
     if (!chosen)
         return nullptr;
     const int position = graph.positionOf(*chosen);
@@ -76,7 +76,7 @@ void AnalysisTools::logHeading() {
 }
 
 void AnalysisTools::log(const std::string& line) {
-    host_.appendLogLine(line);
+    host_.log.appendLogLine(line);
 }
 
 void AnalysisTools::mark(long double x, long double y) {
@@ -126,7 +126,7 @@ void AnalysisTools::extremum(const WorldSelection& selection, Extremum kind) {
 void AnalysisTools::intersection(const WorldSelection& selection) {
     Graph& graph = window_.graph();
     const std::optional<std::pair<std::string, std::string>> chosen =
-        host_.chooseTwoFunctions(graph.candidates);
+        choice_.chooseTwoFunctions(graph.candidates);
     if (!chosen)
         return;
     const int first = graph.positionOf(chosen->first);
@@ -149,13 +149,13 @@ void AnalysisTools::intersection(const WorldSelection& selection) {
 
 std::optional<std::pair<long double, std::string>> AnalysisTools::askNumber(const char* captionKey,
                                                                             const char* promptKey) {
-    const std::optional<std::string> text = host_.askText(T(captionKey), T(promptKey) + ":");
+    const std::optional<std::string> text = host_.dialogs.askText(T(captionKey), T(promptKey) + ":");
     if (!text)
         return std::nullopt;
     try {
         return std::make_pair(common::parseFloat(*text, engine::decimalSeparator()), *text);
     } catch (const common::ConversionError& error) {
-        host_.showError(error.what());
+        host_.dialogs.showError(error.what());
         return std::nullopt;
     }
 }
@@ -222,13 +222,13 @@ void AnalysisTools::traceStep(int px) {
     const long double x = c.xOfPixel(px);
     long double y = 0;
     if (!graph.compiledFunctions()[position]->Evaluate(x, y)) {
-        host_.clearStatus();
+        host_.status.clearStatus();
         shapeTrace_->hide();
         return;
     }
     const char separator = engine::decimalSeparator();
-    host_.showStatus("(" + common::formatGeneral(x, TraceDigits, separator) + ", " +
-                     common::formatGeneral(y, TraceDigits, separator) + ")");
+    host_.status.showStatus("(" + common::formatGeneral(x, TraceDigits, separator) + ", " +
+                            common::formatGeneral(y, TraceDigits, separator) + ")");
     shapeTrace_->centreOn(c.columnOfX(x), c.rowOfY(y));
     shapeTrace_->show();
     shapeTrace_->raise();

@@ -19,7 +19,8 @@ class TraceMarker;
 // point found with a red circle on both pictures.
 class AnalysisTools : public GraphTools {
 public:
-    AnalysisTools(TGraphWindow& window, GraphHost& host);
+    // The frame's choice among candidates is `choice`; everything else comes from `host`.
+    AnalysisTools(TGraphWindow& window, const GraphHost& host, FunctionChoice& choice);
 
     void runTool(int tool, const WorldSelection& selection) override;
     void traceStep(int px) override;
@@ -45,7 +46,8 @@ private:
     static std::string number(long double value);
 
     TGraphWindow& window_;
-    GraphHost& host_;
+    GraphHost host_;
+    FunctionChoice& choice_;
     TraceMarker* shapeTrace_;
 };
 

@@ -95,13 +95,15 @@ public:
     virtual void functionPadKeyPress(QKeyEvent& event) = 0;
 };
 
-// Everything the graph window needs from the frame that hosts it.
-class GraphHost : public RangeAccess,
-                  public StatusLine,
-                  public GraphDialogs,
-                  public FunctionChoice,
-                  public LogOutput,
-                  public FrameState,
-                  public FunctionPadKeys {};
+// Everything the graph window needs from the frame that hosts it, one role each, so that each can
+// be played by its own small object. The solve tools also take a FunctionChoice.
+struct GraphHost {
+    RangeAccess& range;
+    StatusLine& status;
+    GraphDialogs& dialogs;
+    LogOutput& log;
+    FrameState& state;
+    FunctionPadKeys& padKeys;
+};
 
 } // namespace graph

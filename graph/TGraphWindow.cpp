@@ -29,8 +29,8 @@ PixelPoint pointerOf(const QMouseEvent* event) {
 
 } // namespace
 
-TGraphWindow::TGraphWindow(GraphHost& host, QWidget* parent)
-    : QWidget(parent), host_(host), graph_(host.plotOptions()) {
+TGraphWindow::TGraphWindow(const GraphHost& host, QWidget* parent)
+    : QWidget(parent), host_(host), graph_(host.state.plotOptions()) {
     setWindowTitle(QStringLiteral("Graph"));
     setFont(pictures::pictureFont("System", 10, true, false, false));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -41,9 +41,9 @@ TGraphWindow::TGraphWindow(GraphHost& host, QWidget* parent)
 }
 
 bool TGraphWindow::PlotRequest(const std::string& text) {
-    const bool integralMode = host_.currentMode() == PlotMode::Integral;
+    const bool integralMode = host_.state.currentMode() == PlotMode::Integral;
     if (text.empty()) {
-        if (!host_.settingsFile().readBool("Options", neverShowKey(integralMode), false))
+        if (!host_.state.settingsFile().readBool("Options", neverShowKey(integralMode), false))
             showInstructions(integralMode);
         return false;
     }
@@ -54,11 +54,11 @@ bool TGraphWindow::plotTypedFunction(const std::string& text) {
     std::string errorText;
     switch (graph_.plotFunction(text, errorText)) {
     case Graph::PlotOutcome::TooManyFunctions:
-        host_.showMessage(translation::T("Only") + " " + std::to_string(MaxPlottedFunctions) + " " +
-                          translation::T("functionsSupported"));
+        host_.dialogs.showMessage(translation::T("Only") + " " + std::to_string(MaxPlottedFunctions) + " " +
+                                  translation::T("functionsSupported"));
         return true;
     case Graph::PlotOutcome::CompileFailed:
-        host_.showMessage(errorText);
+        host_.dialogs.showMessage(errorText);
         showInstructions(false);
         return false;
     case Graph::PlotOutcome::Plotted:
@@ -70,25 +70,25 @@ bool TGraphWindow::plotTypedFunction(const std::string& text) {
 
 void TGraphWindow::showInstructions(bool integralMode) {
     const InstructionsAnswer answer =
-        integralMode ? host_.showIntegralInstructions() : host_.showFunctionInstructions();
+        integralMode ? host_.dialogs.showIntegralInstructions() : host_.dialogs.showFunctionInstructions();
     if (!answer.accepted)
         return;
     try {
-        host_.settingsFile().writeBool("Options", neverShowKey(integralMode), answer.neverShowAgain);
+        host_.state.settingsFile().writeBool("Options", neverShowKey(integralMode), answer.neverShowAgain);
     } catch (const common::IniWriteError&) {
         // A settings file that cannot be written only means the dialog shows again next time.
     }
 }
 
 void TGraphWindow::Redraw() {
-    graph_.Redraw(size(), host_.currentMode());
-    if (host_.currentMode() == PlotMode::Integral)
+    graph_.Redraw(size(), host_.state.currentMode());
+    if (host_.state.currentMode() == PlotMode::Integral)
         logIntegralIfAsked();
     update();
 }
 
 void TGraphWindow::NewWorkClick() {
-    graph_.NewWork(size(), host_.currentMode());
+    graph_.NewWork(size(), host_.state.currentMode());
     update();
 }
 
@@ -111,9 +111,10 @@ void TGraphWindow::FormShow() {
                                                 &range.Ymin, &range.Ymax, &range.Ystep};
     try {
         for (int row = 0; row < RangeRowCount; ++row)
-            *values[row] = common::parseFloat(host_.rangeText(RangeRow(row)), engine::decimalSeparator());
+            *values[row] =
+                common::parseFloat(host_.range.rangeText(RangeRow(row)), engine::decimalSeparator());
     } catch (const common::ConversionError& error) {
-        host_.showError(error.what());
+        host_.dialogs.showError(error.what());
     }
     graph_.setRange(range);
     setWindowTitle(QString::fromStdString(translation::T("GraphCaption")));
@@ -164,14 +165,15 @@ void TGraphWindow::paintEvent(QPaintEvent*) {
 }
 
 void TGraphWindow::keyPressEvent(QKeyEvent* event) {
-    host_.functionPadKeyPress(*event);
+    host_.padKeys.functionPadKeyPress(*event);
 }
 
 void TGraphWindow::showPointerCoordinates(PixelPoint pointer) {
     const GraphCoordinates& c = graph_.coordinates();
     const char separator = engine::decimalSeparator();
-    host_.showStatus("(" + common::formatGeneral(c.xOfPixel(pointer.x), StatusDigits, separator) + ", " +
-                     common::formatGeneral(c.yOfPixel(pointer.y), StatusDigits, separator) + ")");
+    host_.status.showStatus("(" + common::formatGeneral(c.xOfPixel(pointer.x), StatusDigits, separator) +
+                            ", " + common::formatGeneral(c.yOfPixel(pointer.y), StatusDigits, separator) +
+                            ")");
 }
 
 void TGraphWindow::eraseRectangle() {
@@ -221,12 +223,12 @@ void TGraphWindow::mouseReleaseEvent(QMouseEvent* event) {
         return;
     dragging_ = false;
     eraseRectangle();
-    host_.clearStatus();
+    host_.status.clearStatus();
     selectionEnd_.x = std::min(selectionEnd_.x, width() - 1);
     selectionEnd_.y = std::min(selectionEnd_.y, height() - 1);
     const WorldSelection selection = selectionInWorld(graph_.coordinates(), selectionStart_, selectionEnd_);
     // In integral mode no function is plotted: candidates left from function mode must not be offered.
-    graph_.candidates = host_.currentMode() == PlotMode::Function
+    graph_.candidates = host_.state.currentMode() == PlotMode::Function
                             ? findCandidates(graph_.plottedFunctions(), graph_.compiledFunctions(), selection)
                             : std::vector<std::string>();
     for (int tool = 1; tool <= ToolCount; ++tool) {
@@ -246,11 +248,11 @@ void TGraphWindow::zoomBox(const WorldSelection& selection) {
     if (!(selection.x1 < selection.x2 && selection.y1 < selection.y2))
         return;
     const char separator = engine::decimalSeparator();
-    host_.setRangeText(RangeRow::Xmin, common::formatPlain(selection.x1, separator));
-    host_.setRangeText(RangeRow::Xmax, common::formatPlain(selection.x2, separator));
-    host_.setRangeText(RangeRow::Ymin, common::formatPlain(selection.y1, separator));
-    host_.setRangeText(RangeRow::Ymax, common::formatPlain(selection.y2, separator));
-    host_.applyRange();
+    host_.range.setRangeText(RangeRow::Xmin, common::formatPlain(selection.x1, separator));
+    host_.range.setRangeText(RangeRow::Xmax, common::formatPlain(selection.x2, separator));
+    host_.range.setRangeText(RangeRow::Ymin, common::formatPlain(selection.y1, separator));
+    host_.range.setRangeText(RangeRow::Ymax, common::formatPlain(selection.y2, separator));
+    host_.range.applyRange();
 }
 
 } // namespace graph

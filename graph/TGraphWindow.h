@@ -24,7 +24,7 @@ public:
 class TGraphWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TGraphWindow(GraphHost& host, QWidget* parent = nullptr);
+    explicit TGraphWindow(const GraphHost& host, QWidget* parent = nullptr);
 
     // Plots `text` as a function (or, in integral mode, as an integral); an empty text shows the
     // mode's instructions. True when the text belongs in the history.
@@ -68,7 +68,7 @@ private:
     void zoomBox(const WorldSelection& selection);
     Qt::WindowStates frameState() const;
 
-    GraphHost& host_;
+    GraphHost host_;
     Graph graph_;
     GraphTools* tools_ = nullptr;
     bool shownBefore_ = false;

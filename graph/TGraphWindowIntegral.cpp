@@ -16,7 +16,7 @@ bool TGraphWindow::plotIntegral(const std::string& text) {
     try {
         integral = parseIntegralText(text, engine::decimalSeparator());
     } catch (const common::ConversionError& error) {
-        host_.showError(error.what());
+        host_.dialogs.showError(error.what());
         return false;
     }
     if (!integral) {
@@ -25,7 +25,7 @@ bool TGraphWindow::plotIntegral(const std::string& text) {
     }
     std::string errorText;
     if (!graph_.plotIntegral(text, *integral, errorText)) {
-        host_.showMessage(errorText);
+        host_.dialogs.showMessage(errorText);
         return false;
     }
     logIntegralIfAsked();
@@ -37,9 +37,9 @@ void TGraphWindow::logIntegralIfAsked() {
     if (!graph_.logIntegralResult || graph_.plottedIntegrals().empty())
         return;
     graph_.logIntegralResult = false;
-    host_.appendLogLine("");
-    host_.appendLogLine("y = " + graph_.plottedIntegrals().back());
-    host_.appendLogLine(graph_.integralValueText());
+    host_.log.appendLogLine("");
+    host_.log.appendLogLine("y = " + graph_.plottedIntegrals().back());
+    host_.log.appendLogLine(graph_.integralValueText());
 }
 
 } // namespace graph

@@ -6,51 +6,44 @@
 #include "engine/Engine.h"
 #include "graph/AnalysisTools.h"
 #include "graph/TGraphWindow.h"
-#include "plotter/TMDIFrame.h"
+#include "plotter/EntryPlotting.h"
 #include "plotter/Texts.h"
 #include "plotter/TfrmValueTable.h"
 
-#include <QComboBox>
-
 namespace plotter {
 
-AnalysisCommands::AnalysisCommands(TMDIFrame& frame, appkit::Interaction& interaction,
-                                   TSelectGraphWindow& selectDialog)
-    : QObject(&frame), frame_(frame), interaction_(interaction),
-      chooser_(interaction, selectDialog, frame.graphWindow()->graph()),
-      tools_(std::make_unique<graph::AnalysisTools>(*frame.graphWindow(), frame)),
-      frmValueTable_(new TfrmValueTable(interaction, engine::decimalSeparator(), &frame)) {
-    frame.graphWindow()->setTools(tools_.get());
+AnalysisCommands::AnalysisCommands(graph::TGraphWindow& window, const graph::GraphHost& host,
+                                   EntryPlotting& entry, appkit::Interaction& interaction,
+                                   TSelectGraphWindow& selectDialog, QWidget& parent)
+    : QObject(&parent), window_(window), status_(host.status), entry_(entry), interaction_(interaction),
+      chooser_(interaction, selectDialog, window.graph()),
+      tools_(std::make_unique<graph::AnalysisTools>(window, host, chooser_)),
+      frmValueTable_(new TfrmValueTable(interaction, engine::decimalSeparator(), &parent)) {
+    window.setTools(tools_.get());
 }
 
 AnalysisCommands::~AnalysisCommands() = default;
 
 std::optional<std::string> AnalysisCommands::chooseFromPlotted() {
-    graph::Graph& graph = frame_.graphWindow()->graph();
+    graph::Graph& graph = window_.graph();
     graph.candidates = graph.plottedFunctions();
-    return chooser_.chooseOne(graph.candidates);
-}
-
-void AnalysisCommands::plotAsTyped(const std::string& text) {
-    frame_.entryBox()->setEditText(QString::fromStdString(text));
-    frame_.plotEntry();
+    return chooser_.chooseOneFunction(graph.candidates);
 }
 
 void AnalysisCommands::eraseFunctions() {
-    graph::TGraphWindow& window = *frame_.graphWindow();
-    graph::Graph& graph = window.graph();
+    graph::Graph& graph = window_.graph();
     graph.candidates = graph.plottedFunctions();
     const std::optional<std::vector<std::string>> chosen = chooser_.chooseToErase(graph.candidates);
     if (!chosen)
         return;
     for (const std::string& text : *chosen)
         graph.eraseFunction(graph.positionOf(text));
-    window.Redraw();
+    window_.Redraw();
 }
 
 void AnalysisCommands::plotDerivative() {
     if (const std::optional<std::string> chosen = chooseFromPlotted())
-        plotAsTyped("d/dx(" + *chosen + ")");
+        entry_.plotAsTyped("d/dx(" + *chosen + ")");
 }
 
 void AnalysisCommands::plotTangent() {
@@ -81,7 +74,7 @@ void AnalysisCommands::plotLine(Line line) {
         interaction_.showError(QString::fromStdString(error.what()));
         return;
     }
-    graph::Graph& graph = frame_.graphWindow()->graph();
+    graph::Graph& graph = window_.graph();
     engine::TFunction& function = *graph.compiledFunctions()[graph.selectedFunction];
     long double k = 0;
     long double y0 = 0;
@@ -93,16 +86,16 @@ void AnalysisCommands::plotLine(Line line) {
     const long double slope = tangent ? k : -1 / k;
     const long double m = y0 - slope * x0;
     // A negative m brings its own minus sign.
-    plotAsTyped(common::formatPlain(slope, separator) + (m >= 0 ? "x+" : "x") +
-                common::formatPlain(m, separator));
+    entry_.plotAsTyped(common::formatPlain(slope, separator) + (m >= 0 ? "x+" : "x") +
+                       common::formatPlain(m, separator));
 }
 
 void AnalysisCommands::toggleTrace() {
-    graph::Graph& graph = frame_.graphWindow()->graph();
+    graph::Graph& graph = window_.graph();
     if (graph.traceOn) {
         graph.traceOn = false;
         tools_->hideTraceMarker();
-        frame_.clearStatus();
+        status_.clearStatus();
         return;
     }
     // Without a chosen function there is nothing to follow, so the trace stays off.

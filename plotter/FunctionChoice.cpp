@@ -34,7 +34,7 @@ std::optional<std::vector<std::string>> FunctionChooser::ask(const char* caption
     return chosen;
 }
 
-std::optional<std::string> FunctionChooser::chooseOne(const std::vector<std::string>& candidates) {
+std::optional<std::string> FunctionChooser::chooseOneFunction(const std::vector<std::string>& candidates) {
     if (candidates.empty()) {
         interaction_.showError(plainText("AtLeastOneFunctionMustBePlotted"));
         return std::nullopt;
@@ -51,7 +51,7 @@ std::optional<std::string> FunctionChooser::chooseOne(const std::vector<std::str
 }
 
 std::optional<std::pair<std::string, std::string>>
-FunctionChooser::chooseTwo(const std::vector<std::string>& candidates) {
+FunctionChooser::chooseTwoFunctions(const std::vector<std::string>& candidates) {
     if (candidates.size() < 2) {
         interaction_.showError(plainText("AtLeastTwoFunctionsMustBePlotted"));
         return std::nullopt;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "graph/GraphHost.h"
+
 #include <optional>
 #include <string>
 #include <utility>
@@ -20,13 +22,14 @@ namespace plotter {
 // How the frame chooses among candidate functions of the graph: no candidate is an error, a
 // single one is taken without asking, several are offered in the select function dialog. The
 // chosen texts' list positions become the graph's selected functions.
-class FunctionChooser {
+class FunctionChooser : public graph::FunctionChoice {
 public:
     FunctionChooser(appkit::Interaction& interaction, TSelectGraphWindow& dialog, graph::Graph& graph);
 
-    std::optional<std::string> chooseOne(const std::vector<std::string>& candidates);
+    std::optional<std::string> chooseOneFunction(const std::vector<std::string>& candidates) override;
     // Exactly two candidates are taken in list order; the same function chosen twice is refused.
-    std::optional<std::pair<std::string, std::string>> chooseTwo(const std::vector<std::string>& candidates);
+    std::optional<std::pair<std::string, std::string>>
+    chooseTwoFunctions(const std::vector<std::string>& candidates) override;
     // Any number of the candidates, from the dialog with multiple selection; nothing when cancelled.
     std::optional<std::vector<std::string>> chooseToErase(const std::vector<std::string>& candidates);
 

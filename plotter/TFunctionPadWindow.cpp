@@ -160,7 +160,7 @@ void TFunctionPadWindow::removeLastCharacter() {
     host_.setEntryText(text);
 }
 
-void TFunctionPadWindow::handleKey(QKeyEvent& event) {
+void TFunctionPadWindow::functionPadKeyPress(QKeyEvent& event) {
     keyboardFlag_ = true;
     switch (event.key()) {
     case Qt::Key_Backspace:
@@ -181,7 +181,7 @@ void TFunctionPadWindow::handleKey(QKeyEvent& event) {
 bool TFunctionPadWindow::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress:
-        handleKey(*static_cast<QKeyEvent*>(event));
+        functionPadKeyPress(*static_cast<QKeyEvent*>(event));
         return true;
     case QEvent::KeyRelease:
         // The key went to the pad, so the button under the focus must not act on its release.
@@ -202,7 +202,7 @@ bool TFunctionPadWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TFunctionPadWindow::keyPressEvent(QKeyEvent* event) {
-    handleKey(*event);
+    functionPadKeyPress(*event);
 }
 
 QSize TFunctionPadWindow::designClientSize() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graph/GraphHost.h"
 #include "plotter/CommandId.h"
 
 #include <QString>
@@ -23,14 +24,14 @@ public:
 
 // The function pad: calculator-like buttons that append to the entry text, and key handling
 // that types into it while the pad (or the graph) has the focus.
-class TFunctionPadWindow : public QWidget {
+class TFunctionPadWindow : public QWidget, public graph::FunctionPadKeys {
     Q_OBJECT
 public:
     explicit TFunctionPadWindow(FunctionPadHost& host, char decimalSeparator, QWidget* parent = nullptr);
 
     // The pad's own key handling: sets the keyboard flag, then Backspace removes the last
     // character, Enter plots, and any other character is appended.
-    void handleKey(QKeyEvent& event);
+    void functionPadKeyPress(QKeyEvent& event) override;
     // The client size that ends just right of and below the divide button.
     QSize designClientSize() const;
     // Caption, captions and hints from the current language; the decimal separator button.

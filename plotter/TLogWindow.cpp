@@ -30,6 +30,10 @@ void TLogWindow::appendLine(const QString& line) {
     ++lineCount_;
 }
 
+void TLogWindow::appendLogLine(const std::string& line) {
+    appendLine(QString::fromStdString(line));
+}
+
 void TLogWindow::clear() {
     Memo1->clear();
     lineCount_ = 0;

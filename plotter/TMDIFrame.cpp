@@ -10,12 +10,14 @@
 #include "plotter/AnalysisCommands.h"
 #include "plotter/CommandTable.h"
 #include "plotter/FunctionHistory.h"
+#include "plotter/GraphDialogBoxes.h"
 #include "plotter/Icons.h"
 #include "plotter/ProductInfo.h"
 #include "plotter/QuorraCommandLine.h"
+#include "plotter/RangeWindowAccess.h"
+#include "plotter/StatusBarLine.h"
 #include "plotter/TLogWindow.h"
 #include "plotter/TSelectGraphWindow.h"
-#include "plotter/TdlgInstructions.h"
 #include "plotter/TdlgSelectLanguage.h"
 #include "plotter/Texts.h"
 #include "plotter/TwoFieldDialog.h"
@@ -63,7 +65,7 @@ bool isEnter(const QKeyEvent& event) {
 TMDIFrame::TMDIFrame(common::IniFile& settings, appkit::Interaction& interaction,
                      appkit::NumberSeparators separators, QWidget* parent)
     : QMainWindow(parent), settings_(settings), interaction_(interaction), separators_(separators),
-      fileDialogs_(interaction),
+      fileDialogs_(interaction), state_(settings),
       titlePrefix_(QStringLiteral("%1 - ").arg(QLatin1String(plotter::ProductName))),
       mdiArea_(new QMdiArea(this)), Timer1(new QTimer(this)) {
     plotter::loadIcons();
@@ -78,7 +80,8 @@ TMDIFrame::TMDIFrame(common::IniFile& settings, appkit::Interaction& interaction
     createChildWindows();
     createOutputWindows();
     followPadCommands();
-    analysis_ = new plotter::AnalysisCommands(*this, interaction_, *SelectGraphWindow);
+    analysis_ = new plotter::AnalysisCommands(*GraphWindow, graphHost(), *this, interaction_,
+                                              *SelectGraphWindow, *this);
 
     try {
         ReadSettings(settings_);
@@ -142,9 +145,7 @@ void TMDIFrame::buildRows() {
     clientLayout->addWidget(mdiArea_, 1);
     setCentralWidget(client);
 
-    StatusBar1 = new QLabel(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    statusBar()->addWidget(StatusBar1, 1);
+    statusLine_ = std::make_unique<plotter::StatusBarLine>(*statusBar());
     statusBar()->setSizeGripEnabled(true);
     placeEntryBox();
 }
@@ -172,20 +173,25 @@ void TMDIFrame::createChildWindows() {
         GraphWindow->SetRange(range);
     });
     addChild(RangeWindow, QStringLiteral("RangeWindowFrame"));
-    GraphWindow = new graph::TGraphWindow(*this);
+    rangeAccess_ = std::make_unique<plotter::RangeWindowAccess>(*RangeWindow);
+    graphDialogs_ = std::make_unique<plotter::GraphDialogBoxes>(
+        interaction_, *this, [this](const QString& topic) { showHelpTopic(topic); });
+    LogWindow = new TLogWindow;
+    FunctionPadWindow = new TFunctionPadWindow(*this, separators_.decimal);
+    GraphWindow = new graph::TGraphWindow(graphHost());
     addChild(GraphWindow, QStringLiteral("GraphWindowFrame"));
 
     dlgZoomFactor = new TdlgZoomFactor(this);
     SelectGraphWindow = new TSelectGraphWindow(interaction_, this);
-    dlgFunctionInstructions = new TdlgInstructions(TdlgInstructions::Mode::Function, this);
-    dlgIntegralInstructions = new TdlgInstructions(TdlgInstructions::Mode::Integral, this);
     dlgAxisText = new TdlgAxisText(this);
 
-    LogWindow = new TLogWindow;
     addChild(LogWindow, QStringLiteral("LogWindowFrame"));
-    FunctionPadWindow = new TFunctionPadWindow(*this, separators_.decimal);
     addChild(FunctionPadWindow, QStringLiteral("FunctionPadWindowFrame"));
     dlgSelectLanguage = new TdlgSelectLanguage(this);
+}
+
+graph::GraphHost TMDIFrame::graphHost() {
+    return {*rangeAccess_, *statusLine_, *graphDialogs_, *LogWindow, state_, *FunctionPadWindow};
 }
 
 QMdiSubWindow* TMDIFrame::subWindowOf(QWidget* child) const {
@@ -259,7 +265,7 @@ void TMDIFrame::plotCommandLine(const QStringList& arguments) {
             openDocumentFile(QFileInfo(argument).absoluteFilePath());
             continue;
         }
-        mode_ = QLatin1Char('F');
+        state_.mode = QLatin1Char('F');
         ComboBox1->setEditText(argument);
         plotEntry();
     }
@@ -281,9 +287,9 @@ void TMDIFrame::timerTick() {
 }
 
 void TMDIFrame::closeEvent(QCloseEvent* event) {
-    if (mode_ == QLatin1Char('I'))
+    if (state_.mode == QLatin1Char('I'))
         storedIntegralHistory_ = entryList();
-    else if (mode_ == QLatin1Char('F'))
+    else if (state_.mode == QLatin1Char('F'))
         storedFunctionHistory_ = entryList();
     try {
         settings_.update([this] {
@@ -314,7 +320,7 @@ bool TMDIFrame::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if ((watched == ComboBox1 || watched == ComboBox1->lineEdit()) && event->type() == QEvent::KeyPress) {
-        clearStatus();
+        statusLine_->clearStatus();
         if (isEnter(*static_cast<QKeyEvent*>(event))) {
             plotEntry();
             return true;
@@ -361,9 +367,18 @@ void TMDIFrame::runCommand(plotter::CommandId id) {
         action->trigger();
 }
 
+void TMDIFrame::plotAsTyped(const std::string& text) {
+    ComboBox1->setEditText(toQt(text));
+    plotEntry();
+}
+
+QString TMDIFrame::statusText() const {
+    return statusLine_->text();
+}
+
 void TMDIFrame::plotEntry() {
     const QString text = ComboBox1->currentText();
-    if (mode_ == QLatin1Char('I'))
+    if (state_.mode == QLatin1Char('I'))
         GraphWindow->graph().logIntegralResult = true;
     if (GraphWindow->PlotRequest(text.toStdString()))
         enterIntoEntryList(text);
@@ -380,22 +395,18 @@ void TMDIFrame::switchToIntegralMode() {
 void TMDIFrame::switchMode(QChar target) {
     LogWindow->clear();
     ComboBox1->setEditText(QString());
-    clearStatus();
-    if (mode_ == target)
+    statusLine_->clearStatus();
+    if (state_.mode == target)
         return;
-    if (mode_ == QLatin1Char('F'))
+    if (state_.mode == QLatin1Char('F'))
         storedFunctionHistory_ = entryList();
-    else if (mode_ == QLatin1Char('I'))
+    else if (state_.mode == QLatin1Char('I'))
         storedIntegralHistory_ = entryList();
     const bool functions = target == QLatin1Char('F');
     setEntryList(functions ? storedFunctionHistory_ : storedIntegralHistory_);
     ImageMainMode->setPixmap(functions ? ImageYofX : ImageIntegral);
-    mode_ = target;
+    state_.mode = target;
     newWork();
-}
-
-graph::PlotMode TMDIFrame::currentMode() const {
-    return mode_ == QLatin1Char('I') ? graph::PlotMode::Integral : graph::PlotMode::Function;
 }
 
 void TMDIFrame::New1Click() {
@@ -416,9 +427,9 @@ void TMDIFrame::redraw() {
 // ---- Tools and zooming ----
 
 void TMDIFrame::armTool(int tool) {
-    clearStatus();
+    statusLine_->clearStatus();
     GraphWindow->ClearArmedTools();
-    showStatus(translation::T("SelectARangeOnTheGraph") + ": " + translation::T(ToolKeys[tool]));
+    statusLine_->showStatus(translation::T("SelectARangeOnTheGraph") + ": " + translation::T(ToolKeys[tool]));
     GraphWindow->armTool(tool);
 }
 
@@ -442,7 +453,7 @@ void TMDIFrame::zoom(bool in) {
         return;
     takeUndoZoomSnapshot();
     for (int row = 0; row < TRangeWindow::RowCount; ++row) {
-        const long double factor = row < 3 ? options_.xZoomFactor : options_.yZoomFactor;
+        const long double factor = row < 3 ? state_.options.xZoomFactor : state_.options.yZoomFactor;
         const long double value = in ? (*values)[row] / factor : (*values)[row] * factor;
         RangeWindow->setRangeText(row, toQt(common::formatPlain(value, separators_.decimal)));
     }

@@ -4,9 +4,11 @@
 #include "graph/GraphHost.h"
 #include "graph/PlotOptions.h"
 #include "plotter/CommandTable.h"
+#include "plotter/EntryPlotting.h"
 #include "plotter/FileDialogs.h"
 #include "plotter/TFunctionPadWindow.h"
 #include "plotter/TRangeWindow.h"
+#include "plotter/WorkState.h"
 
 #include <QMainWindow>
 #include <QPixmap>
@@ -30,7 +32,6 @@ class THelpWindow;
 class TProgressForm;
 class TdlgAxisText;
 class TSelectGraphWindow;
-class TdlgInstructions;
 class TdlgSelectLanguage;
 class TdlgZoomFactor;
 class TLogWindow;
@@ -43,7 +44,10 @@ class TGraphWindow;
 }
 namespace plotter {
 class AnalysisCommands;
-}
+class GraphDialogBoxes;
+class RangeWindowAccess;
+class StatusBarLine;
+} // namespace plotter
 namespace appkit {
 class Desktop;
 class Interaction;
@@ -52,8 +56,8 @@ class Interaction;
 // The main frame of Quorra: menus, toolbar, the entry box with its two histories, the status
 // line and the four child windows (graph, function pad, range, log). It keeps the working mode
 // and the plotting options, turns every command into a call on the graph, the range grid or a
-// dialog, and hosts the graph window.
-class TMDIFrame : public QMainWindow, public graph::GraphHost, private FunctionPadHost {
+// dialog, and hosts the graph window through small objects, one for each of the graph's roles.
+class TMDIFrame : public QMainWindow, private FunctionPadHost, private plotter::EntryPlotting {
     Q_OBJECT
 public:
     // `settings` is the program's settings file; every modal interaction goes to `interaction`.
@@ -66,106 +70,39 @@ public:
     // Plots each argument in order in function mode, as if typed and entered; an argument naming an
     // existing ".QOR" file opens that document as Open does.
     void plotCommandLine(const QStringList& arguments);
+    // Where the companion program is looked for, and the note files beside it or in its shared
+    // folder; the program's folder at start.
+    void setProgramFolder(const QString& folder) { programFolder_ = folder; }
+    void setDesktop(appkit::Desktop& desktop) { desktop_ = &desktop; }
 
     // Enter in the entry box and the toolbar's plot button: plots the entry text and, when that
     // succeeds, puts it at the top of the mode's history.
     void plotEntry();
-    void switchToFunctionMode();
-    void switchToIntegralMode();
     void armTool(int tool);
-    void zoomIn();
-    void zoomOut();
-    void undoZoom();
-    void takeUndoZoomSnapshot();
-    void defaultLayout();
-    void savePosition();
-    void loadPosition();
-    void chooseLanguage();
-
+    // Reads a graph document as Open does, without the file dialog.
+    void readDocument(const QString& fileName);
     // The settings block with the menu check marks; a zoom factor that is not a number throws
     // common::ConversionError, with what was read before it in effect.
     void ReadSettings(const common::IniFile& file);
-    // Write errors end the writing silently.
-    void WriteSettings(common::IniFile& file);
 
-    QChar mode() const { return mode_; }
+    QChar mode() const { return state_.mode; }
+    graph::PlotOptions& options() { return state_.options; }
     QStringList entryList() const;
-    QStringList storedFunctionHistory() const { return storedFunctionHistory_; }
-    QStringList storedIntegralHistory() const { return storedIntegralHistory_; }
     QStringList undoZoomSnapshot() const { return undoZoomSnapshot_; }
-    graph::PlotOptions& options() { return options_; }
     QString documentFileName() const { return documentFileName_; }
-    const plotter::FileDialogs& fileDialogs() const { return fileDialogs_; }
     QString statusText() const;
 
     QAction* command(plotter::CommandId id) const;
     QMenu* menu(plotter::MenuId id) const;
     QComboBox* entryBox() const { return ComboBox1; }
-    QMdiArea* mdiArea() const { return mdiArea_; }
     graph::TGraphWindow* graphWindow() const { return GraphWindow; }
     TRangeWindow* rangeWindow() const { return RangeWindow; }
     TFunctionPadWindow* functionPad() const { return FunctionPadWindow; }
     TLogWindow* logWindow() const { return LogWindow; }
     QMdiSubWindow* subWindowOf(QWidget* child) const;
-
-    // Graph documents. A document is written in one atomic step: a failure is reported with the
-    // system's reason and leaves the old file as it was.
-    void openDocument();
-    void openDocumentFile(const QString& fileName);
-    void saveDocument();
-    void saveDocumentAs();
-    bool writeDocument(const QString& fileName);
-    void readDocument(const QString& fileName);
-
-    // Pictures, clipboard and printing. A picture file that cannot be written is reported and no
-    // partial file is left.
-    void saveAsBmpPicture();
-    void saveAsGifPicture();
-    void saveAsPngPicture();
-    void saveAsSvgPicture();
-    void saveAsPdf();
-    void copyGraphAsVectorPicture();
-    void copyGraphAsBitmap();
-    void printGraph();
-    void printLog();
-    void printSetup();
     QPrinter& printer();
-
-    // The companion program, help, notes, web pages and information windows; none reports a
-    // missing program, file or browser.
-    void startTessaly();
-    void showTessalyInformation();
-    void showHelpTopic(const QString& topic = {});
-    void openNoteFile(const QString& name);
-    void openMakerPage(const char* path);
-    void showAbout();
-    // Where the companion program is looked for, and the note files beside it or in its shared
-    // folder; the program's folder at start.
-    void setProgramFolder(const QString& folder) { programFolder_ = folder; }
-    void setDesktop(appkit::Desktop& desktop) { desktop_ = &desktop; }
     TProgressForm* progressForm() const { return ProgressForm; }
     THelpWindow* helpWindow() const { return helpWindow_; }
-    TAboutBox* aboutBox() const { return AboutBox; }
-
-    // graph::GraphHost
-    std::string rangeText(graph::RangeRow row) const override;
-    void setRangeText(graph::RangeRow row, const std::string& text) override;
-    void applyRange() override;
-    void showStatus(const std::string& text) override;
-    void clearStatus() override;
-    void showMessage(const std::string& text) override;
-    void showError(const std::string& text) override;
-    graph::InstructionsAnswer showFunctionInstructions() override;
-    graph::InstructionsAnswer showIntegralInstructions() override;
-    std::optional<std::string> askText(const std::string& caption, const std::string& prompt) override;
-    std::optional<std::string> chooseOneFunction(const std::vector<std::string>& candidates) override;
-    std::optional<std::pair<std::string, std::string>>
-    chooseTwoFunctions(const std::vector<std::string>& candidates) override;
-    void appendLogLine(const std::string& line) override;
-    graph::PlotMode currentMode() const override;
-    const graph::PlotOptions& plotOptions() const override { return options_; }
-    common::IniFile& settingsFile() override { return settings_; }
-    void functionPadKeyPress(QKeyEvent& event) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -179,11 +116,15 @@ private:
     void setEntryText(const QString& text) override;
     void plotEntryText() override;
     void runCommand(plotter::CommandId id) override;
+    // plotter::EntryPlotting
+    void plotAsTyped(const std::string& text) override;
 
     void buildRows();
     // Every command's row of the command table, with its handler.
     std::vector<plotter::CommandRow> commandRows();
     void createChildWindows();
+    // The roles in which the frame's objects host the graph window.
+    graph::GraphHost graphHost();
     // The function pad's derivative, tangent and normal buttons are enabled with their commands.
     void followPadCommands();
     void translate();
@@ -193,14 +134,25 @@ private:
 
     void setEntryList(const QStringList& list);
     void enterIntoEntryList(const QString& text);
+    void switchToFunctionMode();
+    void switchToIntegralMode();
     void switchMode(QChar target);
-    void zoom(bool in);
     void newWork();
     void redraw();
     void New1Click();
+
+    // Tools and zooming.
+    void armZoomBox();
+    void zoomIn();
+    void zoomOut();
+    void zoom(bool in);
+    void undoZoom();
+    void takeUndoZoomSnapshot();
+
+    // Options. Write errors of the settings end the writing silently.
+    void WriteSettings(common::IniFile& file);
     void setLineStyle(bool bold, bool dotted);
     void setAngleUnit(bool radians);
-    void armZoomBox();
     // Shows or hides one part of the graph (axes, grid, scale texts, function names) and redraws.
     void setShown(bool graph::PlotOptions::*shown, bool checked);
     void updateCheckMarks();
@@ -208,12 +160,37 @@ private:
     void editAxisTexts();
     void chooseAxisFont();
     void emptyFunctionHistory();
+    QStringList availableLanguages() const;
+    void chooseLanguage();
+
+    // Window layout.
+    void defaultLayout();
+    void savePosition();
+    void loadPosition();
     void makeGraphWindowQuadratic();
     void placeEntryBox();
     void setClientSize(QMdiSubWindow* window, QSize clientSize);
-    QStringList availableLanguages() const;
-    graph::InstructionsAnswer showInstructions(TdlgInstructions& dialog);
-    void createOutputWindows();
+
+    // Graph documents. A document is written in one atomic step: a failure is reported with the
+    // system's reason and leaves the old file as it was.
+    void openDocument();
+    void openDocumentFile(const QString& fileName);
+    void saveDocument();
+    void saveDocumentAs();
+    bool writeDocument(const QString& fileName);
+
+    // Pictures, clipboard and printing. A picture file that cannot be written is reported and no
+    // partial file is left.
+    void saveAsBmpPicture();
+    void saveAsGifPicture();
+    void saveAsPngPicture();
+    void saveAsSvgPicture();
+    void saveAsPdf();
+    void copyGraphAsVectorPicture();
+    void copyGraphAsBitmap();
+    void printGraph();
+    void printLog();
+    void printSetup();
     // The save dialog for a picture; the chosen name with its extension replaced, or empty.
     QString choosePictureFile(const char* captionKey, const QString& filter, const QString& suffix,
                               const QString& extension);
@@ -224,15 +201,24 @@ private:
     // A job that could not start is reported; the printer is renewed with the same choices.
     void printingFailed();
 
+    // The companion program, help, notes, web pages and information windows; none reports a
+    // missing program, file or browser.
+    void createOutputWindows();
+    void startTessaly();
+    void showTessalyInformation();
+    void showHelpTopic(const QString& topic = {});
+    void openNoteFile(const QString& name);
+    void openMakerPage(const char* path);
+    void showAbout();
+
     common::IniFile& settings_;
     appkit::Interaction& interaction_;
     appkit::NumberSeparators separators_;
     plotter::FileDialogs fileDialogs_;
-    graph::PlotOptions options_;
+    plotter::WorkState state_;
     QString titlePrefix_;
     QString languageName_;
     QString documentFileName_;
-    QChar mode_ = QLatin1Char('F');
     QStringList storedFunctionHistory_;
     QStringList storedIntegralHistory_;
     QStringList undoZoomSnapshot_;
@@ -248,16 +234,16 @@ private:
     QPixmap ImageYofX;
     QPixmap ImageIntegral;
     QComboBox* ComboBox1;
-    QLabel* StatusBar1;
+    std::unique_ptr<plotter::StatusBarLine> statusLine_;
     QTimer* Timer1;
 
     TRangeWindow* RangeWindow;
+    std::unique_ptr<plotter::RangeWindowAccess> rangeAccess_;
+    std::unique_ptr<plotter::GraphDialogBoxes> graphDialogs_;
     graph::TGraphWindow* GraphWindow;
     TLogWindow* LogWindow;
     TFunctionPadWindow* FunctionPadWindow;
     TdlgZoomFactor* dlgZoomFactor;
-    TdlgInstructions* dlgFunctionInstructions;
-    TdlgInstructions* dlgIntegralInstructions;
     TdlgAxisText* dlgAxisText;
     TdlgSelectLanguage* dlgSelectLanguage;
     TSelectGraphWindow* SelectGraphWindow;

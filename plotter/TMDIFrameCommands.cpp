@@ -173,8 +173,8 @@ void TMDIFrame::armZoomBox() {
 }
 
 void TMDIFrame::setShown(bool graph::PlotOptions::*shown, bool checked) {
-    if (options_.*shown == checked)
+    if (state_.options.*shown == checked)
         return;
-    options_.*shown = checked;
+    state_.options.*shown = checked;
     redraw();
 }

@@ -78,12 +78,12 @@ bool TMDIFrame::writeDocument(const QString& fileName) {
     const graph::Graph& graph = GraphWindow->graph();
     try {
         document.update([&] {
-            document.writeString("MainMode", "Mode", QString(mode_).toStdString());
+            document.writeString("MainMode", "Mode", QString(state_.mode).toStdString());
             WriteSettings(document);
             for (int row = 0; row < TRangeWindow::RowCount; ++row)
                 document.writeString("Range", rangeKey(row), RangeWindow->rangeText(row).toStdString());
-            const bool functions = mode_ == QLatin1Char('F');
-            if (!functions && mode_ != QLatin1Char('I'))
+            const bool functions = state_.mode == QLatin1Char('F');
+            if (!functions && state_.mode != QLatin1Char('I'))
                 return;
             const char* section = functions ? "Functions" : "Integrals";
             const std::string prefix = functions ? "F" : "I";
@@ -118,16 +118,16 @@ void TMDIFrame::readDocument(const QString& fileName) {
 
     const bool functions = documentMode == QLatin1Char('F');
     if (!functions && documentMode != QLatin1Char('I')) {
-        mode_ = documentMode;
+        state_.mode = documentMode;
         return;
     }
     // The texts typed since the last switch are kept in the history of the mode being left, as any
     // switch keeps them; the blank mode then makes the switch run even into the mode already on.
-    if (mode_ == QLatin1Char('F'))
+    if (state_.mode == QLatin1Char('F'))
         storedFunctionHistory_ = entryList();
-    else if (mode_ == QLatin1Char('I'))
+    else if (state_.mode == QLatin1Char('I'))
         storedIntegralHistory_ = entryList();
-    mode_ = QLatin1Char(' ');
+    state_.mode = QLatin1Char(' ');
     if (!functions)
         GraphWindow->graph().logIntegralResult = true;
     switchMode(documentMode);

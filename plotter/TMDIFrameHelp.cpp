@@ -4,13 +4,11 @@
 #include "appkit/Interaction.h"
 #include "appkit/ProgramSetup.h"
 #include "appkit/THelpWindow.h"
-#include "plotter/HelpTopics.h"
 #include "plotter/ProductInfo.h"
 #include "plotter/TAboutBox.h"
 #include "plotter/TCopy2ClipboardMessage.h"
 #include "plotter/TProgressForm.h"
 #include "plotter/TUrlLabel.h"
-#include "plotter/TdlgInstructions.h"
 #include "plotter/TfrmTYInfo.h"
 #include "plotter/WebLinks.h"
 #include "translation/Translator.h"
@@ -37,10 +35,6 @@ void TMDIFrame::createOutputWindows() {
     frmTYInfo = new TfrmTYInfo(this);
     ProgressForm = new TProgressForm(this);
     helpWindow_ = new THelpWindow(QStringLiteral("Quorra Help"), this);
-    dlgFunctionInstructions->setHelpHandler(
-        [this] { showHelpTopic(plotter::topicOfContext(plotter::PlotFunctionContext)); });
-    dlgIntegralInstructions->setHelpHandler(
-        [this] { showHelpTopic(plotter::topicOfContext(plotter::IntegralContext)); });
 }
 
 void TMDIFrame::startTessaly() {

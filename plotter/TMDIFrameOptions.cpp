@@ -22,7 +22,7 @@ using plotter::plainText;
 
 void TMDIFrame::ReadSettings(const common::IniFile& file) {
     try {
-        graph::readSettingsBlock(file, options_, separators_.decimal);
+        graph::readSettingsBlock(file, state_.options, separators_.decimal);
     } catch (...) {
         updateCheckMarks();
         throw;
@@ -31,37 +31,37 @@ void TMDIFrame::ReadSettings(const common::IniFile& file) {
 }
 
 void TMDIFrame::WriteSettings(common::IniFile& file) {
-    graph::writeSettingsBlock(file, options_, separators_.decimal);
+    graph::writeSettingsBlock(file, state_.options, separators_.decimal);
 }
 
 void TMDIFrame::updateCheckMarks() {
-    command(CommandId::Degrees)->setChecked(!options_.useRadians);
-    command(CommandId::Radians)->setChecked(options_.useRadians);
-    command(CommandId::BoldLines)->setChecked(options_.boldLines);
-    command(CommandId::DottedLines)->setChecked(options_.dottedLines);
-    command(CommandId::NormalLines)->setChecked(!options_.boldLines && !options_.dottedLines);
-    command(CommandId::ShowAxis)->setChecked(options_.showAxis);
-    command(CommandId::ShowGrid)->setChecked(options_.showGrid);
-    command(CommandId::ShowScaleText)->setChecked(options_.showScaleText);
-    command(CommandId::ShowFunctionNames)->setChecked(options_.showFunctionNames);
+    command(CommandId::Degrees)->setChecked(!state_.options.useRadians);
+    command(CommandId::Radians)->setChecked(state_.options.useRadians);
+    command(CommandId::BoldLines)->setChecked(state_.options.boldLines);
+    command(CommandId::DottedLines)->setChecked(state_.options.dottedLines);
+    command(CommandId::NormalLines)->setChecked(!state_.options.boldLines && !state_.options.dottedLines);
+    command(CommandId::ShowAxis)->setChecked(state_.options.showAxis);
+    command(CommandId::ShowGrid)->setChecked(state_.options.showGrid);
+    command(CommandId::ShowScaleText)->setChecked(state_.options.showScaleText);
+    command(CommandId::ShowFunctionNames)->setChecked(state_.options.showFunctionNames);
 }
 
 void TMDIFrame::setAngleUnit(bool radians) {
-    graph::setAngleUnit(options_, radians);
+    graph::setAngleUnit(state_.options, radians);
     updateCheckMarks();
     redraw();
 }
 
 void TMDIFrame::setLineStyle(bool bold, bool dotted) {
-    options_.boldLines = bold;
-    options_.dottedLines = dotted;
+    state_.options.boldLines = bold;
+    state_.options.dottedLines = dotted;
     updateCheckMarks();
     redraw();
 }
 
 void TMDIFrame::editZoomFactors() {
-    dlgZoomFactor->setTexts(toQt(common::formatPlain(options_.xZoomFactor, separators_.decimal)),
-                            toQt(common::formatPlain(options_.yZoomFactor, separators_.decimal)));
+    dlgZoomFactor->setTexts(toQt(common::formatPlain(state_.options.xZoomFactor, separators_.decimal)),
+                            toQt(common::formatPlain(state_.options.yZoomFactor, separators_.decimal)));
     if (!interaction_.runDialog(*dlgZoomFactor))
         return;
     // Both texts are converted before either factor changes.
@@ -70,37 +70,37 @@ void TMDIFrame::editZoomFactors() {
             common::parseFloat(dlgZoomFactor->firstText().toStdString(), separators_.decimal);
         const long double y =
             common::parseFloat(dlgZoomFactor->secondText().toStdString(), separators_.decimal);
-        options_.xZoomFactor = x;
-        options_.yZoomFactor = y;
+        state_.options.xZoomFactor = x;
+        state_.options.yZoomFactor = y;
     } catch (const common::ConversionError& error) {
         interaction_.showError(toQt(error.what()));
     }
 }
 
 void TMDIFrame::editAxisTexts() {
-    dlgAxisText->setTexts(toQt(options_.xAxisText), toQt(options_.yAxisText));
+    dlgAxisText->setTexts(toQt(state_.options.xAxisText), toQt(state_.options.yAxisText));
     if (!interaction_.runDialog(*dlgAxisText))
         return;
-    options_.xAxisText = dlgAxisText->firstText().toStdString();
-    options_.yAxisText = dlgAxisText->secondText().toStdString();
+    state_.options.xAxisText = dlgAxisText->firstText().toStdString();
+    state_.options.yAxisText = dlgAxisText->secondText().toStdString();
     redraw();
 }
 
 void TMDIFrame::chooseAxisFont() {
-    QFont font(toQt(options_.fontName));
-    font.setPointSize(options_.fontSize > 0 ? options_.fontSize : graph::DefaultFontSize);
-    font.setBold(options_.fontBold);
-    font.setItalic(options_.fontItalic);
-    font.setUnderline(options_.fontUnderline);
+    QFont font(toQt(state_.options.fontName));
+    font.setPointSize(state_.options.fontSize > 0 ? state_.options.fontSize : graph::DefaultFontSize);
+    font.setBold(state_.options.fontBold);
+    font.setItalic(state_.options.fontItalic);
+    font.setUnderline(state_.options.fontUnderline);
     const std::optional<QFont> chosen = interaction_.chooseFont(font);
     if (!chosen)
         return;
-    options_.fontName = chosen->family().toStdString();
+    state_.options.fontName = chosen->family().toStdString();
     if (chosen->pointSize() > 0)
-        options_.fontSize = chosen->pointSize();
-    options_.fontBold = chosen->bold();
-    options_.fontItalic = chosen->italic();
-    options_.fontUnderline = chosen->underline();
+        state_.options.fontSize = chosen->pointSize();
+    state_.options.fontBold = chosen->bold();
+    state_.options.fontItalic = chosen->italic();
+    state_.options.fontUnderline = chosen->underline();
     redraw();
 }
 

@@ -16,9 +16,16 @@ using graph::TGraphWindow;
 namespace {
 
 // The frame as a test sees it: every call is recorded and every dialog answered as set up.
-class FakeHost : public graph::GraphHost {
+class FakeHost : public graph::RangeAccess,
+                 public graph::StatusLine,
+                 public graph::GraphDialogs,
+                 public graph::LogOutput,
+                 public graph::FrameState,
+                 public graph::FunctionPadKeys {
 public:
     FakeHost() : settings(folder.path() / "math.INI") {}
+
+    graph::GraphHost roles() { return {*this, *this, *this, *this, *this, *this}; }
 
     std::string rangeText(RangeRow row) const override { return range[int(row)]; }
     void setRangeText(RangeRow row, const std::string& text) override { range[int(row)] = text; }
@@ -41,13 +48,6 @@ public:
     }
     graph::InstructionsAnswer showIntegralInstructions() override { return instructionsAnswer; }
     std::optional<std::string> askText(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> chooseOneFunction(const std::vector<std::string>&) override {
-        return std::nullopt;
-    }
-    std::optional<std::pair<std::string, std::string>>
-    chooseTwoFunctions(const std::vector<std::string>&) override {
         return std::nullopt;
     }
     void appendLogLine(const std::string&) override {}
@@ -88,7 +88,7 @@ private slots:
 
     void init() {
         host = std::make_unique<FakeHost>();
-        window = std::make_unique<TGraphWindow>(*host);
+        window = std::make_unique<TGraphWindow>(host->roles());
         host->window = window.get();
         window->resize(clientSizeFor(400, 400));
         window->setTools(&tools);

@@ -82,7 +82,7 @@ private slots:
         TMDIFrame& frame = fixture.start();
         fixture.typeAndEnter(QStringLiteral("x^2"));
         fixture.typeAndEnter(QStringLiteral("2x"));
-        frame.appendLogLine("a result");
+        frame.logWindow()->appendLogLine("a result");
 
         fixture.trigger(CommandId::IntegralMode);
         QCOMPARE(frame.mode(), QLatin1Char('I'));
@@ -114,7 +114,7 @@ private slots:
         FrameFixture fixture;
         TMDIFrame& frame = fixture.start();
         fixture.typeAndEnter(QStringLiteral("x"));
-        frame.appendLogLine("Root: x = 0");
+        frame.logWindow()->appendLogLine("Root: x = 0");
         fixture.trigger(CommandId::New);
         QVERIFY(plotted(frame).isEmpty());
         QVERIFY(frame.logWindow()->lines().isEmpty());
