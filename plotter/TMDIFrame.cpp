@@ -12,6 +12,7 @@
 #include "plotter/FunctionHistory.h"
 #include "plotter/GraphDialogBoxes.h"
 #include "plotter/Icons.h"
+#include "plotter/PictureCommands.h"
 #include "plotter/ProductInfo.h"
 #include "plotter/QuorraCommandLine.h"
 #include "plotter/RangeWindowAccess.h"
@@ -192,6 +193,14 @@ void TMDIFrame::createChildWindows() {
 
 graph::GraphHost TMDIFrame::graphHost() {
     return {*rangeAccess_, *statusLine_, *graphDialogs_, *LogWindow, state_, *FunctionPadWindow};
+}
+
+QPrinter& TMDIFrame::printer() {
+    return pictures_->printer();
+}
+
+TProgressForm* TMDIFrame::progressForm() const {
+    return &pictures_->progressForm();
 }
 
 QMdiSubWindow* TMDIFrame::subWindowOf(QWidget* child) const {

@@ -26,7 +26,6 @@ class QPrinter;
 class QTimer;
 class QToolBar;
 class TAboutBox;
-class TCopy2ClipboardMessage;
 class TfrmTYInfo;
 class THelpWindow;
 class TProgressForm;
@@ -45,6 +44,7 @@ class TGraphWindow;
 namespace plotter {
 class AnalysisCommands;
 class GraphDialogBoxes;
+class PictureCommands;
 class RangeWindowAccess;
 class StatusBarLine;
 } // namespace plotter
@@ -101,7 +101,7 @@ public:
     TLogWindow* logWindow() const { return LogWindow; }
     QMdiSubWindow* subWindowOf(QWidget* child) const;
     QPrinter& printer();
-    TProgressForm* progressForm() const { return ProgressForm; }
+    TProgressForm* progressForm() const;
     THelpWindow* helpWindow() const { return helpWindow_; }
 
 protected:
@@ -179,28 +179,6 @@ private:
     void saveDocumentAs();
     bool writeDocument(const QString& fileName);
 
-    // Pictures, clipboard and printing. A picture file that cannot be written is reported and no
-    // partial file is left.
-    void saveAsBmpPicture();
-    void saveAsGifPicture();
-    void saveAsPngPicture();
-    void saveAsSvgPicture();
-    void saveAsPdf();
-    void copyGraphAsVectorPicture();
-    void copyGraphAsBitmap();
-    void printGraph();
-    void printLog();
-    void printSetup();
-    // The save dialog for a picture; the chosen name with its extension replaced, or empty.
-    QString choosePictureFile(const char* captionKey, const QString& filter, const QString& suffix,
-                              const QString& extension);
-    void savePicture(const char* captionKey, const QString& filter, const QString& suffix,
-                     const QString& extension, const std::function<QByteArray()>& encode);
-    bool writePictureFile(const QString& fileName, const QByteArray& bytes);
-    void showCopyMessage();
-    // A job that could not start is reported; the printer is renewed with the same choices.
-    void printingFailed();
-
     // The companion program, help, notes, web pages and information windows; none reports a
     // missing program, file or browser.
     void createOutputWindows();
@@ -251,10 +229,8 @@ private:
 
     appkit::Desktop* desktop_ = nullptr;
     std::unique_ptr<appkit::Desktop> ownDesktop_;
-    std::unique_ptr<QPrinter> printer_;
     QString programFolder_;
-    TProgressForm* ProgressForm = nullptr;
-    TCopy2ClipboardMessage* Copy2ClipboardMessage = nullptr;
+    std::unique_ptr<plotter::PictureCommands> pictures_;
     TfrmTYInfo* frmTYInfo = nullptr;
     TAboutBox* AboutBox = nullptr;
     THelpWindow* helpWindow_ = nullptr;

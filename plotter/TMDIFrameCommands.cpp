@@ -5,6 +5,7 @@
 #include "graph/Graph.h"
 #include "plotter/AnalysisCommands.h"
 #include "plotter/FunctionInsertions.h"
+#include "plotter/PictureCommands.h"
 #include "plotter/WebLinks.h"
 
 #include <QAction>
@@ -29,29 +30,29 @@ std::vector<CommandRow> TMDIFrame::commandRows() {
         {CommandId::SaveAs, "SaveAs1", "Save &As...", "SaveAs", nullptr, false,
          run(&TMDIFrame::saveDocumentAs)},
         {CommandId::SaveAsBmpPicture, "SaveAsBMPPicture1", "Save As B&MP Picture...", "SaveAsBMPPicture",
-         nullptr, false, run(&TMDIFrame::saveAsBmpPicture)},
+         nullptr, false, [this] { pictures_->saveAsBmpPicture(); }},
         {CommandId::SaveAsGifPicture, "SaveAsGIFPicture1", "Save As &GIF Picture...", "SaveAsGIFPicture",
-         nullptr, false, run(&TMDIFrame::saveAsGifPicture)},
+         nullptr, false, [this] { pictures_->saveAsGifPicture(); }},
         {CommandId::SaveAsPngPicture, "SaveAsPNGPicture1", "Save As P&NG Picture...", "SaveAsPNGPicture",
-         nullptr, false, run(&TMDIFrame::saveAsPngPicture)},
+         nullptr, false, [this] { pictures_->saveAsPngPicture(); }},
         {CommandId::SaveAsSvgPicture, "SaveAsSVGPicture1", "Save As S&VG Picture...", "SaveAsSVGPicture",
-         nullptr, false, run(&TMDIFrame::saveAsSvgPicture)},
+         nullptr, false, [this] { pictures_->saveAsSvgPicture(); }},
         {CommandId::SaveAsPdf, "SaveAsPDF1", "Save As P&DF...", "SaveAsPDF", nullptr, false,
-         run(&TMDIFrame::saveAsPdf)},
+         [this] { pictures_->saveAsPdf(); }},
         {CommandId::PrintGraph, "Print1", "&Print Graph", "PrintGraph", nullptr, false,
-         run(&TMDIFrame::printGraph)},
+         [this] { pictures_->printGraph(); }},
         {CommandId::PrintLog, "PrintLog1", "Print &Log", "PrintLog", nullptr, false,
-         run(&TMDIFrame::printLog)},
+         [this] { pictures_->printLog(); }},
         {CommandId::PrintSetup, "PrintSetup1", "P&rint Setup...", "PrintSetup", nullptr, false,
-         run(&TMDIFrame::printSetup)},
+         [this] { pictures_->printSetup(); }},
         {CommandId::Exit, "Exit1", "E&xit", "Exit", nullptr, false, [this] { close(); }},
 
         {CommandId::CopyGraphAsVectorPicture, "CopyGraphAsWMFPicture1",
          "Copy Graph As &WMF Picture  (Best Quality, for MS Word, Corel Draw etc)", "CopyGraphAsWMFPicture",
-         "Ctrl+C", false, run(&TMDIFrame::copyGraphAsVectorPicture)},
+         "Ctrl+C", false, [this] { pictures_->copyGraphAsVectorPicture(); }},
         {CommandId::CopyGraphAsBitmap, "CopyGraphAsBMPPicture1",
          "Copy Graph As B&MP Picture  (for WordPad and older programs)", "CopyGraphAsBMPPicture", nullptr,
-         false, run(&TMDIFrame::copyGraphAsBitmap)},
+         false, [this] { pictures_->copyGraphAsBitmap(); }},
 
         {CommandId::Raised, "Raised1", "^ (&Raised)", "Raised", nullptr, false, insert(CommandId::Raised)},
         {CommandId::Sqrt, "Sqrt1", "S&qrt", "Sqrt", nullptr, false, insert(CommandId::Sqrt)},

@@ -4,10 +4,9 @@
 #include "appkit/Interaction.h"
 #include "appkit/ProgramSetup.h"
 #include "appkit/THelpWindow.h"
+#include "plotter/PictureCommands.h"
 #include "plotter/ProductInfo.h"
 #include "plotter/TAboutBox.h"
-#include "plotter/TCopy2ClipboardMessage.h"
-#include "plotter/TProgressForm.h"
 #include "plotter/TUrlLabel.h"
 #include "plotter/TfrmTYInfo.h"
 #include "plotter/WebLinks.h"
@@ -31,9 +30,9 @@ void TMDIFrame::createOutputWindows() {
     AboutBox = new TAboutBox(this);
     connect(AboutBox->homePageLink(), &TUrlLabel::openRequested, this,
             [this](const QString& target) { desktop_->openUrl(QUrl::fromUserInput(target)); });
-    Copy2ClipboardMessage = new TCopy2ClipboardMessage(this);
+    pictures_ = std::make_unique<plotter::PictureCommands>(*GraphWindow, *LogWindow, fileDialogs_, settings_,
+                                                           interaction_, *this);
     frmTYInfo = new TfrmTYInfo(this);
-    ProgressForm = new TProgressForm(this);
     helpWindow_ = new THelpWindow(QStringLiteral("Quorra Help"), this);
 }
 

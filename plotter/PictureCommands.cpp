@@ -1,13 +1,15 @@
-#include "plotter/TMDIFrame.h"
+#include "plotter/PictureCommands.h"
 
 #include "appkit/Interaction.h"
 #include "appkit/Printing.h"
+#include "appkit/ProgramSetup.h"
 #include "common/AtomicFile.h"
 #include "common/IniFile.h"
 #include "gif/GifException.h"
 #include "graph/HeadlessExportFiles.h"
 #include "graph/TGraphWindow.h"
 #include "pictures/PictureFiles.h"
+#include "plotter/FileDialogs.h"
 #include "plotter/FileNames.h"
 #include "plotter/TCopy2ClipboardMessage.h"
 #include "plotter/TLogWindow.h"
@@ -19,10 +21,9 @@
 #include <QMimeData>
 #include <QPrinter>
 
-// The graph as picture files, on the clipboard and on paper, and the printed log.
+namespace plotter {
 
 using appkit::toQt;
-using plotter::plainText;
 
 namespace {
 
@@ -37,14 +38,21 @@ public:
 
 } // namespace
 
-QString TMDIFrame::choosePictureFile(const char* captionKey, const QString& filter, const QString& suffix,
-                                     const QString& extension) {
-    const QString chosen = fileDialogs_.chooseFileToSave(plotter::FileKind::Pictures,
-                                                         {plainText(captionKey), filter, suffix, {}});
-    return chosen.isEmpty() ? QString() : plotter::withExtension(chosen, extension);
+PictureCommands::PictureCommands(graph::TGraphWindow& graph, TLogWindow& log, FileDialogs& fileDialogs,
+                                 common::IniFile& settings, appkit::Interaction& interaction, QWidget& parent)
+    : graph_(graph), log_(log), fileDialogs_(fileDialogs), settings_(settings), interaction_(interaction),
+      copyMessage_(new TCopy2ClipboardMessage(&parent)), progressForm_(new TProgressForm(&parent)) {}
+
+PictureCommands::~PictureCommands() = default;
+
+QString PictureCommands::choosePictureFile(const char* captionKey, const QString& filter,
+                                           const QString& suffix, const QString& extension) {
+    const QString chosen =
+        fileDialogs_.chooseFileToSave(FileKind::Pictures, {plainText(captionKey), filter, suffix, {}});
+    return chosen.isEmpty() ? QString() : withExtension(chosen, extension);
 }
 
-bool TMDIFrame::writePictureFile(const QString& fileName, const QByteArray& bytes) {
+bool PictureCommands::writePictureFile(const QString& fileName, const QByteArray& bytes) {
     if (bytes.isEmpty()) {
         interaction_.showError(plainText("ExportCouldNotWrite") + QLatin1Char(' ') + fileName);
         return false;
@@ -59,8 +67,8 @@ bool TMDIFrame::writePictureFile(const QString& fileName, const QByteArray& byte
     return true;
 }
 
-void TMDIFrame::savePicture(const char* captionKey, const QString& filter, const QString& suffix,
-                            const QString& extension, const std::function<QByteArray()>& encode) {
+void PictureCommands::savePicture(const char* captionKey, const QString& filter, const QString& suffix,
+                                  const QString& extension, const std::function<QByteArray()>& encode) {
     const QString fileName = choosePictureFile(captionKey, filter, suffix, extension);
     if (fileName.isEmpty())
         return;
@@ -68,107 +76,105 @@ void TMDIFrame::savePicture(const char* captionKey, const QString& filter, const
     writePictureFile(fileName, encode());
 }
 
-void TMDIFrame::saveAsBmpPicture() {
+void PictureCommands::saveAsBmpPicture() {
     savePicture("SaveAsBMPPicture", QStringLiteral("Bitmap File (*.BMP *.bmp)"), QStringLiteral("bmp"),
-                QStringLiteral(".BMP"),
-                [this] { return pictures::rasterFile(GraphWindow->picture(), "BMP"); });
+                QStringLiteral(".BMP"), [this] { return pictures::rasterFile(graph_.picture(), "BMP"); });
 }
 
-void TMDIFrame::saveAsPngPicture() {
+void PictureCommands::saveAsPngPicture() {
     savePicture("SaveAsPNGPicture", QStringLiteral("PNG File (*.png *.PNG)"), QStringLiteral("png"),
-                QStringLiteral(".png"),
-                [this] { return pictures::rasterFile(GraphWindow->picture(), "PNG"); });
+                QStringLiteral(".png"), [this] { return pictures::rasterFile(graph_.picture(), "PNG"); });
 }
 
-void TMDIFrame::saveAsSvgPicture() {
+void PictureCommands::saveAsSvgPicture() {
     savePicture("SaveAsSVGPicture", QStringLiteral("SVG File (*.svg *.SVG)"), QStringLiteral("svg"),
                 QStringLiteral(".svg"), [this] {
-                    return pictures::svgFile(GraphWindow->vectorPicture(), GraphWindow->picture().size(),
+                    return pictures::svgFile(graph_.vectorPicture(), graph_.picture().size(),
                                              QStringLiteral("Quorra"));
                 });
 }
 
-void TMDIFrame::saveAsPdf() {
+void PictureCommands::saveAsPdf() {
     savePicture("SaveAsPDF", QStringLiteral("PDF File (*.pdf *.PDF)"), QStringLiteral("pdf"),
                 QStringLiteral(".pdf"), [this] {
-                    return pictures::pdfFile(GraphWindow->vectorPicture(), GraphWindow->picture().size(),
+                    return pictures::pdfFile(graph_.vectorPicture(), graph_.picture().size(),
                                              QStringLiteral("Quorra"));
                 });
 }
 
-void TMDIFrame::saveAsGifPicture() {
+void PictureCommands::saveAsGifPicture() {
     const QString fileName = choosePictureFile("SaveAsGIFPicture", QStringLiteral("Gif File (*.GIF *.gif)"),
                                                QStringLiteral("gif"), QStringLiteral(".Gif"));
     if (fileName.isEmpty())
         return;
     try {
         const WaitCursor waiting;
-        graph::saveGifFile(fileName.toStdString(), GraphWindow->picture(),
-                           [this](float fraction) { ProgressForm->report(fraction); });
+        graph::saveGifFile(fileName.toStdString(), graph_.picture(),
+                           [this](float fraction) { progressForm_->report(fraction); });
     } catch (const gif::EGifException& failure) {
-        ProgressForm->hide();
+        progressForm_->hide();
         interaction_.showError(toQt(failure.what()));
     } catch (const common::FileWriteError& failure) {
-        ProgressForm->hide();
+        progressForm_->hide();
         interaction_.showError(toQt(failure.what()));
     }
 }
 
-void TMDIFrame::copyGraphAsVectorPicture() {
+void PictureCommands::copyGraphAsVectorPicture() {
     // The vector picture stays whole until the next redraw, so copying twice gives the same picture.
-    const QImage& rendering = GraphWindow->picture();
+    const QImage& rendering = graph_.picture();
     auto* data = new QMimeData;
-    data->setData(
-        QStringLiteral("image/svg+xml"),
-        pictures::svgFile(GraphWindow->vectorPicture(), rendering.size(), QStringLiteral("Quorra")));
+    data->setData(QStringLiteral("image/svg+xml"),
+                  pictures::svgFile(graph_.vectorPicture(), rendering.size(), QStringLiteral("Quorra")));
     data->setData(QStringLiteral("image/png"), pictures::rasterFile(rendering, "PNG"));
     data->setImageData(rendering);
     QApplication::clipboard()->setMimeData(data);
     showCopyMessage();
 }
 
-void TMDIFrame::copyGraphAsBitmap() {
-    QApplication::clipboard()->setImage(GraphWindow->picture());
+void PictureCommands::copyGraphAsBitmap() {
+    QApplication::clipboard()->setImage(graph_.picture());
     showCopyMessage();
 }
 
-void TMDIFrame::showCopyMessage() {
+void PictureCommands::showCopyMessage() {
     if (settings_.readBool("Options", "NeverShowClipboardMessage", false))
         return;
-    Copy2ClipboardMessage->setNeverShowAgain(false);
-    if (!interaction_.runDialog(*Copy2ClipboardMessage))
+    copyMessage_->setNeverShowAgain(false);
+    if (!interaction_.runDialog(*copyMessage_))
         return;
     try {
-        settings_.writeBool("Options", "NeverShowClipboardMessage", Copy2ClipboardMessage->neverShowAgain());
+        settings_.writeBool("Options", "NeverShowClipboardMessage", copyMessage_->neverShowAgain());
     } catch (const common::IniWriteError&) {
         // The message comes again next time; nothing else depends on it.
     }
 }
 
-QPrinter& TMDIFrame::printer() {
+QPrinter& PictureCommands::printer() {
     if (!printer_)
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     return *printer_;
 }
 
-void TMDIFrame::printSetup() {
+void PictureCommands::printSetup() {
     interaction_.setUpPrinter(printer());
 }
 
-void TMDIFrame::printGraph() {
-    if (!appkit::printPictureAtScreenSize(printer(), GraphWindow->vectorPicture(),
-                                          GraphWindow->picture().size()))
+void PictureCommands::printGraph() {
+    if (!appkit::printPictureAtScreenSize(printer(), graph_.vectorPicture(), graph_.picture().size()))
         printingFailed();
 }
 
-void TMDIFrame::printLog() {
+void PictureCommands::printLog() {
     QFont font(QStringLiteral("MS Sans Serif"), 10);
     font.setStyleHint(QFont::SansSerif);
-    if (!appkit::printTextLines(printer(), LogWindow->lines(), font))
+    if (!appkit::printTextLines(printer(), log_.lines(), font))
         printingFailed();
 }
 
-void TMDIFrame::printingFailed() {
+void PictureCommands::printingFailed() {
     printer_ = appkit::renewedPrinter(*printer_);
     interaction_.showError(plainText("PrintingFailed"));
 }
+
+} // namespace plotter
