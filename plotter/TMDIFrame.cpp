@@ -11,6 +11,7 @@
 #include "plotter/CommandTable.h"
 #include "plotter/FunctionHistory.h"
 #include "plotter/GraphDialogBoxes.h"
+#include "plotter/HelpCommands.h"
 #include "plotter/Icons.h"
 #include "plotter/PictureCommands.h"
 #include "plotter/ProductInfo.h"
@@ -79,7 +80,9 @@ TMDIFrame::TMDIFrame(common::IniFile& settings, appkit::Interaction& interaction
 
     buildRows();
     createChildWindows();
-    createOutputWindows();
+    pictures_ = std::make_unique<plotter::PictureCommands>(*GraphWindow, *LogWindow, fileDialogs_, settings_,
+                                                           interaction_, *this);
+    help_ = std::make_unique<plotter::HelpCommands>(interaction_, languageName_, *this);
     followPadCommands();
     analysis_ = new plotter::AnalysisCommands(*GraphWindow, graphHost(), *this, interaction_,
                                               *SelectGraphWindow, *this);
@@ -176,7 +179,7 @@ void TMDIFrame::createChildWindows() {
     addChild(RangeWindow, QStringLiteral("RangeWindowFrame"));
     rangeAccess_ = std::make_unique<plotter::RangeWindowAccess>(*RangeWindow);
     graphDialogs_ = std::make_unique<plotter::GraphDialogBoxes>(
-        interaction_, *this, [this](const QString& topic) { showHelpTopic(topic); });
+        interaction_, *this, [this](const QString& topic) { help_->showHelpTopic(topic); });
     LogWindow = new TLogWindow;
     FunctionPadWindow = new TFunctionPadWindow(*this, separators_.decimal);
     GraphWindow = new graph::TGraphWindow(graphHost());
@@ -201,6 +204,18 @@ QPrinter& TMDIFrame::printer() {
 
 TProgressForm* TMDIFrame::progressForm() const {
     return &pictures_->progressForm();
+}
+
+void TMDIFrame::setProgramFolder(const QString& folder) {
+    help_->setProgramFolder(folder);
+}
+
+void TMDIFrame::setDesktop(appkit::Desktop& desktop) {
+    help_->setDesktop(desktop);
+}
+
+THelpWindow* TMDIFrame::helpWindow() const {
+    return &help_->helpWindow();
 }
 
 QMdiSubWindow* TMDIFrame::subWindowOf(QWidget* child) const {

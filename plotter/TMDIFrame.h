@@ -25,8 +25,6 @@ class QMdiSubWindow;
 class QPrinter;
 class QTimer;
 class QToolBar;
-class TAboutBox;
-class TfrmTYInfo;
 class THelpWindow;
 class TProgressForm;
 class TdlgAxisText;
@@ -44,6 +42,7 @@ class TGraphWindow;
 namespace plotter {
 class AnalysisCommands;
 class GraphDialogBoxes;
+class HelpCommands;
 class PictureCommands;
 class RangeWindowAccess;
 class StatusBarLine;
@@ -72,8 +71,8 @@ public:
     void plotCommandLine(const QStringList& arguments);
     // Where the companion program is looked for, and the note files beside it or in its shared
     // folder; the program's folder at start.
-    void setProgramFolder(const QString& folder) { programFolder_ = folder; }
-    void setDesktop(appkit::Desktop& desktop) { desktop_ = &desktop; }
+    void setProgramFolder(const QString& folder);
+    void setDesktop(appkit::Desktop& desktop);
 
     // Enter in the entry box and the toolbar's plot button: plots the entry text and, when that
     // succeeds, puts it at the top of the mode's history.
@@ -102,7 +101,7 @@ public:
     QMdiSubWindow* subWindowOf(QWidget* child) const;
     QPrinter& printer();
     TProgressForm* progressForm() const;
-    THelpWindow* helpWindow() const { return helpWindow_; }
+    THelpWindow* helpWindow() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -179,16 +178,6 @@ private:
     void saveDocumentAs();
     bool writeDocument(const QString& fileName);
 
-    // The companion program, help, notes, web pages and information windows; none reports a
-    // missing program, file or browser.
-    void createOutputWindows();
-    void startTessaly();
-    void showTessalyInformation();
-    void showHelpTopic(const QString& topic = {});
-    void openNoteFile(const QString& name);
-    void openMakerPage(const char* path);
-    void showAbout();
-
     common::IniFile& settings_;
     appkit::Interaction& interaction_;
     appkit::NumberSeparators separators_;
@@ -227,11 +216,6 @@ private:
     TSelectGraphWindow* SelectGraphWindow;
     plotter::AnalysisCommands* analysis_ = nullptr;
 
-    appkit::Desktop* desktop_ = nullptr;
-    std::unique_ptr<appkit::Desktop> ownDesktop_;
-    QString programFolder_;
     std::unique_ptr<plotter::PictureCommands> pictures_;
-    TfrmTYInfo* frmTYInfo = nullptr;
-    TAboutBox* AboutBox = nullptr;
-    THelpWindow* helpWindow_ = nullptr;
+    std::unique_ptr<plotter::HelpCommands> help_;
 };

@@ -5,6 +5,7 @@
 #include "graph/Graph.h"
 #include "plotter/AnalysisCommands.h"
 #include "plotter/FunctionInsertions.h"
+#include "plotter/HelpCommands.h"
 #include "plotter/PictureCommands.h"
 #include "plotter/WebLinks.h"
 
@@ -138,24 +139,25 @@ std::vector<CommandRow> TMDIFrame::commandRows() {
         {CommandId::SavePosition, "Sparafnsterposition1", "&Save Position", "SavePosition", nullptr, false,
          run(&TMDIFrame::savePosition)},
 
-        {CommandId::StartTessaly, "Start1", "&Start", nullptr, nullptr, false, run(&TMDIFrame::startTessaly)},
+        {CommandId::StartTessaly, "Start1", "&Start", nullptr, nullptr, false,
+         [this] { help_->startTessaly(); }},
         {CommandId::TessalyInformation, "Information1", "&Information", nullptr, nullptr, false,
-         run(&TMDIFrame::showTessalyInformation)},
+         [this] { help_->showTessalyInformation(); }},
 
         {CommandId::HelpContents, "Contents1", "&Contents", "Contents", nullptr, false,
-         [this] { showHelpTopic(); }},
+         [this] { help_->showHelpTopic(); }},
         {CommandId::IntroductoryLetter, "IntroductoryLetter1", "Introductory &Letter", "IntroductoryLetter",
-         nullptr, false, [this] { openNoteFile(QStringLiteral("Introduc.txt")); }},
+         nullptr, false, [this] { help_->openNoteFile(QStringLiteral("Introduc.txt")); }},
         {CommandId::Survey, "Survey1", "&Survey", "Survey", nullptr, false,
-         [this] { openNoteFile(QStringLiteral("Survey.txt")); }},
+         [this] { help_->openNoteFile(QStringLiteral("Survey.txt")); }},
         {CommandId::OrvaneHomePage, "OrvaneHomePage1", "&Orvane Home Page", "OrvaneHomePage", nullptr, false,
-         [this] { openMakerPage(""); }},
+         [this] { help_->openMakerPage(""); }},
         {CommandId::QuorraHomePage, "QuorraHomePage1", "&Quorra Home Page", "QuorraHomePage", nullptr, false,
-         [this] { openMakerPage(plotter::ProductPagePath); }},
+         [this] { help_->openMakerPage(plotter::ProductPagePath); }},
         {CommandId::InterestedInTranslating, "InterestedintranslatingQuorra1",
          "&Interested in translating Quorra?", "InterestedInTranslating", nullptr, false,
-         [this] { openMakerPage(plotter::TranslationPagePath); }},
-        {CommandId::About, "About1", "&About...", "About", nullptr, false, run(&TMDIFrame::showAbout)},
+         [this] { help_->openMakerPage(plotter::TranslationPagePath); }},
+        {CommandId::About, "About1", "&About...", "About", nullptr, false, [this] { help_->showAbout(); }},
         {CommandId::FunctionMode, "toolbtnFunctionMode", "", nullptr, nullptr, false,
          run(&TMDIFrame::switchToFunctionMode)},
         {CommandId::IntegralMode, "toolbtnIntegralMode", "", nullptr, nullptr, false,
