@@ -1,5 +1,6 @@
 #include "plotter/CommandTable.h"
 
+#include "appkit/MenuLayout.h"
 #include "plotter/Texts.h"
 
 #include <QAction>
@@ -20,147 +21,131 @@ namespace {
 const char* const TranslationKeyProperty = "translationKey";
 const char* const HintKeyProperty = "hintKey";
 
-enum class Kind { Menu, EndMenu, Item, Separator };
-
-// One line of the menu bar's layout, in order: a menu (or submenu) opens with its object name,
-// default caption and translation key (null: never translated), its items and separators follow,
-// and it closes.
-struct MenuLine {
-    Kind kind;
-    MenuId menu = MenuId::File;
-    const char* name = nullptr;
-    const char* caption = nullptr;
-    const char* key = nullptr;
-    CommandId command = CommandId::New;
-};
-
-MenuLine openMenu(MenuId id, const char* name, const char* caption, const char* key) {
-    return {Kind::Menu, id, name, caption, key};
-}
-MenuLine closeMenu() {
-    return {Kind::EndMenu};
-}
-MenuLine menuItem(CommandId command) {
-    return {Kind::Item, MenuId::File, nullptr, nullptr, nullptr, command};
-}
-MenuLine menuSeparator() {
-    return {Kind::Separator};
-}
+using MenuLine = appkit::MenuLine<CommandId, MenuId>;
 
 const std::vector<MenuLine>& menuLayout() {
     static const std::vector<MenuLine> layout = {
-        openMenu(MenuId::File, "File1", "&File", "File"),
-        menuItem(CommandId::New),
-        menuItem(CommandId::Open),
-        menuItem(CommandId::Save),
-        menuItem(CommandId::SaveAs),
-        menuSeparator(),
-        menuItem(CommandId::SaveAsBmpPicture),
-        menuItem(CommandId::SaveAsGifPicture),
-        menuItem(CommandId::SaveAsPngPicture),
-        menuItem(CommandId::SaveAsSvgPicture),
-        menuItem(CommandId::SaveAsPdf),
-        menuSeparator(),
-        menuItem(CommandId::PrintGraph),
-        menuItem(CommandId::PrintLog),
-        menuItem(CommandId::PrintSetup),
-        menuSeparator(),
-        menuItem(CommandId::Exit),
-        closeMenu(),
-        openMenu(MenuId::Edit, "Edit1", "&Edit", "Edit"),
-        menuItem(CommandId::CopyGraphAsVectorPicture),
-        menuItem(CommandId::CopyGraphAsBitmap),
-        closeMenu(),
-        openMenu(MenuId::Functions, "Functions1", "&Functions", "Functions"),
-        menuItem(CommandId::Raised),
-        menuItem(CommandId::Sqrt),
-        menuItem(CommandId::Cbrt),
-        menuSeparator(),
-        menuItem(CommandId::Sin),
-        menuItem(CommandId::Cos),
-        menuItem(CommandId::Tan),
-        menuItem(CommandId::ArcSin),
-        menuItem(CommandId::ArcCos),
-        menuItem(CommandId::ArcTan),
-        menuSeparator(),
-        menuItem(CommandId::Ln),
-        menuItem(CommandId::Log),
-        menuItem(CommandId::TenRaised),
-        menuSeparator(),
-        menuItem(CommandId::Random),
-        menuItem(CommandId::Int),
-        menuItem(CommandId::Abs),
-        menuItem(CommandId::E),
-        menuItem(CommandId::Pi),
-        menuSeparator(),
-        menuItem(CommandId::Ddx),
-        menuItem(CommandId::Derivative),
-        menuItem(CommandId::Tangent),
-        menuItem(CommandId::Normal),
-        closeMenu(),
-        openMenu(MenuId::Graph, "Graph1", "&Graph", "Graph"),
-        menuItem(CommandId::ToggleFrame),
-        menuItem(CommandId::ZoomIn),
-        menuItem(CommandId::ZoomOut),
-        menuItem(CommandId::ZoomBox),
-        menuItem(CommandId::UndoZoom),
-        closeMenu(),
-        openMenu(MenuId::Solve, "Solve1", "&Solve", "Solve"),
-        menuItem(CommandId::Root),
-        menuItem(CommandId::Maximum),
-        menuItem(CommandId::Minimum),
-        menuItem(CommandId::YIntersection),
-        menuItem(CommandId::Intersection),
-        menuItem(CommandId::YCalc),
-        menuItem(CommandId::XCalc),
-        closeMenu(),
-        openMenu(MenuId::Extra, "Extra1", "E&xtra", "Extra"),
-        menuItem(CommandId::ValueTable),
-        closeMenu(),
-        openMenu(MenuId::Options, "Options1", "&Options", "Options"),
-        menuItem(CommandId::SelectLanguage),
-        menuItem(CommandId::ZoomFactor),
-        openMenu(MenuId::Angles, "Angles1", "&Angles", "Angles"),
-        menuItem(CommandId::Degrees),
-        menuItem(CommandId::Radians),
-        closeMenu(),
-        menuItem(CommandId::AxisText),
-        menuItem(CommandId::AxisTextFont),
-        openMenu(MenuId::Lines, "Lines1", "Lines", "Lines"),
-        menuItem(CommandId::DottedLines),
-        menuItem(CommandId::NormalLines),
-        menuItem(CommandId::BoldLines),
-        closeMenu(),
-        menuItem(CommandId::EmptyFunctionHistory),
-        menuSeparator(),
-        menuItem(CommandId::ShowAxis),
-        menuItem(CommandId::ShowGrid),
-        menuItem(CommandId::ShowScaleText),
-        menuItem(CommandId::ShowFunctionNames),
-        closeMenu(),
-        openMenu(MenuId::Window, "Window", "&Window", "Window"),
-        menuItem(CommandId::MakeGraphWindowQuadratic),
-        menuItem(CommandId::DefaultPosition),
-        menuSeparator(),
-        menuItem(CommandId::LoadPosition),
-        menuItem(CommandId::SavePosition),
-        closeMenu(),
-        openMenu(MenuId::Tessaly, "Tessaly1", "&Tessaly", nullptr),
-        menuItem(CommandId::StartTessaly),
-        menuItem(CommandId::TessalyInformation),
-        closeMenu(),
-        openMenu(MenuId::Help, "Help1", "&Help", "Help"),
-        menuItem(CommandId::HelpContents),
-        menuItem(CommandId::IntroductoryLetter),
-        menuItem(CommandId::Survey),
-        openMenu(MenuId::Internet, "Internet1", "&Internet", "Internet"),
-        menuItem(CommandId::OrvaneHomePage),
-        menuItem(CommandId::QuorraHomePage),
-        menuItem(CommandId::InterestedInTranslating),
-        closeMenu(),
-        menuSeparator(),
-        menuItem(CommandId::About),
-        closeMenu(),
+        MenuLine::open(MenuId::File, "File1", "&File", "File"),
+        MenuLine::item(CommandId::New),
+        MenuLine::item(CommandId::Open),
+        MenuLine::item(CommandId::Save),
+        MenuLine::item(CommandId::SaveAs),
+        MenuLine::separator(),
+        MenuLine::item(CommandId::SaveAsBmpPicture),
+        MenuLine::item(CommandId::SaveAsGifPicture),
+        MenuLine::item(CommandId::SaveAsPngPicture),
+        MenuLine::item(CommandId::SaveAsSvgPicture),
+        MenuLine::item(CommandId::SaveAsPdf),
+        MenuLine::separator(),
+        MenuLine::item(CommandId::PrintGraph),
+        MenuLine::item(CommandId::PrintLog),
+        MenuLine::item(CommandId::PrintSetup),
+        MenuLine::separator(),
+        MenuLine::item(CommandId::Exit),
+        MenuLine::close(),
+
+        MenuLine::open(MenuId::Edit, "Edit1", "&Edit", "Edit"),
+        MenuLine::item(CommandId::CopyGraphAsVectorPicture),
+        MenuLine::item(CommandId::CopyGraphAsBitmap),
+        MenuLine::close(),
+
+        MenuLine::open(MenuId::Functions, "Functions1", "&Functions", "Functions"),
+        MenuLine::item(CommandId::Raised),
+        MenuLine::item(CommandId::Sqrt),
+        MenuLine::item(CommandId::Cbrt),
+        MenuLine::separator(),
+        MenuLine::item(CommandId::Sin),
+        MenuLine::item(CommandId::Cos),
+        MenuLine::item(CommandId::Tan),
+        MenuLine::item(CommandId::ArcSin),
+        MenuLine::item(CommandId::ArcCos),
+        MenuLine::item(CommandId::ArcTan),
+        MenuLine::separator(),
+        MenuLine::item(CommandId::Ln),
+        MenuLine::item(CommandId::Log),
+        MenuLine::item(CommandId::TenRaised),
+        MenuLine::separator(),
+        MenuLine::item(CommandId::Random),
+        MenuLine::item(CommandId::Int),
+        MenuLine::item(CommandId::Abs),
+        MenuLine::item(CommandId::E),
+        MenuLine::item(CommandId::Pi),
+        MenuLine::separator(),
+        MenuLine::item(CommandId::Ddx),
+        MenuLine::item(CommandId::Derivative),
+        MenuLine::item(CommandId::Tangent),
+        MenuLine::item(CommandId::Normal),
+        MenuLine::close(),
+
+        MenuLine::open(MenuId::Graph, "Graph1", "&Graph", "Graph"),
+        MenuLine::item(CommandId::ToggleFrame),
+        MenuLine::item(CommandId::ZoomIn),
+        MenuLine::item(CommandId::ZoomOut),
+        MenuLine::item(CommandId::ZoomBox),
+        MenuLine::item(CommandId::UndoZoom),
+        MenuLine::close(),
+
+        MenuLine::open(MenuId::Solve, "Solve1", "&Solve", "Solve"),
+        MenuLine::item(CommandId::Root),
+        MenuLine::item(CommandId::Maximum),
+        MenuLine::item(CommandId::Minimum),
+        MenuLine::item(CommandId::YIntersection),
+        MenuLine::item(CommandId::Intersection),
+        MenuLine::item(CommandId::YCalc),
+        MenuLine::item(CommandId::XCalc),
+        MenuLine::close(),
+
+        MenuLine::open(MenuId::Extra, "Extra1", "E&xtra", "Extra"),
+        MenuLine::item(CommandId::ValueTable),
+        MenuLine::close(),
+
+        MenuLine::open(MenuId::Options, "Options1", "&Options", "Options"),
+        MenuLine::item(CommandId::SelectLanguage),
+        MenuLine::item(CommandId::ZoomFactor),
+        MenuLine::open(MenuId::Angles, "Angles1", "&Angles", "Angles"),
+        MenuLine::item(CommandId::Degrees),
+        MenuLine::item(CommandId::Radians),
+        MenuLine::close(),
+        MenuLine::item(CommandId::AxisText),
+        MenuLine::item(CommandId::AxisTextFont),
+        MenuLine::open(MenuId::Lines, "Lines1", "Lines", "Lines"),
+        MenuLine::item(CommandId::DottedLines),
+        MenuLine::item(CommandId::NormalLines),
+        MenuLine::item(CommandId::BoldLines),
+        MenuLine::close(),
+        MenuLine::item(CommandId::EmptyFunctionHistory),
+        MenuLine::separator(),
+        MenuLine::item(CommandId::ShowAxis),
+        MenuLine::item(CommandId::ShowGrid),
+        MenuLine::item(CommandId::ShowScaleText),
+        MenuLine::item(CommandId::ShowFunctionNames),
+        MenuLine::close(),
+
+        MenuLine::open(MenuId::Window, "Window", "&Window", "Window"),
+        MenuLine::item(CommandId::MakeGraphWindowQuadratic),
+        MenuLine::item(CommandId::DefaultPosition),
+        MenuLine::separator(),
+        MenuLine::item(CommandId::LoadPosition),
+        MenuLine::item(CommandId::SavePosition),
+        MenuLine::close(),
+
+        MenuLine::open(MenuId::Tessaly, "Tessaly1", "&Tessaly", nullptr),
+        MenuLine::item(CommandId::StartTessaly),
+        MenuLine::item(CommandId::TessalyInformation),
+        MenuLine::close(),
+
+        MenuLine::open(MenuId::Help, "Help1", "&Help", "Help"),
+        MenuLine::item(CommandId::HelpContents),
+        MenuLine::item(CommandId::IntroductoryLetter),
+        MenuLine::item(CommandId::Survey),
+        MenuLine::open(MenuId::Internet, "Internet1", "&Internet", "Internet"),
+        MenuLine::item(CommandId::OrvaneHomePage),
+        MenuLine::item(CommandId::QuorraHomePage),
+        MenuLine::item(CommandId::InterestedInTranslating),
+        MenuLine::close(),
+        MenuLine::separator(),
+        MenuLine::item(CommandId::About),
+        MenuLine::close(),
     };
     return layout;
 }
@@ -214,7 +199,7 @@ void CommandTable::buildMenus(QWidget& owner, QMenuBar& menuBar) {
     QSet<QString> givenShortcuts;
     for (const MenuLine& line : menuLayout()) {
         switch (line.kind) {
-        case Kind::Menu: {
+        case MenuLine::Kind::Menu: {
             auto* newMenu = new QMenu(QString::fromUtf8(line.caption), &owner);
             newMenu->setObjectName(QLatin1String(line.name));
             QAction* menuAction = open.empty() ? menuBar.addMenu(newMenu) : open.back()->addMenu(newMenu);
@@ -225,13 +210,13 @@ void CommandTable::buildMenus(QWidget& owner, QMenuBar& menuBar) {
             open.push_back(newMenu);
             break;
         }
-        case Kind::EndMenu:
+        case MenuLine::Kind::EndMenu:
             open.pop_back();
             break;
-        case Kind::Separator:
+        case MenuLine::Kind::Separator:
             open.back()->addSeparator();
             break;
-        case Kind::Item: {
+        case MenuLine::Kind::Item: {
             QAction& action = actions_[line.command];
             const char* shortcut = shortcuts_[std::size_t(line.command)];
             if (shortcut && !givenShortcuts.contains(QLatin1String(shortcut))) {

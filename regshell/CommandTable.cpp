@@ -14,19 +14,6 @@
 
 namespace regshell {
 
-MenuLine openMenu(MenuId menu, const char* name, const char* caption, const char* key) {
-    return {MenuLine::Kind::Menu, menu, name, caption, key};
-}
-MenuLine closeMenu() {
-    return {MenuLine::Kind::EndMenu};
-}
-MenuLine menuItem(CommandId command) {
-    return {MenuLine::Kind::Item, MenuId::File, nullptr, nullptr, nullptr, command};
-}
-MenuLine menuSeparator() {
-    return {MenuLine::Kind::Separator};
-}
-
 CommandTable::CommandTable(QWidget& owner, std::vector<CommandRow> rows) : rows_(std::move(rows)) {
     for (const CommandRow& row : rows_) {
         QAction* action = &actions_.add(owner, row.id, {row.name, row.caption, row.checkable, row.run});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "appkit/CommandActions.h"
+#include "appkit/MenuLayout.h"
 #include "regshell/CommandId.h"
 
 #include <QRect>
@@ -37,21 +38,7 @@ enum class MenuId {
 };
 inline constexpr std::size_t MenuCount = std::size_t(MenuId::Help) + 1;
 
-// One line of the menu bar's layout, in order: a menu (or submenu) opens, its items and separators
-// follow, and it closes.
-struct MenuLine {
-    enum class Kind { Menu, EndMenu, Item, Separator };
-    Kind kind;
-    MenuId menu = MenuId::File;
-    const char* name = nullptr;
-    const char* caption = nullptr;
-    const char* key = nullptr;
-    CommandId command = CommandId::New;
-};
-MenuLine openMenu(MenuId menu, const char* name, const char* caption, const char* key);
-MenuLine closeMenu();
-MenuLine menuItem(CommandId command);
-MenuLine menuSeparator();
+using MenuLine = appkit::MenuLine<CommandId, MenuId>;
 
 // A toolbar button of the command: its object name, its place in the toolbar area, its picture
 // (a resource path) or caption with the caption's key, and the key of its hint.
