@@ -61,8 +61,8 @@ public:
     // The value line of the plotted integral ("Integral=0.33333"); empty when none is plotted.
     std::string integralValueText();
 
-    void setRange(const GraphRange& range) { range_ = range; }
-    const GraphRange& range() const { return range_; }
+    void setRange(const common::GraphRange& range) { range_ = range; }
+    const common::GraphRange& range() const { return range_; }
     // The layout and mapping of the last redraw.
     const GraphCoordinates& coordinates() const { return coordinates_; }
 
@@ -93,7 +93,7 @@ private:
     void drawIntegral();
 
     const PlotOptions& options_;
-    GraphRange range_;
+    common::GraphRange range_ = StandardRange;
     GraphCoordinates coordinates_;
     std::vector<std::string> plottedFunctions_;
     std::vector<engine::TFunction*> compiledFunctions_;

@@ -49,7 +49,7 @@ std::optional<TickIndexRange> tickIndexRange(long double min, long double max, l
     return TickIndexRange{static_cast<long long>(first), static_cast<long long>(last)};
 }
 
-void GraphCoordinates::layOut(const GraphRange& newRange, int clientWidth, int clientHeight) {
+void GraphCoordinates::layOut(const common::GraphRange& newRange, int clientWidth, int clientHeight) {
     range = newRange;
     this->clientWidth = clientWidth;
     this->clientHeight = clientHeight;

@@ -1,18 +1,13 @@
 #pragma once
 
+#include "common/GraphRange.h"
+
 #include <optional>
 
 namespace graph {
 
-// The world range the graph shows and the distance of its grid lines and scale marks.
-struct GraphRange {
-    long double Xmin = -7;
-    long double Xmax = 7;
-    long double Xstep = 1;
-    long double Ymin = -5;
-    long double Ymax = 5;
-    long double Ystep = 1;
-};
+// The range window's standard range, which the graph also shows until a range is first applied.
+inline constexpr common::GraphRange StandardRange{-7, 7, 1, -5, 5, 1};
 
 // Rounds to the nearest whole number, halves to the even neighbour.
 long double roundHalfEven(long double value);
@@ -31,7 +26,7 @@ inline constexpr long long MaxTickLines = 100000;
 
 // The plot area of one redraw and the mapping between world coordinates and window pixels.
 struct GraphCoordinates {
-    GraphRange range;
+    common::GraphRange range = StandardRange;
     long double Xspan = 14;
     long double Yspan = 10;
     int clientWidth = 0;
@@ -47,7 +42,7 @@ struct GraphCoordinates {
     int axisRow = 0;
 
     // Lays out the plot area in a client area of the given size and recomputes the spans and axes.
-    void layOut(const GraphRange& newRange, int clientWidth, int clientHeight);
+    void layOut(const common::GraphRange& newRange, int clientWidth, int clientHeight);
 
     // i is a column offset from left, j a row offset from top.
     long double xOfColumnOffset(long double i) const;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/GraphRange.h"
+
 #include <optional>
 #include <string>
 #include <utility>
@@ -15,10 +17,6 @@ namespace graph {
 
 struct PlotOptions;
 
-// The six rows of the range window's value column, in their order.
-enum class RangeRow { Xmin, Xmax, Xstep, Ymin, Ymax, Ystep };
-inline constexpr int RangeRowCount = 6;
-
 // The frame's working mode: typed texts are functions or integrals.
 enum class PlotMode { Function, Integral };
 
@@ -26,8 +24,8 @@ enum class PlotMode { Function, Integral };
 class RangeAccess {
 public:
     virtual ~RangeAccess() = default;
-    virtual std::string rangeText(RangeRow row) const = 0;
-    virtual void setRangeText(RangeRow row, const std::string& text) = 0;
+    virtual common::RangeTexts rangeTexts() const = 0;
+    virtual void setRangeTexts(const common::RangeTexts& texts) = 0;
     // Converts the six texts into the graph's range and redraws the graph.
     virtual void applyRange() = 0;
 };

@@ -92,7 +92,7 @@ void TGraphWindow::NewWorkClick() {
     update();
 }
 
-void TGraphWindow::SetRange(const GraphRange& range) {
+void TGraphWindow::SetRange(const common::GraphRange& range) {
     graph_.setRange(range);
     Redraw();
 }
@@ -106,13 +106,9 @@ void TGraphWindow::showEvent(QShowEvent* event) {
 }
 
 void TGraphWindow::FormShow() {
-    GraphRange range = graph_.range();
-    long double* const values[RangeRowCount] = {&range.Xmin, &range.Xmax, &range.Xstep,
-                                                &range.Ymin, &range.Ymax, &range.Ystep};
+    common::GraphRange range = graph_.range();
     try {
-        for (int row = 0; row < RangeRowCount; ++row)
-            *values[row] =
-                common::parseFloat(host_.range.rangeText(RangeRow(row)), engine::decimalSeparator());
+        common::readRange(host_.range.rangeTexts(), engine::decimalSeparator(), range);
     } catch (const common::ConversionError& error) {
         host_.dialogs.showError(error.what());
     }
@@ -248,10 +244,12 @@ void TGraphWindow::zoomBox(const WorldSelection& selection) {
     if (!(selection.x1 < selection.x2 && selection.y1 < selection.y2))
         return;
     const char separator = engine::decimalSeparator();
-    host_.range.setRangeText(RangeRow::Xmin, common::formatPlain(selection.x1, separator));
-    host_.range.setRangeText(RangeRow::Xmax, common::formatPlain(selection.x2, separator));
-    host_.range.setRangeText(RangeRow::Ymin, common::formatPlain(selection.y1, separator));
-    host_.range.setRangeText(RangeRow::Ymax, common::formatPlain(selection.y2, separator));
+    common::RangeTexts texts = host_.range.rangeTexts();
+    texts[common::Xmin] = common::rangeValueText(selection.x1, separator);
+    texts[common::Xmax] = common::rangeValueText(selection.x2, separator);
+    texts[common::Ymin] = common::rangeValueText(selection.y1, separator);
+    texts[common::Ymax] = common::rangeValueText(selection.y2, separator);
+    host_.range.setRangeTexts(texts);
     host_.range.applyRange();
 }
 

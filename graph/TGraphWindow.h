@@ -32,7 +32,7 @@ public:
     void Redraw();
     void NewWorkClick();
     // Takes the range and redraws.
-    void SetRange(const GraphRange& range);
+    void SetRange(const common::GraphRange& range);
     void ClearArmedTools() { graph_.ClearArmedTools(); }
     void armTool(int tool) { graph_.armedTools.at(tool) = true; }
     void setTools(GraphTools* tools) { tools_ = tools; }

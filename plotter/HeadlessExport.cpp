@@ -54,18 +54,17 @@ std::optional<QSize> parseSize(std::string_view text) {
     return QSize(*width, *height);
 }
 
-std::optional<graph::GraphRange> parseRange(std::string_view text) {
+std::optional<common::GraphRange> parseRange(std::string_view text) {
     const std::vector<std::string_view> parts = split(text, ',');
-    if (parts.size() != graph::RangeRowCount)
+    if (parts.size() != common::RangeRowCount)
         return std::nullopt;
-    long double values[graph::RangeRowCount];
-    for (int k = 0; k < graph::RangeRowCount; ++k) {
-        const std::optional<long double> value = common::tryParseFloat(parts[k], '.');
+    common::GraphRange range;
+    for (int row = 0; row < common::RangeRowCount; ++row) {
+        const std::optional<long double> value = common::tryParseFloat(parts[row], '.');
         if (!value || !std::isfinite(*value))
             return std::nullopt;
-        values[k] = *value;
+        range[common::RangeRow(row)] = *value;
     }
-    const graph::GraphRange range{values[0], values[1], values[2], values[3], values[4], values[5]};
     if (!(range.Xmin < range.Xmax && range.Ymin < range.Ymax && range.Xstep > 0 && range.Ystep > 0))
         return std::nullopt;
     return range;
@@ -110,7 +109,7 @@ bool parseExportArguments(const std::vector<std::string>& arguments, ExportReque
             }
             request.size = *size;
         } else if (text.starts_with(RangeOption)) {
-            const std::optional<graph::GraphRange> range = parseRange(text.substr(RangeOption.size()));
+            const std::optional<common::GraphRange> range = parseRange(text.substr(RangeOption.size()));
             if (!range) {
                 error = message("ExportBadRange", text);
                 return false;

@@ -19,7 +19,7 @@ namespace plotter {
 struct ExportRequest {
     std::string file;
     QSize size{800, 600};
-    graph::GraphRange range;
+    common::GraphRange range = graph::StandardRange;
     bool degrees = false;
     std::vector<std::string> functions;
 };

@@ -11,8 +11,8 @@ class RangeWindowAccess : public graph::RangeAccess {
 public:
     explicit RangeWindowAccess(TRangeWindow& window) : window_(window) {}
 
-    std::string rangeText(graph::RangeRow row) const override;
-    void setRangeText(graph::RangeRow row, const std::string& text) override;
+    common::RangeTexts rangeTexts() const override;
+    void setRangeTexts(const common::RangeTexts& texts) override;
     void applyRange() override;
 
 private:

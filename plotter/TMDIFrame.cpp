@@ -3,10 +3,10 @@
 #include "appkit/Desktop.h"
 #include "appkit/Interaction.h"
 #include "common/IniFile.h"
-#include "common/NumberFormat.h"
 #include "common/NumberParse.h"
 #include "engine/Engine.h"
 #include "graph/TGraphWindow.h"
+#include "graph/Zoom.h"
 #include "plotter/AnalysisCommands.h"
 #include "plotter/CommandTable.h"
 #include "plotter/FunctionHistory.h"
@@ -166,16 +166,7 @@ void TMDIFrame::createChildWindows() {
         return window;
     };
     RangeWindow = new TRangeWindow(settings_, interaction_, separators_.decimal);
-    RangeWindow->setApplyHandler([this](const TRangeWindow::Range& values) {
-        graph::GraphRange range;
-        range.Xmin = values[0];
-        range.Xmax = values[1];
-        range.Xstep = values[2];
-        range.Ymin = values[3];
-        range.Ymax = values[4];
-        range.Ystep = values[5];
-        GraphWindow->SetRange(range);
-    });
+    RangeWindow->setApplyHandler([this](const common::GraphRange& range) { GraphWindow->SetRange(range); });
     addChild(RangeWindow, QStringLiteral("RangeWindowFrame"));
     rangeAccess_ = std::make_unique<plotter::RangeWindowAccess>(*RangeWindow);
     graphDialogs_ = std::make_unique<plotter::GraphDialogBoxes>(
@@ -472,15 +463,12 @@ void TMDIFrame::zoomOut() {
 void TMDIFrame::zoom(bool in) {
     // All six values are converted before anything changes, so a bad value leaves grid,
     // snapshot and graph as they were.
-    const std::optional<TRangeWindow::Range> values = RangeWindow->convertRange();
-    if (!values)
+    const std::optional<common::GraphRange> range = RangeWindow->convertRange();
+    if (!range)
         return;
     takeUndoZoomSnapshot();
-    for (int row = 0; row < TRangeWindow::RowCount; ++row) {
-        const long double factor = row < 3 ? state_.options.xZoomFactor : state_.options.yZoomFactor;
-        const long double value = in ? (*values)[row] / factor : (*values)[row] * factor;
-        RangeWindow->setRangeText(row, toQt(common::formatPlain(value, separators_.decimal)));
-    }
+    RangeWindow->setRange(graph::zoomedRange(*range, state_.options.xZoomFactor, state_.options.yZoomFactor,
+                                             in ? graph::ZoomDirection::In : graph::ZoomDirection::Out));
     RangeWindow->applyRange();
 }
 

@@ -87,7 +87,7 @@ public:
     QChar mode() const { return state_.mode; }
     graph::PlotOptions& options() { return state_.options; }
     QStringList entryList() const;
-    QStringList undoZoomSnapshot() const { return undoZoomSnapshot_; }
+    const common::RangeTexts& undoZoomSnapshot() const { return undoZoomSnapshot_; }
     QString documentFileName() const { return documentFileName_; }
     QString statusText() const;
 
@@ -188,7 +188,7 @@ private:
     QString documentFileName_;
     QStringList storedFunctionHistory_;
     QStringList storedIntegralHistory_;
-    QStringList undoZoomSnapshot_;
+    common::RangeTexts undoZoomSnapshot_;
     QPointer<QWidget> splash_;
     bool shownBefore_ = false;
     bool followFirstResize_ = false;

@@ -28,10 +28,6 @@ appkit::FileChoice documentChoice(const char* captionKey, const QString& fileNam
             fileName};
 }
 
-std::string rangeKey(int row) {
-    return "Cells[1," + std::to_string(row) + "]";
-}
-
 // A document written by the program never holds more texts than the graph plots or the history
 // keeps; a damaged count must not run on into thousands of refusals.
 int documentTextCount(const common::IniFile& document, const char* section) {
@@ -80,8 +76,7 @@ bool TMDIFrame::writeDocument(const QString& fileName) {
         document.update([&] {
             document.writeString("MainMode", "Mode", QString(state_.mode).toStdString());
             WriteSettings(document);
-            for (int row = 0; row < TRangeWindow::RowCount; ++row)
-                document.writeString("Range", rangeKey(row), RangeWindow->rangeText(row).toStdString());
+            common::writeRangeTexts(document, "Range", RangeWindow->rangeTexts());
             const bool functions = state_.mode == QLatin1Char('F');
             if (!functions && state_.mode != QLatin1Char('I'))
                 return;
@@ -113,8 +108,7 @@ void TMDIFrame::readDocument(const QString& fileName) {
         return;
     }
     // The values wait in the grid until the range is next applied.
-    for (int row = 0; row < TRangeWindow::RowCount; ++row)
-        RangeWindow->setRangeText(row, toQt(document.readString("Range", rangeKey(row), "0")));
+    RangeWindow->setRangeTexts(common::readRangeTexts(document, "Range", TRangeWindow::MissingTexts));
 
     const bool functions = documentMode == QLatin1Char('F');
     if (!functions && documentMode != QLatin1Char('I')) {

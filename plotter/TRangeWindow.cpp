@@ -6,6 +6,7 @@
 #include "common/NumberFormat.h"
 #include "common/NumberParse.h"
 #include "engine/Engine.h"
+#include "graph/GraphCoordinates.h"
 #include "plotter/Texts.h"
 #include "translation/Translator.h"
 
@@ -21,9 +22,6 @@
 
 namespace {
 
-constexpr const char* RowLabelKeys[TRangeWindow::RowCount] = {"Xmin", "Xmax", "Xstep",
-                                                              "Ymin", "Ymax", "Ystep"};
-constexpr const char* StandardRange[TRangeWindow::RowCount] = {"-7", "7", "1", "-5", "5", "1"};
 constexpr long double Pi = 3.141592653589793238462643383279502884L;
 constexpr int ColumnWidth = 74;
 constexpr int RowHeight = 20;
@@ -32,9 +30,9 @@ constexpr int ButtonSize = 25;
 constexpr int MaxDigits = 15;
 constexpr qreal SmallestPointSize = 6;
 // The row at the other end of each row's range; a step row stands for itself.
-constexpr int OtherEnd[TRangeWindow::RowCount] = {TRangeWindow::XmaxRow,  TRangeWindow::XminRow,
-                                                  TRangeWindow::XstepRow, TRangeWindow::YmaxRow,
-                                                  TRangeWindow::YminRow,  TRangeWindow::YstepRow};
+constexpr common::RangeRow OtherEnd[common::RangeRowCount] = {common::Xmax, common::Xmin, common::Xstep,
+                                                              common::Ymax, common::Ymin, common::Ystep};
+const char* const SavedRangeSection = "Range";
 // A shortened value is within this part of the range's width (of the step, for a step) of the whole one.
 constexpr long double ShownPrecision = 1e-4L;
 
@@ -94,7 +92,7 @@ private:
 class RangeGrid : public QTableWidget {
 public:
     RangeGrid(TRangeWindow& window, QWidget* parent)
-        : QTableWidget(TRangeWindow::RowCount, 1, parent), window_(window) {}
+        : QTableWidget(common::RangeRowCount, 1, parent), window_(window) {}
 
 protected:
     void keyPressEvent(QKeyEvent* event) override {
@@ -142,9 +140,10 @@ TRangeWindow::TRangeWindow(common::IniFile& settings, appkit::Interaction& inter
     strgrdRange->setEditTriggers(QAbstractItemView::AllEditTriggers);
     strgrdRange->setItemDelegate(new RangeCellDelegate(*this, strgrdRange));
     const int frame = 2 * strgrdRange->frameWidth();
-    strgrdRange->setGeometry(0, 0, 2 * ColumnWidth + frame, RowCount * RowHeight + frame);
-    for (int row = 0; row < RowCount; ++row) {
-        strgrdRange->setVerticalHeaderItem(row, new QTableWidgetItem(QLatin1String(RowLabelKeys[row])));
+    strgrdRange->setGeometry(0, 0, 2 * ColumnWidth + frame, common::RangeRowCount * RowHeight + frame);
+    for (int row = 0; row < common::RangeRowCount; ++row) {
+        strgrdRange->setVerticalHeaderItem(row,
+                                           new QTableWidgetItem(QLatin1String(common::RangeRowNames[row])));
         strgrdRange->setItem(row, 0, new QTableWidgetItem(QStringLiteral("0")));
     }
     strgrdRange->setCurrentCell(0, 0);
@@ -170,34 +169,46 @@ TRangeWindow::TRangeWindow(common::IniFile& settings, appkit::Interaction& inter
     });
 }
 
-QString TRangeWindow::rangeText(int row) const {
+std::string TRangeWindow::rangeText(common::RangeRow row) const {
+    return cellText(row).toStdString();
+}
+
+void TRangeWindow::setRangeText(common::RangeRow row, const std::string& text) {
+    strgrdRange->item(row, 0)->setText(appkit::toQt(text));
+}
+
+common::RangeTexts TRangeWindow::rangeTexts() const {
+    common::RangeTexts texts;
+    for (int row = 0; row < common::RangeRowCount; ++row)
+        texts[row] = rangeText(common::RangeRow(row));
+    return texts;
+}
+
+void TRangeWindow::setRangeTexts(const common::RangeTexts& texts) {
+    for (int row = 0; row < common::RangeRowCount; ++row)
+        setRangeText(common::RangeRow(row), texts[row]);
+}
+
+void TRangeWindow::setRange(const common::GraphRange& range) {
+    setRangeTexts(common::formatRange(range, decimalSeparator_));
+}
+
+QString TRangeWindow::cellText(int row) const {
     const QTableWidgetItem* cell = strgrdRange->item(row, 0);
     return cell ? cell->text() : QString();
 }
 
-void TRangeWindow::setRangeText(int row, const QString& text) {
-    strgrdRange->item(row, 0)->setText(text);
-}
-
-QStringList TRangeWindow::rangeTexts() const {
-    QStringList texts;
-    for (int row = 0; row < RowCount; ++row)
-        texts.append(rangeText(row));
-    return texts;
-}
-
 QString TRangeWindow::shownText(int row) const {
-    const QString text = rangeText(row);
+    const QString text = cellText(row);
     if (QFontMetrics(strgrdRange->font()).horizontalAdvance(text) <= cellRoom())
         return text;
     // A step is told apart from nearby steps; a minimum or maximum from the other end of its range.
-    const bool step = row == XstepRow || row == YstepRow;
+    const bool step = row == common::Xstep || row == common::Ystep;
     try {
         const long double value = common::parseFloat(text.toStdString(), decimalSeparator_);
         const long double scale =
             step ? std::fabs(value)
-                 : std::fabs(common::parseFloat(rangeText(OtherEnd[row]).toStdString(), decimalSeparator_) -
-                             value);
+                 : std::fabs(common::parseFloat(rangeText(OtherEnd[row]), decimalSeparator_) - value);
         if (!(scale > 0) || !std::isfinite(scale))
             return text;
         const QString rounded = roundedText(value, scale * ShownPrecision, decimalSeparator_);
@@ -223,7 +234,7 @@ QFont TRangeWindow::cellFont(int row) const {
 void TRangeWindow::updateCellHints() {
     // A cell that shows its value shortened has the whole text as its hint; the others leave the
     // grid's own hint.
-    for (int row = 0; row < RowCount; ++row) {
+    for (int row = 0; row < common::RangeRowCount; ++row) {
         QTableWidgetItem* cell = strgrdRange->item(row, 0);
         if (!cell)
             continue;
@@ -233,27 +244,20 @@ void TRangeWindow::updateCellHints() {
     }
 }
 
-void TRangeWindow::setRangeTexts(const QStringList& texts) {
-    for (int row = 0; row < RowCount && row < texts.size(); ++row)
-        setRangeText(row, texts[row]);
-}
-
-std::optional<TRangeWindow::Range> TRangeWindow::convertRange() const {
-    Range range{};
-    for (int row = 0; row < RowCount; ++row) {
-        try {
-            range[row] = common::parseFloat(rangeText(row).toStdString(), decimalSeparator_);
-        } catch (const common::ConversionError& error) {
-            interaction_.showError(appkit::toQt(error.what()));
-            return std::nullopt;
-        }
+std::optional<common::GraphRange> TRangeWindow::convertRange() const {
+    common::GraphRange range;
+    try {
+        range = common::parseRange(rangeTexts(), decimalSeparator_);
+    } catch (const common::ConversionError& error) {
+        interaction_.showError(appkit::toQt(error.what()));
+        return std::nullopt;
     }
     // A reversed or empty range would draw a mirrored or blank graph.
-    if (!(range[XminRow] < range[XmaxRow])) {
+    if (!(range.Xmin < range.Xmax)) {
         interaction_.showError(plotter::plainText("XminMustBeLessThanXmax"));
         return std::nullopt;
     }
-    if (!(range[YminRow] < range[YmaxRow])) {
+    if (!(range.Ymin < range.Ymax)) {
         interaction_.showError(plotter::plainText("YminMustBeLessThanYmax"));
         return std::nullopt;
     }
@@ -261,46 +265,32 @@ std::optional<TRangeWindow::Range> TRangeWindow::convertRange() const {
 }
 
 void TRangeWindow::applyRange() {
-    const std::optional<Range> range = convertRange();
+    const std::optional<common::GraphRange> range = convertRange();
     if (range && applyHandler_)
         applyHandler_(*range);
 }
 
 void TRangeWindow::writeStandardRange() {
-    for (int row = 0; row < RowCount; ++row)
-        setRangeText(row, QLatin1String(StandardRange[row]));
+    setRange(graph::StandardRange);
     setRedrawEnabled(true);
 }
 
 void TRangeWindow::writeTrigonometryRange() {
     if (engine::UseRadians)
-        writeRows({-3 * Pi, 3 * Pi, Pi / 2, -Pi, Pi, 1});
+        setRange({-3 * Pi, 3 * Pi, Pi / 2, -Pi, Pi, 1});
     else
-        writeRows({-540, 540, 90, -Pi, Pi, 1});
+        setRange({-540, 540, 90, -Pi, Pi, 1});
     setRedrawEnabled(true);
 }
 
-void TRangeWindow::writeRows(const std::array<long double, RowCount>& values) {
-    for (int row = 0; row < RowCount; ++row)
-        setRangeText(row, appkit::toQt(common::formatPlain(values[row], decimalSeparator_)));
-}
-
 void TRangeWindow::openSavedRange() {
-    for (int row = 0; row < RowCount; ++row) {
-        const std::string key = "Cells[1," + std::to_string(row) + "]";
-        setRangeText(row, appkit::toQt(settings_.readString("Range", key, "0")));
-    }
+    setRangeTexts(common::readRangeTexts(settings_, SavedRangeSection, MissingTexts));
     setRedrawEnabled(true);
 }
 
 void TRangeWindow::saveRange() {
     try {
-        settings_.update([this] {
-            for (int row = 0; row < RowCount; ++row) {
-                const std::string key = "Cells[1," + std::to_string(row) + "]";
-                settings_.writeString("Range", key, rangeText(row).toStdString());
-            }
-        });
+        settings_.update([this] { common::writeRangeTexts(settings_, SavedRangeSection, rangeTexts()); });
     } catch (const common::IniWriteError&) {
         // The settings file stays as it was; saving range values is a convenience.
     }
@@ -316,9 +306,9 @@ bool TRangeWindow::isRedrawEnabled() const {
 
 void TRangeWindow::translate() {
     setWindowTitle(plotter::plainText("Range", windowTitle()));
-    for (int row = 0; row < RowCount; ++row) {
+    for (int row = 0; row < common::RangeRowCount; ++row) {
         QTableWidgetItem* label = strgrdRange->verticalHeaderItem(row);
-        label->setText(plotter::plainText(RowLabelKeys[row], label->text()));
+        label->setText(plotter::plainText(common::RangeRowNames[row], label->text()));
     }
     strgrdRange->setToolTip(
         plotter::plainText("EnterRangeValuesForTheGraphWindowHere", strgrdRange->toolTip()));
@@ -334,7 +324,7 @@ void TRangeWindow::translate() {
 
 void TRangeWindow::enterOrEscapePressed() {
     const int row = strgrdRange->currentRow();
-    if (row < RowCount - 1)
+    if (row < common::RangeRowCount - 1)
         strgrdRange->setCurrentCell(row + 1, 0);
     else
         applyRange();

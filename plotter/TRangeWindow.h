@@ -1,11 +1,12 @@
 #pragma once
 
+#include "common/GraphRange.h"
+
 #include <QFont>
-#include <QStringList>
 #include <QWidget>
-#include <array>
 #include <functional>
 #include <optional>
+#include <string>
 
 class QPushButton;
 class QTableWidget;
@@ -22,28 +23,30 @@ class Interaction;
 class TRangeWindow : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int RowCount = 6;
-    enum Row { XminRow, XmaxRow, XstepRow, YminRow, YmaxRow, YstepRow };
-    using Range = std::array<long double, RowCount>;
-    using ApplyHandler = std::function<void(const Range&)>;
+    using ApplyHandler = std::function<void(const common::GraphRange&)>;
+
+    // What the grid reads for range values that a settings file or document does not hold.
+    static inline const common::RangeTexts MissingTexts{"0", "0", "0", "0", "0", "0"};
 
     TRangeWindow(common::IniFile& settings, appkit::Interaction& interaction, char decimalSeparator,
                  QWidget* parent = nullptr);
 
-    QString rangeText(int row) const;
+    std::string rangeText(common::RangeRow row) const;
+    void setRangeText(common::RangeRow row, const std::string& text);
+    common::RangeTexts rangeTexts() const;
+    void setRangeTexts(const common::RangeTexts& texts);
+    // Writes each value of `range` as its shortest text with 15 significant digits.
+    void setRange(const common::GraphRange& range);
     // What the cell of `row` shows: its whole text when that fits the cell; otherwise a number with no
     // more digits than needed to tell the range apart, the whole text then being the cell's hint.
     QString shownText(int row) const;
     // The letter of that cell: the grid's, or a smaller one where the shown text needs it to fit.
     QFont cellFont(int row) const;
-    void setRangeText(int row, const QString& text);
-    QStringList rangeTexts() const;
-    void setRangeTexts(const QStringList& texts);
 
     // Converts the six texts in row order; the first that is not a number is reported with the
     // conversion message and nothing is returned. A minimum that is not below its maximum is refused
     // with its message in the same way.
-    std::optional<Range> convertRange() const;
+    std::optional<common::GraphRange> convertRange() const;
     // Converts all six values and, only when every one is a number, hands them to the graph.
     void applyRange();
     void setApplyHandler(ApplyHandler handler) { applyHandler_ = std::move(handler); }
@@ -68,7 +71,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void writeRows(const std::array<long double, RowCount>& values);
+    QString cellText(int row) const;
     void updateCellHints();
     // The width a cell's text can take.
     int cellRoom() const;

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <limits>
 
+using common::GraphRange;
 using graph::GraphCoordinates;
-using graph::GraphRange;
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <QPainter>
 #include <QtTest>
 
+using common::GraphRange;
 using graph::Graph;
-using graph::GraphRange;
 
 namespace {
 

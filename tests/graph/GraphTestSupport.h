@@ -24,7 +24,7 @@ inline graph::PlotOptions bareOptions() {
 }
 
 // Draws the functions over the range; every function must compile.
-inline void drawGraph(graph::Graph& graph, const graph::GraphRange& range, QSize clientSize,
+inline void drawGraph(graph::Graph& graph, const common::GraphRange& range, QSize clientSize,
                       const std::vector<std::string>& functions) {
     graph.setRange(range);
     graph.NewWork(clientSize, graph::PlotMode::Function);

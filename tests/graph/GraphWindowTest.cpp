@@ -10,7 +10,6 @@
 #include <QtTest>
 #include <array>
 
-using graph::RangeRow;
 using graph::TGraphWindow;
 
 namespace {
@@ -27,16 +26,11 @@ public:
 
     graph::GraphHost roles() { return {*this, *this, *this, *this, *this, *this}; }
 
-    std::string rangeText(RangeRow row) const override { return range[int(row)]; }
-    void setRangeText(RangeRow row, const std::string& text) override { range[int(row)] = text; }
+    common::RangeTexts rangeTexts() const override { return range; }
+    void setRangeTexts(const common::RangeTexts& texts) override { range = texts; }
     void applyRange() override {
         ++rangeApplications;
-        graph::GraphRange applied;
-        long double* values[] = {&applied.Xmin, &applied.Xmax, &applied.Xstep,
-                                 &applied.Ymin, &applied.Ymax, &applied.Ystep};
-        for (int row = 0; row < graph::RangeRowCount; ++row)
-            *values[row] = common::parseFloat(range[row]);
-        window->SetRange(applied);
+        window->SetRange(common::parseRange(range, '.'));
     }
     void showStatus(const std::string& text) override { status = text; }
     void clearStatus() override { status.clear(); }
@@ -59,7 +53,7 @@ public:
     TempFolder folder;
     common::IniFile settings;
     graph::PlotOptions options = bareOptions();
-    std::array<std::string, graph::RangeRowCount> range{"-10", "10", "1", "-10", "10", "1"};
+    common::RangeTexts range{"-10", "10", "1", "-10", "10", "1"};
     TGraphWindow* window = nullptr;
     int rangeApplications = 0;
     int functionInstructionsShown = 0;

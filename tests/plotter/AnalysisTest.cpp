@@ -27,7 +27,7 @@ class AnalysisTest : public QObject {
     QStringList log() { return frame->logWindow()->lines(); }
     QStringList logTail(int count) { return log().mid(std::max<qsizetype>(0, log().size() - count)); }
 
-    void setRange(const QStringList& values) {
+    void setRange(const common::RangeTexts& values) {
         frame->rangeWindow()->setRangeTexts(values);
         frame->rangeWindow()->applyRange();
     }
@@ -330,7 +330,7 @@ private slots:
     void traceFollowsThePointerUntilSwitchedOff() {
         fixture->typeAndEnter("x^2");
         const int width = coordinates().width;
-        setRange({"0", QString::number(width), "100", "-5", "100", "10"});
+        setRange({"0", std::to_string(width), "100", "-5", "100", "10"});
         fixture->trigger(CommandId::Trace);
         const auto& marker = analysisTools().traceMarker();
         const int px = coordinates().left + 2;

@@ -144,10 +144,10 @@ private slots:
         TempFolder::write(path, "[MainMode]\nMode=F\n[Range]\nCells[1,0]=-5\nCells[1,1]=5\nCells[1,2]=1\n"
                                 "Cells[1,3]=-4\nCells[1,4]=4\nCells[1,5]=2\n");
         TMDIFrame& frame = fixture.start();
-        const graph::GraphRange before = frame.graphWindow()->graph().range();
+        const common::GraphRange before = frame.graphWindow()->graph().range();
         fixture.interaction.fileAnswers.push_back(fileName(path));
         fixture.trigger(CommandId::Open);
-        QCOMPARE(frame.rangeWindow()->rangeTexts(), QStringList({"-5", "5", "1", "-4", "4", "2"}));
+        QCOMPARE(frame.rangeWindow()->rangeTexts(), common::RangeTexts({"-5", "5", "1", "-4", "4", "2"}));
         QCOMPARE(double(frame.graphWindow()->graph().range().Xmin), double(before.Xmin));
         QCOMPARE(double(frame.graphWindow()->graph().range().Ymax), double(before.Ymax));
         frame.rangeWindow()->applyRange();
@@ -177,7 +177,7 @@ private slots:
         QCOMPARE(frame.mode(), QChar('X'));
         QVERIFY(!frame.command(CommandId::ShowGrid)->isChecked());
         QCOMPARE(plottedFunctions(frame), QStringList({"x"}));
-        QCOMPARE(frame.rangeWindow()->rangeTexts(), QStringList({"0", "0", "0", "0", "0", "0"}));
+        QCOMPARE(frame.rangeWindow()->rangeTexts(), common::RangeTexts({"0", "0", "0", "0", "0", "0"}));
 
         // A zoom factor that is not a number stops the reading with the conversion message.
         const std::filesystem::path bad = fixture.folder / "bad.QOR";

@@ -15,6 +15,16 @@
 
 using plotter::CommandId;
 
+namespace QTest {
+// A range grid's texts in a failed comparison: "[-7|7|1|-5|5|1]".
+template <> inline char* toString(const common::RangeTexts& texts) {
+    std::string joined;
+    for (const std::string& text : texts)
+        joined += (joined.empty() ? "[" : "|") + text;
+    return qstrdup((joined + "]").c_str());
+}
+} // namespace QTest
+
 // A real frame, shown offscreen, with its own settings file in a temporary folder and the
 // English language file of the source tree. Settings written before start() are read by it.
 struct FrameFixture {

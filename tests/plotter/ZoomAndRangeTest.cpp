@@ -9,7 +9,7 @@
 
 namespace {
 
-void setRange(TMDIFrame& frame, const QStringList& texts) {
+void setRange(TMDIFrame& frame, const common::RangeTexts& texts) {
     frame.rangeWindow()->setRangeTexts(texts);
 }
 
@@ -25,15 +25,15 @@ private slots:
         TMDIFrame& frame = fixture.start();
         setRange(frame, {"-10", "10", "1", "-8", "8", "2"});
         fixture.trigger(CommandId::ZoomIn);
-        QCOMPARE(frame.rangeWindow()->rangeTexts(), QStringList({"-5", "5", "0.5", "-4", "4", "1"}));
+        QCOMPARE(frame.rangeWindow()->rangeTexts(), common::RangeTexts({"-5", "5", "0.5", "-4", "4", "1"}));
         QCOMPARE(frame.graphWindow()->graph().range().Xmin, -5.0L);
         QCOMPARE(frame.graphWindow()->graph().range().Ystep, 1.0L);
 
         fixture.trigger(CommandId::UndoZoom);
-        QCOMPARE(frame.rangeWindow()->rangeTexts(), QStringList({"-10", "10", "1", "-8", "8", "2"}));
+        QCOMPARE(frame.rangeWindow()->rangeTexts(), common::RangeTexts({"-10", "10", "1", "-8", "8", "2"}));
         QCOMPARE(frame.graphWindow()->graph().range().Xmax, 10.0L);
         fixture.trigger(CommandId::UndoZoom);
-        QCOMPARE(frame.rangeWindow()->rangeTexts(), QStringList({"-10", "10", "1", "-8", "8", "2"}));
+        QCOMPARE(frame.rangeWindow()->rangeTexts(), common::RangeTexts({"-10", "10", "1", "-8", "8", "2"}));
     }
 
     void zoomOutUsesTheFactorsOfTheZoomFactorDialog() {
@@ -51,7 +51,7 @@ private slots:
         QCOMPARE(shownX, QStringLiteral("2"));
         setRange(frame, {"-1", "2", "1", "-4", "4", "1"});
         fixture.trigger(CommandId::ZoomOut);
-        QCOMPARE(frame.rangeWindow()->rangeTexts(), QStringList({"-3", "6", "3", "-2", "2", "0.5"}));
+        QCOMPARE(frame.rangeWindow()->rangeTexts(), common::RangeTexts({"-3", "6", "3", "-2", "2", "0.5"}));
     }
 
     void badZoomFactorShowsTheConversionMessageAndKeepsBothFactors() {
@@ -79,11 +79,11 @@ private slots:
     void badRangeValueShowsTheConversionMessageAndChangesNothing() {
         FrameFixture fixture;
         TMDIFrame& frame = fixture.start();
-        const QStringList before = frame.undoZoomSnapshot();
+        const common::RangeTexts before = frame.undoZoomSnapshot();
         setRange(frame, {"-1", "1", "abc", "-2", "2", "1"});
         fixture.trigger(CommandId::ZoomIn);
         QCOMPARE(fixture.interaction.errors, QStringList({NotANumber}));
-        QCOMPARE(frame.rangeWindow()->rangeTexts(), QStringList({"-1", "1", "abc", "-2", "2", "1"}));
+        QCOMPARE(frame.rangeWindow()->rangeTexts(), common::RangeTexts({"-1", "1", "abc", "-2", "2", "1"}));
         QCOMPARE(frame.undoZoomSnapshot(), before);
         QCOMPARE(frame.graphWindow()->graph().range().Xmin, -7.0L);
 
@@ -98,10 +98,10 @@ private slots:
     void reversedOrEmptyRangeIsRefusedAndTheGraphKeepsItsRange() {
         FrameFixture fixture;
         TMDIFrame& frame = fixture.start();
-        const QStringList before = frame.undoZoomSnapshot();
+        const common::RangeTexts before = frame.undoZoomSnapshot();
         const QString xMessage = QStringLiteral("Xmin must be less than Xmax.");
         const QString yMessage = QStringLiteral("Ymin must be less than Ymax.");
-        const std::pair<QStringList, QString> refused[] = {
+        const std::pair<common::RangeTexts, QString> refused[] = {
             {{"3", "-3", "1", "-2", "2", "1"}, xMessage},
             {{"2", "2", "1", "-2", "2", "1"}, xMessage},
             {{"-3", "3", "1", "2", "-2", "1"}, yMessage},
@@ -120,7 +120,7 @@ private slots:
         fixture.interaction.clear();
         fixture.trigger(CommandId::ZoomIn);
         QCOMPARE(fixture.interaction.errors, QStringList({yMessage}));
-        QCOMPARE(frame.rangeWindow()->rangeTexts(), QStringList({"-3", "3", "1", "0", "0", "1"}));
+        QCOMPARE(frame.rangeWindow()->rangeTexts(), common::RangeTexts({"-3", "3", "1", "0", "0", "1"}));
         QCOMPARE(frame.undoZoomSnapshot(), before);
 
         // Saved range values that were never saved are all 0: opening them and redrawing is refused.
@@ -135,7 +135,7 @@ private slots:
         FrameFixture fixture;
         TMDIFrame& frame = fixture.start();
         QTableWidget* grid = frame.rangeWindow()->grid();
-        frame.rangeWindow()->setRangeText(1, QStringLiteral("3"));
+        frame.rangeWindow()->setRangeText(common::Xmax, "3");
         grid->setFocus();
         grid->setCurrentCell(0, 0);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -160,7 +160,7 @@ private slots:
         editor->selectAll();
         QTest::keyClicks(editor, QStringLiteral("12"));
         QTest::keyClick(editor, Qt::Key_Return);
-        QCOMPARE(frame.rangeWindow()->rangeText(4), QStringLiteral("12"));
+        QCOMPARE(frame.rangeWindow()->rangeText(common::Ymax), std::string("12"));
         QCOMPARE(grid->currentRow(), 5);
     }
 
@@ -183,15 +183,15 @@ private slots:
             frame.rangeWindow()->findChild<QPushButton*>(QStringLiteral("spdbtnRangeTrigonometry"));
         trigonometry->click();
         QCOMPARE(frame.rangeWindow()->rangeTexts(),
-                 QStringList({"-9.42477796076938", "9.42477796076938", "1.5707963267949", "-3.14159265358979",
-                              "3.14159265358979", "1"}));
+                 common::RangeTexts({"-9.42477796076938", "9.42477796076938", "1.5707963267949",
+                                     "-3.14159265358979", "3.14159265358979", "1"}));
         fixture.trigger(CommandId::Degrees);
         QVERIFY(!engine::UseRadians);
         trigonometry->click();
         QCOMPARE(frame.rangeWindow()->rangeTexts(),
-                 QStringList({"-540", "540", "90", "-3.14159265358979", "3.14159265358979", "1"}));
+                 common::RangeTexts({"-540", "540", "90", "-3.14159265358979", "3.14159265358979", "1"}));
         frame.rangeWindow()->findChild<QPushButton*>(QStringLiteral("spdbtnRangeStandard"))->click();
-        QCOMPARE(frame.rangeWindow()->rangeTexts(), QStringList({"-7", "7", "1", "-5", "5", "1"}));
+        QCOMPARE(frame.rangeWindow()->rangeTexts(), common::RangeTexts({"-7", "7", "1", "-5", "5", "1"}));
     }
 
     void longValuesAreShownWithTheDigitsThatTellTheRangeApartAndWholeInTheirHint() {
@@ -200,13 +200,13 @@ private slots:
         TRangeWindow& range = *frame.rangeWindow();
         const auto shown = [&range] {
             QStringList texts;
-            for (int row = 0; row < TRangeWindow::RowCount; ++row)
+            for (int row = 0; row < common::RangeRowCount; ++row)
                 texts.append(range.shownText(row));
             return texts;
         };
         const auto hints = [&range] {
             QStringList texts;
-            for (int row = 0; row < TRangeWindow::RowCount; ++row)
+            for (int row = 0; row < common::RangeRowCount; ++row)
                 texts.append(range.grid()->item(row, 0)->toolTip());
             return texts;
         };
@@ -224,7 +224,7 @@ private slots:
         setRange(frame, {"0.123456789012345", "0.987654321098765", "1", "2.00000123456789",
                          "2.00000987654321", "0.000001"});
         QCOMPARE(shown(), QStringList({"0.1235", "0.9877", "1", "2.000001235", "2.000009877", "0.000001"}));
-        for (int row = 0; row < TRangeWindow::RowCount; ++row)
+        for (int row = 0; row < common::RangeRowCount; ++row)
             QVERIFY(QFontMetrics(range.cellFont(row)).horizontalAdvance(range.shownText(row)) <
                     range.grid()->columnWidth(0));
         QCOMPARE(range.cellFont(0), range.grid()->font());
@@ -242,13 +242,13 @@ private slots:
         TMDIFrame& frame = fixture.start();
         auto* open = frame.rangeWindow()->findChild<QPushButton*>(QStringLiteral("spdbtnRangeOpen"));
         open->click();
-        QCOMPARE(frame.rangeWindow()->rangeTexts(), QStringList({"0", "0", "0", "0", "0", "0"}));
+        QCOMPARE(frame.rangeWindow()->rangeTexts(), common::RangeTexts({"0", "0", "0", "0", "0", "0"}));
         setRange(frame, {"-1", "2", "0.25", "-3", "4", "x"});
         frame.rangeWindow()->findChild<QPushButton*>(QStringLiteral("spdbtnRangeSpara"))->click();
         QCOMPARE(fixture.settings.readString("Range", "Cells[1,2]", ""), std::string("0.25"));
         setRange(frame, {"0", "0", "0", "0", "0", "0"});
         open->click();
-        QCOMPARE(frame.rangeWindow()->rangeTexts(), QStringList({"-1", "2", "0.25", "-3", "4", "x"}));
+        QCOMPARE(frame.rangeWindow()->rangeTexts(), common::RangeTexts({"-1", "2", "0.25", "-3", "4", "x"}));
     }
 
     void zoomBoxTakesTheSnapshotAndArmsItsTool() {
@@ -256,7 +256,7 @@ private slots:
         TMDIFrame& frame = fixture.start();
         setRange(frame, {"-2", "2", "1", "-1", "1", "1"});
         fixture.trigger(CommandId::ZoomBox);
-        QCOMPARE(frame.undoZoomSnapshot(), QStringList({"-2", "2", "1", "-1", "1", "1"}));
+        QCOMPARE(frame.undoZoomSnapshot(), common::RangeTexts({"-2", "2", "1", "-1", "1", "1"}));
         QVERIFY(frame.graphWindow()->graph().armedTools[graph::ZoomBoxTool]);
         QCOMPARE(frame.statusText(), QStringLiteral("Select a range on the graph: Zoom Box"));
     }
