@@ -1,6 +1,5 @@
 #include "plotter/TMDIFrame.h"
 
-#include "appkit/Desktop.h"
 #include "appkit/Interaction.h"
 #include "common/IniFile.h"
 #include "common/NumberParse.h"
@@ -36,7 +35,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QPrinter>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>

@@ -14,8 +14,6 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QStringList>
-#include <array>
-#include <functional>
 #include <memory>
 
 class QComboBox;
