@@ -52,7 +52,7 @@ int lastFilledRow(const DataLists& lists, int column) {
     return row;
 }
 
-std::string rangeLine(const RangeTexts& range) {
+std::string rangeLine(const common::RangeTexts& range) {
     std::string line;
     for (const std::string& value : range)
         line += value + ";";

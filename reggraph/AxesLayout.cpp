@@ -1,6 +1,7 @@
 #include "reggraph/AxesLayout.h"
 
 #include "common/NumberFormat.h"
+#include "reggraph/DrawableRange.h"
 #include "reggraph/FirstTick.h"
 
 #include <cmath>
@@ -47,33 +48,33 @@ std::vector<AxisTick> axisTicks(const AxisSpan& axis, int edgeAxisPixel, ToPixel
 
 } // namespace
 
-std::optional<AxesLayout> layoutAxes(const GraphRange& range, int width, int height,
+std::optional<AxesLayout> layoutAxes(const common::GraphRange& range, int width, int height,
                                      const TextWidth& textWidth, char decimalSeparator) {
     if (!validateRange(range))
         return std::nullopt;
-    const long double xFirst = *firstTick(range.xMin, range.xStep);
-    const long double yFirst = *firstTick(range.yMin, range.yStep);
+    const long double xFirst = *firstTick(range.Xmin, range.Xstep);
+    const long double yFirst = *firstTick(range.Ymin, range.Ystep);
     const GraphGeometry g(range, width, height,
                           leftMargin(range, yFirst, width, textWidth, decimalSeparator));
-    const bool zeroOutsideX = range.xMin > 0 || range.xMax < 0;
-    const bool zeroOutsideY = range.yMin > 0 || range.yMax < 0;
+    const bool zeroOutsideX = range.Xmin > 0 || range.Xmax < 0;
+    const bool zeroOutsideY = range.Ymin > 0 || range.Ymax < 0;
     AxesLayout layout{g,
                       xFirst,
                       yFirst,
                       zeroOutsideY ? g.plotBottom() : g.worldToPixelY(0),
                       zeroOutsideX ? g.leftMargin() : g.worldToPixelX(0),
-                      range.xMin > 0,
-                      range.yMin > 0,
+                      range.Xmin > 0,
+                      range.Ymin > 0,
                       {},
                       {}};
     if (g.plotWidth() > 0)
         layout.xTicks = axisTicks(
-            {range.xMin, range.xMax, range.xStep, xFirst}, g.leftMargin(),
+            {range.Xmin, range.Xmax, range.Xstep, xFirst}, g.leftMargin(),
             [&g](long double x) { return g.worldToPixelX(x); },
             [&g](int column) { return column <= g.plotRight(); }, decimalSeparator);
     if (g.plotHeight() > 0)
         layout.yTicks = axisTicks(
-            {range.yMin, range.yMax, range.yStep, yFirst}, g.plotBottom(),
+            {range.Ymin, range.Ymax, range.Ystep, yFirst}, g.plotBottom(),
             [&g](long double y) { return g.worldToPixelY(y); }, [&g](int row) { return row >= g.plotTop(); },
             decimalSeparator);
     return layout;

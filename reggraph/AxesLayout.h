@@ -36,7 +36,7 @@ struct AxesLayout {
 
 // Lays out the axes of a picture of the given size: left margin (labels measured with textWidth),
 // scales, axis positions and both tick lists with their labels. Empty when the range is invalid.
-std::optional<AxesLayout> layoutAxes(const GraphRange& range, int width, int height,
+std::optional<AxesLayout> layoutAxes(const common::GraphRange& range, int width, int height,
                                      const TextWidth& textWidth, char decimalSeparator);
 
 } // namespace reggraph

@@ -38,41 +38,41 @@ void chooseCurveColour(QPainter& painter, const GraphScene& scene, const GraphGe
 
 std::optional<std::pair<QPoint, QPoint>> straightLineEnds(const GraphGeometry& g, long double a,
                                                           long double b) {
-    const GraphRange& r = g.range();
+    const common::GraphRange& r = g.range();
     const auto f = [&](long double x) { return a + b * x; };
     const auto gx = [&](long double y) { return (y - a) / b; };
     const auto X = [&](long double x) { return g.scaledPixelX(x); };
     const auto Y = [&](long double y) { return g.scaledPixelY(y); };
-    const QPoint rightEnd(g.plotRight(), Y(f(r.xMax)));
-    const long double y0 = f(r.xMin);
+    const QPoint rightEnd(g.plotRight(), Y(f(r.Xmax)));
+    const long double y0 = f(r.Xmin);
     const bool sloped = b != 0;
 
-    if (r.yMin <= y0 && y0 <= r.yMax) {
+    if (r.Ymin <= y0 && y0 <= r.Ymax) {
         const QPoint start(g.leftMargin(), Y(y0));
         // A rising line can only leave through the top and a falling one through the bottom; asking
         // for the other edge would end a line that starts in a corner where it begins.
-        if (b > 0 && r.xMin <= gx(r.yMax) && gx(r.yMax) <= r.xMax)
-            return std::pair{start, QPoint(X(gx(r.yMax)), g.plotTop())};
-        if (b < 0 && r.xMin < gx(r.yMin) && gx(r.yMin) < r.xMax)
-            return std::pair{start, QPoint(X(gx(r.yMin)), g.plotBottom())};
+        if (b > 0 && r.Xmin <= gx(r.Ymax) && gx(r.Ymax) <= r.Xmax)
+            return std::pair{start, QPoint(X(gx(r.Ymax)), g.plotTop())};
+        if (b < 0 && r.Xmin < gx(r.Ymin) && gx(r.Ymin) < r.Xmax)
+            return std::pair{start, QPoint(X(gx(r.Ymin)), g.plotBottom())};
         return std::pair{start, rightEnd};
     }
     if (!sloped)
         return std::nullopt;
-    if (y0 < r.yMin) {
-        if (!(r.xMin <= gx(r.yMin) && gx(r.yMin) <= r.xMax))
+    if (y0 < r.Ymin) {
+        if (!(r.Xmin <= gx(r.Ymin) && gx(r.Ymin) <= r.Xmax))
             return std::nullopt;
-        const QPoint start(X(gx(r.yMin)), g.plotBottom());
-        if (gx(r.yMax) <= r.xMax)
-            return std::pair{start, QPoint(X(gx(r.yMax)), g.plotTop())};
+        const QPoint start(X(gx(r.Ymin)), g.plotBottom());
+        if (gx(r.Ymax) <= r.Xmax)
+            return std::pair{start, QPoint(X(gx(r.Ymax)), g.plotTop())};
         return std::pair{start, rightEnd};
     }
-    if (y0 > r.yMax) {
-        if (!(r.xMin <= gx(r.yMax) && gx(r.yMax) <= r.xMax))
+    if (y0 > r.Ymax) {
+        if (!(r.Xmin <= gx(r.Ymax) && gx(r.Ymax) <= r.Xmax))
             return std::nullopt;
-        const QPoint start(X(gx(r.yMax)), g.plotTop());
-        if (gx(r.yMin) <= r.xMax)
-            return std::pair{start, QPoint(X(gx(r.yMin)), g.plotBottom())};
+        const QPoint start(X(gx(r.Ymax)), g.plotTop());
+        if (gx(r.Ymin) <= r.Xmax)
+            return std::pair{start, QPoint(X(gx(r.Ymin)), g.plotBottom())};
         return std::pair{start, rightEnd};
     }
     return std::nullopt; // y0 undefined
@@ -88,7 +88,7 @@ void drawStraightLine(QPainter& painter, const GraphGeometry& geometry, long dou
 }
 
 void drawHorizontalLine(QPainter& painter, const GraphGeometry& g, long double a) {
-    if (!hasPlotArea(g) || !(g.range().yMin <= a && a <= g.range().yMax))
+    if (!hasPlotArea(g) || !(g.range().Ymin <= a && a <= g.range().Ymax))
         return;
     const int row = g.scaledPixelY(a);
     const QPoint line[] = {{g.leftMargin(), row}, {g.plotRight(), row}};
@@ -98,19 +98,19 @@ void drawHorizontalLine(QPainter& painter, const GraphGeometry& g, long double a
 std::vector<std::vector<QPoint>> sampledCurvePieces(const GraphGeometry& g, const CurveFunction& f,
                                                     bool positiveOnly) {
     std::vector<std::vector<QPoint>> pieces;
-    const GraphRange& r = g.range();
+    const common::GraphRange& r = g.range();
     const long double step = 1 / g.xScale();
     if (!hasPlotArea(g) || !std::isfinite(step))
         return pieces;
     const int lm = g.leftMargin();
     const int right = g.plotRight();
-    const auto x = [&](int c) { return r.xMin + c * step; };
-    const auto inRange = [&](long double y) { return r.yMin <= y && y <= r.yMax; };
+    const auto x = [&](int c) { return r.Xmin + c * step; };
+    const auto inRange = [&](long double y) { return r.Ymin <= y && y <= r.Ymax; };
 
     int c = -1;
     do {
         ++c;
-        if (positiveOnly && r.xMin <= 0)
+        if (positiveOnly && r.Xmin <= 0)
             while (x(c) <= 0 && lm + c < right)
                 ++c;
         long double y = f(x(c));

@@ -105,7 +105,7 @@ bool drawGraph(QPainter& painter, QSize size, const GraphScene& scene, DrawingSt
     pictures::prepareGraphPainter(painter);
     state = DrawingState{};
     painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-    const GraphRange range = readRange(scene.range, scene.decimalSeparator);
+    const common::GraphRange range = common::parseRange(scene.range, scene.decimalSeparator);
     const QFontMetrics metrics(scene.font.font);
     state.axes = layoutAxes(
         range, size.width(), size.height(),

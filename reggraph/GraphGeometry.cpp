@@ -18,54 +18,54 @@ int roundToPixel(long double value) {
     return static_cast<int>((value + WholeNumbersOnly) - WholeNumbersOnly);
 }
 
-GraphGeometry::GraphGeometry(const GraphRange& range, int width, int height, int leftMargin)
+GraphGeometry::GraphGeometry(const common::GraphRange& range, int width, int height, int leftMargin)
     : range_(range), width_(width), height_(height), leftMargin_(leftMargin) {}
 
 long double GraphGeometry::xScale() const {
-    return static_cast<long double>(plotWidth()) / (range_.xMax - range_.xMin);
+    return static_cast<long double>(plotWidth()) / (range_.Xmax - range_.Xmin);
 }
 
 long double GraphGeometry::yScale() const {
-    return static_cast<long double>(plotHeight()) / (range_.yMax - range_.yMin);
+    return static_cast<long double>(plotHeight()) / (range_.Ymax - range_.Ymin);
 }
 
 int GraphGeometry::worldToPixelX(long double x) const {
-    return roundToPixel((x - range_.xMin) * plotWidth() / (range_.xMax - range_.xMin)) + leftMargin_;
+    return roundToPixel((x - range_.Xmin) * plotWidth() / (range_.Xmax - range_.Xmin)) + leftMargin_;
 }
 
 int GraphGeometry::worldToPixelY(long double y) const {
-    return plotBottom() - roundToPixel((y - range_.yMin) * plotHeight() / (range_.yMax - range_.yMin));
+    return plotBottom() - roundToPixel((y - range_.Ymin) * plotHeight() / (range_.Ymax - range_.Ymin));
 }
 
 int GraphGeometry::scaledPixelX(long double x) const {
-    return roundToPixel((x - range_.xMin) * xScale()) + leftMargin_;
+    return roundToPixel((x - range_.Xmin) * xScale()) + leftMargin_;
 }
 
 int GraphGeometry::scaledPixelY(long double y) const {
-    return plotBottom() - roundToPixel((y - range_.yMin) * yScale());
+    return plotBottom() - roundToPixel((y - range_.Ymin) * yScale());
 }
 
 long double GraphGeometry::pixelToWorldX(int column) const {
     if (column < leftMargin_)
-        return range_.xMin;
+        return range_.Xmin;
     if (column > plotRight())
-        return range_.xMax;
+        return range_.Xmax;
     const long double scale = xScale();
     // A picture without a plot area, or a range too wide for the number type, has no inverse.
     if (!(scale > 0) || !std::isfinite(scale))
-        return range_.xMin;
-    return range_.xMin + (column - leftMargin_) / scale;
+        return range_.Xmin;
+    return range_.Xmin + (column - leftMargin_) / scale;
 }
 
 long double GraphGeometry::pixelToWorldY(int row) const {
     if (row < plotTop())
-        return range_.yMax;
+        return range_.Ymax;
     if (row > plotBottom())
-        return range_.yMin;
+        return range_.Ymin;
     const long double scale = yScale();
     if (!(scale > 0) || !std::isfinite(scale))
-        return range_.yMin;
-    return range_.yMin + (height_ - row - Border) / scale;
+        return range_.Ymin;
+    return range_.Ymin + (height_ - row - Border) / scale;
 }
 
 } // namespace reggraph

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reggraph/GraphRange.h"
+#include "common/GraphRange.h"
 
 namespace reggraph {
 
@@ -23,9 +23,9 @@ class GraphGeometry {
 public:
     static constexpr int Border = 20;
 
-    GraphGeometry(const GraphRange& range, int width, int height, int leftMargin);
+    GraphGeometry(const common::GraphRange& range, int width, int height, int leftMargin);
 
-    const GraphRange& range() const { return range_; }
+    const common::GraphRange& range() const { return range_; }
     int width() const { return width_; }
     int height() const { return height_; }
     int leftMargin() const { return leftMargin_; }
@@ -56,7 +56,7 @@ public:
     long double pixelToWorldY(int row) const;
 
 private:
-    GraphRange range_;
+    common::GraphRange range_;
     int width_;
     int height_;
     int leftMargin_;

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/GraphRange.h"
 #include "projects/FunctionRecord.h"
-#include "reggraph/GraphRange.h"
 
 #include <QColor>
 #include <QFont>
@@ -47,7 +47,7 @@ GraphFont makeGraphFont(const std::string& name, int pointSize, bool bold, bool 
 
 // Everything one drawing reads from the windows, gathered before it starts.
 struct GraphScene {
-    RangeTexts range{"0", "12", "1", "0", "10", "1"}; // the range grid's six texts, as typed
+    common::RangeTexts range{"0", "12", "1", "0", "10", "1"}; // the range grid's six texts, as typed
     std::string xAxisName = "X";
     std::string yAxisName = "Y";
     DisplayOptions options;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reggraph/GraphRange.h"
+#include "common/GraphRange.h"
 #include "reggraph/GraphScene.h"
 
 #include <string>
@@ -19,8 +19,8 @@ namespace reggraph {
 class RangeTable {
 public:
     virtual ~RangeTable() = default;
-    virtual RangeTexts rangeTexts() const = 0;
-    virtual void setRangeTexts(const RangeTexts& texts) = 0;
+    virtual common::RangeTexts rangeTexts() const = 0;
+    virtual void setRangeTexts(const common::RangeTexts& texts) = 0;
     virtual char decimalSeparator() const = 0;
 };
 

@@ -7,17 +7,17 @@
 
 namespace reggraph {
 
-std::vector<HistogramClass> histogramClasses(const GraphRange& range, long double xFirstTick,
+std::vector<HistogramClass> histogramClasses(const common::GraphRange& range, long double xFirstTick,
                                              std::span<const long double> xs,
                                              std::span<const long double> ys) {
     std::vector<HistogramClass> classes;
     long double upper = xFirstTick;
-    HistogramClass first{xFirstTick - range.xStep, upper, 0};
+    HistogramClass first{xFirstTick - range.Xstep, upper, 0};
     classes.push_back(first);
-    for (long double j = 1; xFirstTick + (j - 1) * range.xStep <= range.xMax && j <= MaxTicksPerAxis + 2;
+    for (long double j = 1; xFirstTick + (j - 1) * range.Xstep <= range.Xmax && j <= MaxTicksPerAxis + 2;
          ++j) {
         const long double lower = upper;
-        upper += range.xStep;
+        upper += range.Xstep;
         classes.push_back({lower, upper, 0});
     }
 
@@ -43,17 +43,17 @@ std::vector<HistogramClass> histogramClasses(const GraphRange& range, long doubl
 std::vector<std::vector<PixelPoint>> histogramBars(const AxesLayout& axes,
                                                    const std::vector<HistogramClass>& classes) {
     const GraphGeometry& g = axes.geometry;
-    const GraphRange& range = g.range();
+    const common::GraphRange& range = g.range();
     const long double s = axes.xFirstTick;
-    const int base = range.yMin > 0 ? g.plotBottom() : g.worldToPixelY(0);
+    const int base = range.Ymin > 0 ? g.plotBottom() : g.worldToPixelY(0);
     std::vector<std::vector<PixelPoint>> bars;
     for (std::size_t j = 0; j < classes.size(); ++j) {
         const long double sum = classes[j].sum;
         const int top = g.worldToPixelY(sum);
         if (j == 0) {
-            if (!(sum >= range.yMin))
+            if (!(sum >= range.Ymin))
                 continue;
-            const bool tickInside = s <= range.xMax;
+            const bool tickInside = s <= range.Xmax;
             const int right = tickInside ? g.worldToPixelX(s) : g.plotRight();
             std::vector<PixelPoint> bar{{g.leftMargin(), top}, {right, top}};
             if (tickInside)
@@ -61,12 +61,12 @@ std::vector<std::vector<PixelPoint>> histogramBars(const AxesLayout& axes,
             bars.push_back(std::move(bar));
             continue;
         }
-        if (!(sum > range.yMin || range.yMin < 0))
+        if (!(sum > range.Ymin || range.Ymin < 0))
             continue;
         const long double index = static_cast<long double>(j);
-        const long double upperEdge = s + index * range.xStep;
-        const int left = g.worldToPixelX(s + (index - 1) * range.xStep);
-        const bool upperInside = upperEdge <= range.xMax;
+        const long double upperEdge = s + index * range.Xstep;
+        const int left = g.worldToPixelX(s + (index - 1) * range.Xstep);
+        const bool upperInside = upperEdge <= range.Xmax;
         const int right = upperInside ? g.worldToPixelX(upperEdge) : g.plotRight();
         std::vector<PixelPoint> bar{{left, base}, {left, top}, {right, top}};
         if (upperInside)

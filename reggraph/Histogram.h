@@ -19,7 +19,7 @@ struct HistogramClass {
 // passes Xmax. A row belongs to a class when its x is not below the lower edge and below the upper
 // edge by the tolerant comparison, so 0.3 reached as 0.1 + 0.1 + 0.1 still starts [0.3, 0.4); each
 // row counts in at most one class. xs and ys are the x and y values of the complete rows.
-std::vector<HistogramClass> histogramClasses(const GraphRange& range, long double xFirstTick,
+std::vector<HistogramClass> histogramClasses(const common::GraphRange& range, long double xFirstTick,
                                              std::span<const long double> xs,
                                              std::span<const long double> ys);
 

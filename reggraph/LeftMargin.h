@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reggraph/GraphRange.h"
+#include "common/GraphRange.h"
 
 #include <functional>
 #include <string>
@@ -14,7 +14,7 @@ using TextWidth = std::function<int(const std::string&)>;
 // the zero label left out) when the y axis stands at the left, or enough to keep the labels beside
 // a y axis inside the x range from leaving the picture. The range must be valid; yFirstTick is
 // firstTick(Ymin, Ystep).
-int leftMargin(const GraphRange& range, long double yFirstTick, int width, const TextWidth& textWidth,
+int leftMargin(const common::GraphRange& range, long double yFirstTick, int width, const TextWidth& textWidth,
                char decimalSeparator);
 
 } // namespace reggraph

@@ -15,37 +15,37 @@ long double multiplied(long double value, long double factor) {
 }
 
 template <typename Operation>
-RangeTexts scaledRange(const RangeTexts& cells, std::string_view factorText, char decimalSeparator,
-                       Operation operation) {
+common::RangeTexts scaledRange(const common::RangeTexts& cells, std::string_view factorText,
+                               char decimalSeparator, Operation operation) {
     const long double factor = common::parseFloat(factorText, decimalSeparator);
-    RangeTexts result;
-    for (int row = 0; row < RangeRowCount; ++row) {
+    common::RangeTexts result;
+    for (int row = 0; row < common::RangeRowCount; ++row) {
         const long double value = common::parseFloat(cells[row], decimalSeparator);
-        result[row] = common::formatPlain(operation(value, factor), decimalSeparator);
+        result[row] = common::rangeValueText(operation(value, factor), decimalSeparator);
     }
     return result;
 }
 
 } // namespace
 
-RangeZoom::RangeZoom(RangeTexts initialRange) : undoRange_(std::move(initialRange)) {}
+RangeZoom::RangeZoom(common::RangeTexts initialRange) : undoRange_(std::move(initialRange)) {}
 
-void RangeZoom::zoomIn(RangeTexts& cells, std::string_view xFactorText, char decimalSeparator) {
+void RangeZoom::zoomIn(common::RangeTexts& cells, std::string_view xFactorText, char decimalSeparator) {
     undoRange_ = cells;
     cells = scaledRange(cells, xFactorText, decimalSeparator, regression::divide);
 }
 
-void RangeZoom::zoomOut(RangeTexts& cells, std::string_view yFactorText, char decimalSeparator) {
+void RangeZoom::zoomOut(common::RangeTexts& cells, std::string_view yFactorText, char decimalSeparator) {
     undoRange_ = cells;
     cells = scaledRange(cells, yFactorText, decimalSeparator, multiplied);
 }
 
-void RangeZoom::startZoomBox(const RangeTexts& cells) {
+void RangeZoom::startZoomBox(const common::RangeTexts& cells) {
     undoRange_ = cells;
     zoomBoxMode_ = true;
 }
 
-bool RangeZoom::finishZoomBox(RangeTexts& cells, const GraphGeometry& geometry, PixelPoint origin,
+bool RangeZoom::finishZoomBox(common::RangeTexts& cells, const GraphGeometry& geometry, PixelPoint origin,
                               PixelPoint release, char decimalSeparator) {
     if (!zoomBoxMode_)
         return false;
@@ -55,10 +55,10 @@ bool RangeZoom::finishZoomBox(RangeTexts& cells, const GraphGeometry& geometry, 
     const auto corner = [decimalSeparator](long double value) {
         return common::formatGeneral(value, 2, decimalSeparator);
     };
-    cells[Xmin] = corner(geometry.pixelToWorldX(origin.x));
-    cells[Ymax] = corner(geometry.pixelToWorldY(origin.y));
-    cells[Xmax] = corner(geometry.pixelToWorldX(release.x));
-    cells[Ymin] = corner(geometry.pixelToWorldY(release.y));
+    cells[common::Xmin] = corner(geometry.pixelToWorldX(origin.x));
+    cells[common::Ymax] = corner(geometry.pixelToWorldY(origin.y));
+    cells[common::Xmax] = corner(geometry.pixelToWorldX(release.x));
+    cells[common::Ymin] = corner(geometry.pixelToWorldY(release.y));
     return true;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/GraphRange.h"
 #include "reggraph/GraphGeometry.h"
-#include "reggraph/GraphRange.h"
 
 #include <string>
 #include <string_view>
@@ -14,35 +14,35 @@ namespace reggraph {
 class RangeZoom {
 public:
     // The undo range starts as the initial range table.
-    explicit RangeZoom(RangeTexts initialRange);
+    explicit RangeZoom(common::RangeTexts initialRange);
 
-    const RangeTexts& undoRange() const { return undoRange_; }
+    const common::RangeTexts& undoRange() const { return undoRange_; }
     bool zoomBoxMode() const { return zoomBoxMode_; }
 
     // Saves the undo range, then divides all six values by the X-Factor and writes them with 15
     // significant digits. A factor or cell that is not a number throws common::ConversionError, a
     // factor of 0 or a result beyond the number range throws regression::RegressionError naming the
     // arithmetic fault.
-    void zoomIn(RangeTexts& cells, std::string_view xFactorText, char decimalSeparator);
+    void zoomIn(common::RangeTexts& cells, std::string_view xFactorText, char decimalSeparator);
 
     // As zoomIn, but multiplies all six values by the Y-Factor.
-    void zoomOut(RangeTexts& cells, std::string_view yFactorText, char decimalSeparator);
+    void zoomOut(common::RangeTexts& cells, std::string_view yFactorText, char decimalSeparator);
 
     // Saves the undo range and enters zoom-box mode; nothing changes until the mouse is released.
-    void startZoomBox(const RangeTexts& cells);
+    void startZoomBox(const common::RangeTexts& cells);
 
     // The mouse release on the graph in zoom-box mode: when the release point lies strictly right of
     // and below the origin, Xmin, Ymax, Xmax and Ymin become the box's corners in world coordinates
     // with 2 significant digits (the steps stay). Zoom-box mode ends either way. Returns whether the
     // cells changed; outside zoom-box mode nothing happens.
-    bool finishZoomBox(RangeTexts& cells, const GraphGeometry& geometry, PixelPoint origin,
+    bool finishZoomBox(common::RangeTexts& cells, const GraphGeometry& geometry, PixelPoint origin,
                        PixelPoint release, char decimalSeparator);
 
     // Writes the undo range back; repeating it restores the same range again.
-    void undoZoom(RangeTexts& cells) const { cells = undoRange_; }
+    void undoZoom(common::RangeTexts& cells) const { cells = undoRange_; }
 
 private:
-    RangeTexts undoRange_;
+    common::RangeTexts undoRange_;
     bool zoomBoxMode_ = false;
 };
 

@@ -42,7 +42,7 @@ SeriesPoints seriesPoints(const projects::DataLists* lists, char decimalSeparato
 
 void drawScatter(QPainter& painter, const AxesLayout& axes, const SeriesPoints& points) {
     const GraphGeometry& g = axes.geometry;
-    const GraphRange& r = g.range();
+    const common::GraphRange& r = g.range();
     // The arms are rows and columns of pixels. A raster picture fills them as rectangles several times
     // faster than it draws lines; a recorded picture stores lines far faster than rectangles, and a
     // flat-ended line running right or down leaves out its end pixel as a "line to" does. Both give
@@ -57,7 +57,7 @@ void drawScatter(QPainter& painter, const AxesLayout& axes, const SeriesPoints& 
     for (std::size_t i = 0; i < points.xs.size(); ++i) {
         const long double x = points.xs[i];
         const long double y = points.ys[i];
-        if (!(r.yMin <= y && y <= r.yMax && r.xMin <= x && x <= r.xMax))
+        if (!(r.Ymin <= y && y <= r.Ymax && r.Xmin <= x && x <= r.Xmax))
             continue;
         const int px = g.scaledPixelX(x);
         const int py = g.scaledPixelY(y);

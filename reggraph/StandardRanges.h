@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reggraph/GraphRange.h"
+#include "common/GraphRange.h"
 
 namespace common {
 class IniFile;
@@ -12,10 +12,10 @@ namespace reggraph {
 // file does not name them.
 enum class StandardRange { First, Second };
 
-inline const RangeTexts StandardRange1Defaults = {"0", "12", "1", "0", "10", "1"};
-inline const RangeTexts StandardRange2Defaults = {"-6", "6", "1", "-5", "5", "1"};
+inline const common::RangeTexts StandardRange1Defaults = {"0", "12", "1", "0", "10", "1"};
+inline const common::RangeTexts StandardRange2Defaults = {"-6", "6", "1", "-5", "5", "1"};
 
 // The six texts of settings section "Range1" or "Range2", keys "Cells[1,0]" ... "Cells[1,5]".
-RangeTexts readStandardRange(const common::IniFile& settings, StandardRange which);
+common::RangeTexts readStandardRange(const common::IniFile& settings, StandardRange which);
 
 } // namespace reggraph

@@ -2,6 +2,7 @@
 
 #include "appkit/Interaction.h"
 #include "common/NumberParse.h"
+#include "reggraph/DrawableRange.h"
 #include "reggraph/StandardRanges.h"
 #include "regression/RegressionError.h"
 #include "translation/Translator.h"
@@ -81,7 +82,7 @@ void TForm2::drawSeries(Series series) {
 }
 
 template <typename Command> void TForm2::zoom(Command command) {
-    RangeTexts cells = host_.rangeTexts();
+    common::RangeTexts cells = host_.rangeTexts();
     try {
         command(cells);
     } catch (const common::ConversionError& error) {
@@ -94,7 +95,7 @@ template <typename Command> void TForm2::zoom(Command command) {
     applyRange(cells);
 }
 
-void TForm2::applyRange(const RangeTexts& texts) {
+void TForm2::applyRange(const common::RangeTexts& texts) {
     host_.setRangeTexts(texts);
     redraw();
     host_.setModified();
@@ -102,12 +103,12 @@ void TForm2::applyRange(const RangeTexts& texts) {
 
 void TForm2::zoomIn() {
     const std::string factor = host_.xFactorText();
-    zoom([&](RangeTexts& cells) { zoom_.zoomIn(cells, factor, host_.decimalSeparator()); });
+    zoom([&](common::RangeTexts& cells) { zoom_.zoomIn(cells, factor, host_.decimalSeparator()); });
 }
 
 void TForm2::zoomOut() {
     const std::string factor = host_.yFactorText();
-    zoom([&](RangeTexts& cells) { zoom_.zoomOut(cells, factor, host_.decimalSeparator()); });
+    zoom([&](common::RangeTexts& cells) { zoom_.zoomOut(cells, factor, host_.decimalSeparator()); });
 }
 
 void TForm2::startZoomBox() {
@@ -116,12 +117,12 @@ void TForm2::startZoomBox() {
 }
 
 void TForm2::undoZoom() {
-    RangeTexts cells;
+    common::RangeTexts cells;
     zoom_.undoZoom(cells);
     applyRange(cells);
 }
 
-void TForm2::resetUndoRange(const RangeTexts& texts) {
+void TForm2::resetUndoRange(const common::RangeTexts& texts) {
     zoom_ = RangeZoom(texts);
 }
 
@@ -167,7 +168,7 @@ void TForm2::showEvent(QShowEvent* event) {
 
 std::optional<GraphGeometry> TForm2::mouseGeometry() {
     try {
-        const GraphRange range = readRange(host_.rangeTexts(), host_.decimalSeparator());
+        const common::GraphRange range = common::parseRange(host_.rangeTexts(), host_.decimalSeparator());
         if (!validateRange(range))
             return std::nullopt;
         const int leftMargin = drawing_.axes ? drawing_.axes->geometry.leftMargin() : GraphGeometry::Border;
@@ -216,10 +217,11 @@ void TForm2::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TForm2::finishZoomBox(QPoint release) {
-    RangeTexts cells = host_.rangeTexts();
+    common::RangeTexts cells = host_.rangeTexts();
     if (!pressGeometry_) {
         // The range could not be read at the press: the mode ends without a box.
-        zoom_.finishZoomBox(cells, GraphGeometry(GraphRange{}, width(), height(), GraphGeometry::Border),
+        zoom_.finishZoomBox(cells,
+                            GraphGeometry(common::GraphRange{}, width(), height(), GraphGeometry::Border),
                             pixel(boxOrigin_), pixel(boxOrigin_), host_.decimalSeparator());
         return;
     }
@@ -229,7 +231,7 @@ void TForm2::finishZoomBox(QPoint release) {
     // A box so small that its corners round to the same two digits would give a range the redraw
     // refuses: the range stays as it was instead.
     try {
-        if (!validateRange(readRange(cells, host_.decimalSeparator())))
+        if (!validateRange(common::parseRange(cells, host_.decimalSeparator())))
             return;
     } catch (const common::ConversionError& error) {
         showError(error.what());

@@ -41,7 +41,7 @@ public:
     void startZoomBox();
     void undoZoom();
     // The undo range after New or loading: the range table as it now is.
-    void resetUndoRange(const reggraph::RangeTexts& texts);
+    void resetUndoRange(const common::RangeTexts& texts);
     bool zoomBoxMode() const { return zoom_.zoomBoxMode(); }
 
     // The raster picture as shown (without the zoom box).
@@ -70,7 +70,7 @@ private:
     void showError(const std::string& text);
     // Runs a zoom command on the range table's texts and applies the result.
     template <typename Command> void zoom(Command command);
-    void applyRange(const reggraph::RangeTexts& texts);
+    void applyRange(const common::RangeTexts& texts);
     // The mapping for the mouse with the range read at the press; nothing when it cannot be drawn.
     std::optional<reggraph::GraphGeometry> mouseGeometry();
     void showReadout(QPoint position);

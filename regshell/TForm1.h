@@ -113,8 +113,8 @@ public:
     bool openProjectFile() override;
 
     // --- GraphWindowHost ---
-    reggraph::RangeTexts rangeTexts() const override;
-    void setRangeTexts(const reggraph::RangeTexts& texts) override;
+    common::RangeTexts rangeTexts() const override;
+    void setRangeTexts(const common::RangeTexts& texts) override;
     char decimalSeparator() const override { return separators_.decimal; }
     std::string xFactorText() const override;
     std::string yFactorText() const override;

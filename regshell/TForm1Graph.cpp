@@ -99,11 +99,11 @@ void TForm1::applyGraphFont(const QFont& font) {
     graphWindow_->setGraphFont(graphFont);
 }
 
-reggraph::RangeTexts TForm1::rangeTexts() const {
+common::RangeTexts TForm1::rangeTexts() const {
     return dataWindow_->rangeTexts();
 }
 
-void TForm1::setRangeTexts(const reggraph::RangeTexts& texts) {
+void TForm1::setRangeTexts(const common::RangeTexts& texts) {
     dataWindow_->setRangeTexts(texts);
 }
 

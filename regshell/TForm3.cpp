@@ -207,7 +207,7 @@ void TForm3::buildRangePage() {
             [this] { loadStandardRange(reggraph::StandardRange::Second); });
     connect(SpeedButton10, &QToolButton::clicked, this, &TForm3::redrawWithNewRange);
 
-    StringGrid2 = new QTableWidget(reggraph::RangeRowCount, 2, TabSheet3);
+    StringGrid2 = new QTableWidget(common::RangeRowCount, 2, TabSheet3);
     StringGrid2->horizontalHeader()->hide();
     StringGrid2->verticalHeader()->hide();
     StringGrid2->setColumnWidth(0, RangeLabelWidth);
@@ -216,9 +216,9 @@ void TForm3::buildRangePage() {
     StringGrid2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid2->setFixedSize(RangeLabelWidth + RangeValueWidth + 2 * StringGrid2->frameWidth(),
-                              reggraph::RangeRowCount * RangeRowHeight + 2 * StringGrid2->frameWidth());
-    for (int row = 0; row < reggraph::RangeRowCount; ++row) {
-        auto* label = new QTableWidgetItem(qt(reggraph::RangeRowLabels[static_cast<std::size_t>(row)]));
+                              common::RangeRowCount * RangeRowHeight + 2 * StringGrid2->frameWidth());
+    for (int row = 0; row < common::RangeRowCount; ++row) {
+        auto* label = new QTableWidgetItem(qt(common::RangeRowNames[static_cast<std::size_t>(row)]));
         label->setFlags(Qt::ItemIsEnabled);
         StringGrid2->setItem(row, 0, label);
         StringGrid2->setItem(row, 1, new QTableWidgetItem);

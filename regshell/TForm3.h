@@ -1,9 +1,9 @@
 #pragma once
 
+#include "common/GraphRange.h"
 #include "projects/ClipboardTable.h"
 #include "projects/DataWindowContent.h"
 #include "projects/ListCopyPaste.h"
-#include "reggraph/GraphRange.h"
 #include "reggraph/StandardRanges.h"
 
 #include <QWidget>
@@ -58,10 +58,10 @@ public:
     void commitEdit();
 
     // --- Range, axis names, zoom factors ---
-    reggraph::RangeTexts rangeTexts() const;
-    void setRangeTexts(const reggraph::RangeTexts& texts);
-    std::string rangeText(reggraph::RangeRow row) const;
-    void setRangeText(reggraph::RangeRow row, const std::string& text);
+    common::RangeTexts rangeTexts() const;
+    void setRangeTexts(const common::RangeTexts& texts);
+    std::string rangeText(common::RangeRow row) const;
+    void setRangeText(common::RangeRow row, const std::string& text);
     std::string xAxisName() const;
     std::string yAxisName() const;
     // The zoom factors of the settings, as a new file starts with them.
@@ -151,7 +151,7 @@ private:
     bool lastPasteFromClipboard_ = false;
     // Off while the window itself moves the current cell, so only the user's selections redraw.
     bool redrawOnSelection_ = true;
-    reggraph::RangeTexts savedRange_;
+    common::RangeTexts savedRange_;
 
     QTabWidget* PageControl1;
     QScrollBar* UpDown1;

@@ -24,23 +24,23 @@ constexpr int GraphLeftBesideGrid = 23;
 
 } // namespace
 
-reggraph::RangeTexts TForm3::rangeTexts() const {
-    reggraph::RangeTexts texts;
-    for (int row = 0; row < reggraph::RangeRowCount; ++row)
-        texts[static_cast<std::size_t>(row)] = rangeText(static_cast<reggraph::RangeRow>(row));
+common::RangeTexts TForm3::rangeTexts() const {
+    common::RangeTexts texts;
+    for (int row = 0; row < common::RangeRowCount; ++row)
+        texts[static_cast<std::size_t>(row)] = rangeText(static_cast<common::RangeRow>(row));
     return texts;
 }
 
-void TForm3::setRangeTexts(const reggraph::RangeTexts& texts) {
-    for (int row = 0; row < reggraph::RangeRowCount; ++row)
-        setRangeText(static_cast<reggraph::RangeRow>(row), texts[static_cast<std::size_t>(row)]);
+void TForm3::setRangeTexts(const common::RangeTexts& texts) {
+    for (int row = 0; row < common::RangeRowCount; ++row)
+        setRangeText(static_cast<common::RangeRow>(row), texts[static_cast<std::size_t>(row)]);
 }
 
-std::string TForm3::rangeText(reggraph::RangeRow row) const {
+std::string TForm3::rangeText(common::RangeRow row) const {
     return StringGrid2->item(row, 1)->text().toStdString();
 }
 
-void TForm3::setRangeText(reggraph::RangeRow row, const std::string& text) {
+void TForm3::setRangeText(common::RangeRow row, const std::string& text) {
     StringGrid2->item(row, 1)->setText(QString::fromStdString(text));
 }
 

@@ -106,7 +106,7 @@ TessalySettings::FontSettings TessalySettings::font() const {
     return font;
 }
 
-reggraph::RangeTexts TessalySettings::standardRange(reggraph::StandardRange which) const {
+common::RangeTexts TessalySettings::standardRange(reggraph::StandardRange which) const {
     return reggraph::readStandardRange(file_, which);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reggraph/GraphRange.h"
+#include "common/GraphRange.h"
 #include "reggraph/StandardRanges.h"
 #include "regression/BestCurveSearch.h"
 
@@ -67,7 +67,7 @@ public:
     FontSettings font() const;
 
     // "Range1" / "Range2": the standard ranges as texts.
-    reggraph::RangeTexts standardRange(reggraph::StandardRange which) const;
+    common::RangeTexts standardRange(reggraph::StandardRange which) const;
 
     // "AxisText": the axis names of a new project.
     std::string xAxisText() const;

@@ -10,6 +10,7 @@
 #include <vector>
 
 using namespace reggraph;
+using common::GraphRange;
 
 namespace {
 

@@ -129,7 +129,7 @@ TEST_F(ProjectStoreTest, SavedFileLoadsBackWithEveryProjectListRangeRecordAndLog
     EXPECT_EQ(shown.lists.cell(2, 2), longCell);
     EXPECT_EQ(shown.lists.cell(2, 3), "-3E-7");
     EXPECT_EQ(shown.lists.cell(4, 3), "30");
-    EXPECT_EQ(shown.range, (projects::RangeTexts{"-1", "5", "0.5", "-2", "2", "1"}));
+    EXPECT_EQ(shown.range, (common::RangeTexts{"-1", "5", "0.5", "-2", "2", "1"}));
     EXPECT_EQ(shown.xAxisName, "Time");
     EXPECT_EQ(shown.yAxisName, "Size");
     const auto records = reloaded.redrawRecords();
@@ -346,7 +346,7 @@ TEST_F(ProjectStoreTest, DataLinesEndAtTheirMarkOrAtTheLineEnd) {
     EXPECT_TRUE(window.lists.isEmpty(2, 2));
     EXPECT_TRUE(window.lists.isEmpty(2, 4)); // nothing after "#" is a value
     EXPECT_EQ(window.lists.cell(3, 1), "x");
-    EXPECT_EQ(window.range, (projects::RangeTexts{"0", "12", "1", "", "", ""}));
+    EXPECT_EQ(window.range, (common::RangeTexts{"0", "12", "1", "", "", ""}));
 }
 
 TEST_F(ProjectStoreTest, NewFileEmptiesEverything) {

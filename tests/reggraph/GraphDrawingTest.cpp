@@ -275,7 +275,7 @@ private slots:
 
     void textsThatAreNotNumbersStopTheDrawingWithTheParsersMessage() {
         GraphScene scene = sceneWith({"Linear;y=2;2;0;"});
-        scene.range[Ymax] = "ten";
+        scene.range[common::Ymax] = "ten";
         regression::RegressionResult result;
         bool valid = false;
         try {

@@ -9,6 +9,7 @@
 #include <QtTest>
 
 using namespace reggraph;
+using common::RangeTexts;
 
 namespace {
 
@@ -172,13 +173,13 @@ private slots:
         host->xFactor = "3";
         host->yFactor = "0.5";
         window->zoomIn();
-        QCOMPARE(host->range[Xmax], std::string("4"));
-        QCOMPARE(host->range[Ystep], std::string("0.333333333333333"));
+        QCOMPARE(host->range[common::Xmax], std::string("4"));
+        QCOMPARE(host->range[common::Ystep], std::string("0.333333333333333"));
         window->resetUndoRange(DefaultRange);
         window->zoomOut();
-        QCOMPARE(host->range[Xmax], std::string("2"));
+        QCOMPARE(host->range[common::Xmax], std::string("2"));
         window->undoZoom();
-        QCOMPARE(host->range[Xmax], std::string("4"));
+        QCOMPARE(host->range[common::Xmax], std::string("4"));
         QVERIFY(host->dialogs.errors.isEmpty());
     }
 
@@ -192,10 +193,10 @@ private slots:
         QCOMPARE(host->dialogs.errors.size(), 2);
         QCOMPARE(host->dialogs.errors[1], QStringLiteral("'two' is not a valid floating point value"));
         // A range cell that is not a number stops the command with the parser's message.
-        host->range[Ymax] = "ten";
+        host->range[common::Ymax] = "ten";
         window->zoomOut();
         QCOMPARE(host->dialogs.errors.last(), QStringLiteral("'ten' is not a valid floating point value"));
-        QCOMPARE(host->range[Ymax], std::string("ten"));
+        QCOMPARE(host->range[common::Ymax], std::string("ten"));
     }
 
     void aWindowNoTallerThan40PixelsKeepsItsPicture() {
@@ -207,7 +208,7 @@ private slots:
         QCOMPARE(host->scenesDrawn, scenes);
         // Without a plot area a zoom still changes the range, but nothing is drawn or read out.
         window->zoomIn();
-        QCOMPARE(host->range[Xmax], std::string("6"));
+        QCOMPARE(host->range[common::Xmax], std::string("6"));
         QTest::mousePress(window.get(), Qt::LeftButton, {}, QPoint(100, 20));
         QCOMPARE(host->status, std::string());
         QTest::mouseRelease(window.get(), Qt::LeftButton, {}, QPoint(100, 20));
@@ -220,7 +221,7 @@ private slots:
     }
 
     void aWrongRangeShowsItsMessageOnceAndTheVectorPictureStaysSilent() {
-        host->range[Xmax] = "0";
+        host->range[common::Xmax] = "0";
         window->redraw();
         QCOMPARE(host->dialogs.errors, QStringList{InvalidRangeMessage});
         QCOMPARE(countColour(window->picture(), Qt::white), 400 * 300);

@@ -1,4 +1,5 @@
 #include "reggraph/AxesLayout.h"
+#include "reggraph/DrawableRange.h"
 #include "reggraph/FirstTick.h"
 #include "reggraph/Histogram.h"
 
@@ -11,6 +12,8 @@
 #include <vector>
 
 using namespace reggraph;
+using common::GraphRange;
+using common::RangeTexts;
 
 namespace {
 
@@ -22,11 +25,11 @@ using Clock = std::chrono::steady_clock;
 
 // Reads, validates and lays out a range typed into the table; true when it can be drawn.
 bool drawable(const RangeTexts& texts) {
-    const GraphRange range = readRange(texts, '.');
+    const GraphRange range = common::parseRange(texts, '.');
     const auto layout = layoutAxes(range, 640, 480, narrowFont, '.');
     if (!layout)
         return false;
-    const std::vector<long double> xs{range.xMin, range.xMax};
+    const std::vector<long double> xs{range.Xmin, range.Xmax};
     const std::vector<long double> ys{1, 1};
     histogramBars(*layout, histogramClasses(range, layout->xFirstTick, xs, ys));
     return true;
@@ -69,9 +72,9 @@ TEST(HostileRanges, ExtremeButDrawableRangesAreLaidOutQuickly) {
 TEST(HostileRanges, TextsThatAreNotNumbersFailWithTheConversionMessage) {
     for (const std::string text : {"", "abc", "1,5", "NAN", "INF", "1E99999", "--1", "1e", " "}) {
         RangeTexts texts = {"0", "12", "1", "0", "10", "1"};
-        texts[Ystep] = text;
+        texts[common::Ystep] = text;
         try {
-            readRange(texts, '.');
+            common::parseRange(texts, '.');
             FAIL() << "'" << text << "' was read as a number";
         } catch (const common::ConversionError& error) {
             EXPECT_EQ(error.what(), "'" + text + "' is not a valid floating point value");

@@ -9,6 +9,7 @@
 #include <vector>
 
 using namespace reggraph;
+using common::GraphRange;
 
 namespace {
 

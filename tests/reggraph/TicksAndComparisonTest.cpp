@@ -1,5 +1,5 @@
+#include "reggraph/DrawableRange.h"
 #include "reggraph/FirstTick.h"
-#include "reggraph/GraphRange.h"
 #include "reggraph/TolerantCompare.h"
 
 #include <gtest/gtest.h>

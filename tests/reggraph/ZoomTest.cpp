@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 using namespace reggraph;
+using common::RangeTexts;
 
 namespace {
 
@@ -78,7 +79,7 @@ TEST(ZoomInAndOut, TextsThatAreNotNumbersStopTheZoomWithTheConversionMessage) {
     } catch (const common::ConversionError& error) {
         EXPECT_STREQ(error.what(), "'two' is not a valid floating point value");
     }
-    cells[Ymax] = "1O";
+    cells[common::Ymax] = "1O";
     EXPECT_THROW(zoom.zoomIn(cells, "2", '.'), common::ConversionError);
     EXPECT_EQ(cells, (RangeTexts{"0", "12", "1", "0", "1O", "1"})) << "no cell may change before the failure";
 }
@@ -92,7 +93,7 @@ TEST(ZoomInAndOut, AResultBeyondTheNumberRangeFailsAsAnOverflow) {
     } catch (const regression::RegressionError& error) {
         EXPECT_STREQ(error.what(), "Floating point overflow");
     }
-    EXPECT_EQ(cells[Xmax], "1E4900");
+    EXPECT_EQ(cells[common::Xmax], "1E4900");
 }
 
 TEST(ZoomBox, ABoxDraggedDownToTheRightSetsFourCornersWithTwoDigits) {

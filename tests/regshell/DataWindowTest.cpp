@@ -20,7 +20,7 @@ private slots:
         QCOMPARE(f.window->listsGrid()->model()->headerData(39, Qt::Vertical).toString(),
                  QStringLiteral("40"));
         QCOMPARE(f.window->variablesLabel()->text(), QStringLiteral(" Variables: 1"));
-        QCOMPARE(f.window->rangeTexts(), (reggraph::RangeTexts{"0", "20", "1", "0", "10", "1"}));
+        QCOMPARE(f.window->rangeTexts(), (common::RangeTexts{"0", "20", "1", "0", "10", "1"}));
         QCOMPARE(f.window->rangeGrid()->item(5, 0)->text(), QStringLiteral("Ystep"));
         QCOMPARE(f.window->xAxisName(), std::string("Time"));
         QCOMPARE(f.window->yAxisName(), std::string("Y"));
@@ -227,11 +227,11 @@ private slots:
         DataWindowFixture f("[Range2]\nCells[1,0]=-9\n");
         f.window->saveRangeValues();
         f.window->loadStandardRange(reggraph::StandardRange::Second);
-        QCOMPARE(f.window->rangeTexts(), (reggraph::RangeTexts{"-9", "6", "1", "-5", "5", "1"}));
+        QCOMPARE(f.window->rangeTexts(), (common::RangeTexts{"-9", "6", "1", "-5", "5", "1"}));
         QVERIFY(f.window->isRedrawEnabled());
         f.window->redrawWithNewRange();
         f.window->openSavedRangeValues();
-        QCOMPARE(f.window->rangeTexts(), (reggraph::RangeTexts{"0", "12", "1", "0", "10", "1"}));
+        QCOMPARE(f.window->rangeTexts(), (common::RangeTexts{"0", "12", "1", "0", "10", "1"}));
         QVERIFY(f.window->isRedrawEnabled());
         QCOMPARE(f.host.redrawCount, 1); // standard ranges only fill the grid
     }
@@ -278,11 +278,11 @@ private slots:
         QCOMPARE(f.window->variablesLabel()->text(), QStringLiteral(" Variables: 3"));
         QCOMPARE(f.window->listsGrid()->model()->columnCount(), 4);
         QCOMPARE(f.window->listsGrid()->model()->rowCount(), 100);
-        QCOMPARE(f.window->rangeText(reggraph::Xstep), std::string("0.5"));
+        QCOMPARE(f.window->rangeText(common::Xstep), std::string("0.5"));
         QCOMPARE(f.window->xAxisEdit()->text(), QStringLiteral("Age"));
         QCOMPARE(f.window->logLines(), (std::vector<std::string>{"first", "", "  third"}));
 
-        f.window->setRangeText(reggraph::Ymax, "9");
+        f.window->setRangeText(common::Ymax, "9");
         f.window->clearLog();
         QCOMPARE(f.window->content().range[4], std::string("9"));
         QVERIFY(f.window->content().log.empty());

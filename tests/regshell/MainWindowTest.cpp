@@ -251,12 +251,12 @@ private slots:
         MainWindowFixture fixture;
         QVERIFY(fixture.started());
         QApplication::clipboard()->setText(QStringLiteral("kept"));
-        fixture.window->dataWindow().setRangeText(reggraph::RangeRow::Xmax, "-1");
+        fixture.window->dataWindow().setRangeText(common::RangeRow::Xmax, "-1");
         fixture.trigger(CommandId::CopyGraphVector);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("kept"));
         QVERIFY(fixture.interaction.errors.isEmpty());
 
-        fixture.window->dataWindow().setRangeText(reggraph::RangeRow::Xmax, "12");
+        fixture.window->dataWindow().setRangeText(common::RangeRow::Xmax, "12");
         fixture.trigger(CommandId::CopyGraphVector);
         QVERIFY(QApplication::clipboard()->mimeData()->hasFormat(QStringLiteral("image/svg+xml")));
     }
@@ -315,11 +315,11 @@ private slots:
         MainWindowFixture fixture;
         QVERIFY(fixture.started());
         fixture.trigger(CommandId::ZoomIn);
-        QCOMPARE(fixture.window->dataWindow().rangeText(reggraph::RangeRow::Xmax), std::string("6"));
-        QCOMPARE(fixture.window->dataWindow().rangeText(reggraph::RangeRow::Ystep), std::string("0.5"));
+        QCOMPARE(fixture.window->dataWindow().rangeText(common::RangeRow::Xmax), std::string("6"));
+        QCOMPARE(fixture.window->dataWindow().rangeText(common::RangeRow::Ystep), std::string("0.5"));
         QVERIFY(fixture.window->store().modified());
         fixture.trigger(CommandId::UndoZoom);
-        QCOMPARE(fixture.window->dataWindow().rangeText(reggraph::RangeRow::Xmax), std::string("12"));
+        QCOMPARE(fixture.window->dataWindow().rangeText(common::RangeRow::Xmax), std::string("12"));
 
         TForm2& graph = fixture.window->graphWindow();
         const QLabel* status = fixture.window->findChild<QLabel*>(QStringLiteral("StatusText"));

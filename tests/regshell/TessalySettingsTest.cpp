@@ -45,9 +45,9 @@ TEST(TessalySettings, AMissingFileGivesEveryDefaultAndIsNotCreatedByReading) {
     EXPECT_FALSE(font.bold || font.italic || font.underline);
 
     EXPECT_EQ(s.standardRange(reggraph::StandardRange::First),
-              (reggraph::RangeTexts{"0", "12", "1", "0", "10", "1"}));
+              (common::RangeTexts{"0", "12", "1", "0", "10", "1"}));
     EXPECT_EQ(s.standardRange(reggraph::StandardRange::Second),
-              (reggraph::RangeTexts{"-6", "6", "1", "-5", "5", "1"}));
+              (common::RangeTexts{"-6", "6", "1", "-5", "5", "1"}));
     EXPECT_EQ(s.xAxisText(), "X");
     EXPECT_EQ(s.yAxisText(), "Y");
     EXPECT_EQ(s.xZoomFactor(), "2");
@@ -90,7 +90,7 @@ TEST(TessalySettings, TextsAreReadAsTheyStandFromTheirSections) {
     EXPECT_EQ(s.wizardFields().xNames, (std::array<std::string, 5>{"Rain", "Sun", "Soil", "", ""}));
     EXPECT_EQ(s.font().name, "Arial");
     EXPECT_EQ(s.standardRange(reggraph::StandardRange::Second),
-              (reggraph::RangeTexts{"-100", "6", "1", "-5", "5", "0,5"}));
+              (common::RangeTexts{"-100", "6", "1", "-5", "5", "0,5"}));
     EXPECT_EQ(s.xAxisText(), "Time");
     EXPECT_EQ(s.yAxisText(), "Sales");
     EXPECT_EQ(s.xZoomFactor(), "1.5");
