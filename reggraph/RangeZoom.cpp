@@ -19,6 +19,8 @@ common::RangeTexts scaledRange(const common::RangeTexts& cells, std::string_view
                                char decimalSeparator, Operation operation) {
     const long double factor = common::parseFloat(factorText, decimalSeparator);
     common::RangeTexts result;
+    // Each cell is read and scaled before the next is read, so an arithmetic fault in an earlier row
+    // is reported before a text in a later row that is not a number.
     for (int row = 0; row < common::RangeRowCount; ++row) {
         const long double value = common::parseFloat(cells[row], decimalSeparator);
         result[row] = common::rangeValueText(operation(value, factor), decimalSeparator);
