@@ -3,6 +3,7 @@
 #include "plotter/FunctionInsertions.h"
 #include "plotter/Texts.h"
 
+#include <QAction>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -142,9 +143,12 @@ void TFunctionPadWindow::addAppendButton(const char* name, const QString& captio
 void TFunctionPadWindow::addCommandButton(const char* name, const QString& caption,
                                           plotter::CommandId command, int left, int top) {
     QPushButton* button = addButton(name, caption, left, top, 45);
-    connect(button, &QPushButton::clicked, this, [this, command] {
-        if (!keyboardFlag_)
-            host_.runCommand(command);
+    QAction& action = host_.commandAction(command);
+    button->setEnabled(action.isEnabled());
+    connect(&action, &QAction::enabledChanged, button, &QWidget::setEnabled);
+    connect(button, &QPushButton::clicked, this, [this, &action] {
+        if (!keyboardFlag_ && action.isEnabled())
+            action.trigger();
     });
 }
 

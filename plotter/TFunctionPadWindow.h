@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 
+class QAction;
 class QKeyEvent;
 class QPushButton;
 class QTimer;
@@ -18,8 +19,9 @@ public:
     virtual void setEntryText(const QString& text) = 0;
     // Plots the entry text as the toolbar's plot button does.
     virtual void plotEntryText() = 0;
-    // Runs the frame's command (Derivative, Tangent, Normal) when it is enabled.
-    virtual void runCommand(plotter::CommandId command) = 0;
+    // The action of the frame's command (Derivative, Tangent, Normal) that a pad button runs; the
+    // button is enabled with it.
+    virtual QAction& commandAction(plotter::CommandId command) = 0;
 };
 
 // The function pad: calculator-like buttons that append to the entry text, and key handling

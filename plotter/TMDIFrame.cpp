@@ -35,7 +35,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -81,7 +80,6 @@ TMDIFrame::TMDIFrame(common::IniFile& settings, appkit::Interaction& interaction
     pictures_ = std::make_unique<plotter::PictureCommands>(*GraphWindow, *LogWindow, fileDialogs_, settings_,
                                                            interaction_, *this);
     help_ = std::make_unique<plotter::HelpCommands>(interaction_, languageName_, *this);
-    followPadCommands();
     analysis_ = new plotter::AnalysisCommands(*GraphWindow, graphHost(), *this, interaction_,
                                               *SelectGraphWindow, *this);
 
@@ -209,18 +207,6 @@ THelpWindow* TMDIFrame::helpWindow() const {
 
 QMdiSubWindow* TMDIFrame::subWindowOf(QWidget* child) const {
     return qobject_cast<QMdiSubWindow*>(child->parentWidget());
-}
-
-void TMDIFrame::followPadCommands() {
-    const std::pair<const char*, CommandId> padCommands[] = {{"Button22", CommandId::Derivative},
-                                                             {"Button18", CommandId::Tangent},
-                                                             {"Button20", CommandId::Normal}};
-    for (const auto& [buttonName, commandId] : padCommands) {
-        auto* button = FunctionPadWindow->findChild<QPushButton*>(QLatin1String(buttonName));
-        QAction* action = command(commandId);
-        button->setEnabled(action->isEnabled());
-        connect(action, &QAction::enabledChanged, button, &QWidget::setEnabled);
-    }
 }
 
 QAction* TMDIFrame::command(plotter::CommandId id) const {
@@ -374,10 +360,8 @@ void TMDIFrame::plotEntryText() {
     plotEntry();
 }
 
-void TMDIFrame::runCommand(plotter::CommandId id) {
-    QAction* action = command(id);
-    if (action->isEnabled())
-        action->trigger();
+QAction& TMDIFrame::commandAction(plotter::CommandId id) {
+    return *command(id);
 }
 
 void TMDIFrame::plotAsTyped(const std::string& text) {

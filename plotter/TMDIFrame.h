@@ -112,7 +112,7 @@ private:
     QString entryText() const override;
     void setEntryText(const QString& text) override;
     void plotEntryText() override;
-    void runCommand(plotter::CommandId id) override;
+    QAction& commandAction(plotter::CommandId id) override;
     // plotter::EntryPlotting
     void plotAsTyped(const std::string& text) override;
 
@@ -122,8 +122,6 @@ private:
     void createChildWindows();
     // The roles in which the frame's objects host the graph window.
     graph::GraphHost graphHost();
-    // The function pad's derivative, tangent and normal buttons are enabled with their commands.
-    void followPadCommands();
     void translate();
     void loadLanguage();
     void firstShow();

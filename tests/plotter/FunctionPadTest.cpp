@@ -3,6 +3,7 @@
 
 #include <QElapsedTimer>
 #include <QPushButton>
+#include <utility>
 
 namespace {
 
@@ -39,6 +40,24 @@ private slots:
         // After the keyboard, a click with the mouse works again.
         QTest::mouseClick(sine, Qt::LeftButton);
         QCOMPARE(frame.entryBox()->currentText(), QStringLiteral("x sin "));
+    }
+
+    void derivativeTangentAndNormalButtonsFollowTheirCommands() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        for (const auto& [name, id] :
+             {std::pair{"Button22", CommandId::Derivative}, std::pair{"Button18", CommandId::Tangent},
+              std::pair{"Button20", CommandId::Normal}}) {
+            QVERIFY(padButton(frame, name)->isEnabled());
+            frame.command(id)->setEnabled(false);
+            QVERIFY(!padButton(frame, name)->isEnabled());
+            frame.command(id)->setEnabled(true);
+            QVERIFY(padButton(frame, name)->isEnabled());
+        }
+        // With one plotted function the derivative button plots its derivative without asking.
+        fixture.typeAndEnter(QStringLiteral("x^2"));
+        QTest::mouseClick(padButton(frame, "Button22"), Qt::LeftButton);
+        QCOMPARE(frame.entryBox()->currentText(), QStringLiteral("d/dx(x^2)"));
     }
 
     void enterOnThePadPlotsAndKeepsTheText() {
