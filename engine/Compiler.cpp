@@ -57,11 +57,13 @@ public:
     }
 
 private:
-    // The function differentiated by a d/dx of `owner`: a new entry of the store, compiled from the
-    // argument text. Its own success is not checked: a failure makes every evaluation of `owner` fail.
+    // The function differentiated by a d/dx of `owner`: a new entry of the store in the owner's angle
+    // unit, compiled from the argument text. Its own success is not checked: a failure makes every
+    // evaluation of `owner` fail.
     static TFunction* addDerivative(TFunction& owner, const std::string& argument,
                                     DerivativeNesting& nesting) {
         auto differentiated = std::make_shared<TFunction>();
+        differentiated->angleUnit_ = owner.angleUnit_;
         owner.subFunctions_.push_back(differentiated);
         FunctionDB().append(differentiated);
         if (nesting.depth == MaxDerivativeNesting) {

@@ -4,12 +4,9 @@
 
 namespace engine {
 
-bool UseRadians = true;
-
 void StartEngine(char decimalSeparator, char thousandsSeparator) {
     setSeparators(decimalSeparator, thousandsSeparator);
     FunctionDB().Clear();
-    UseRadians = true;
 }
 
 char decimalSeparator() {

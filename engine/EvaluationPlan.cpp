@@ -303,7 +303,7 @@ inline long double EvaluationPlan::chainValue(const Step& step, long double star
     return value;
 }
 
-long double EvaluationPlan::valueAt(const long double& x, long double* registers) const {
+long double EvaluationPlan::valueAt(const long double& x, long double* registers, AngleUnit unit) const {
     long double previous = 0;
     const auto operand = [&](Source source, std::uint8_t index, double constant) -> long double {
         switch (source) {
@@ -370,7 +370,7 @@ long double EvaluationPlan::valueAt(const long double& x, long double* registers
         case Kind::Power:
         case Kind::Library: {
             const long double b = operand(step.b, step.registerB, step.constantB);
-            if (!isFinite(a) || !isFinite(b) || !applyOperation(step.code, a, b, value))
+            if (!isFinite(a) || !isFinite(b) || !applyOperation(step.code, a, b, unit, value))
                 return Undefined;
             break;
         }

@@ -62,10 +62,10 @@ public:
         return value > 0 ? std::sqrt(value) : Undefined;
     }
 
-    // The value at a finite x, using `registers` as the register file; a value that is not finite
-    // where the operation list is undefined. x is taken by reference, so the caller's copy is read
-    // without a second one, and the value returned, so that it stays in a register.
-    long double valueAt(const long double& x, long double* registers) const;
+    // The value at a finite x, using `registers` as the register file and `unit` for angles; a value
+    // that is not finite where the operation list is undefined. x is taken by reference, so the
+    // caller's copy is read without a second one, and the value returned, so that it stays in a register.
+    long double valueAt(const long double& x, long double* registers, AngleUnit unit) const;
 
 private:
     enum class Source : std::uint8_t { Previous, X, Register, Constant };

@@ -13,10 +13,16 @@ long double TFunction::valueAt(long double x) {
     if (hasDomain_ && (x < domainLower_ || x > domainUpper_))
         return Undefined;
     if (plan_.usable() && isFinite(x))
-        return plan_.valueAt(x, registers_.data());
+        return plan_.valueAt(x, registers_.data(), angleUnit_);
     // Lists the plan does not reproduce, and x that is not a finite number.
     long double y;
     return evaluateReference(*this, x, y) ? y : Undefined;
+}
+
+void TFunction::setAngleUnit(AngleUnit unit) {
+    angleUnit_ = unit;
+    for (const std::shared_ptr<TFunction>& differentiated : subFunctions_)
+        differentiated->setAngleUnit(unit);
 }
 
 bool TFunction::Derivative(long double x, long double& dydx) {

@@ -1,6 +1,5 @@
 #include "engine/Operations.h"
 
-#include "engine/Engine.h"
 #include "engine/Trigonometry.h"
 
 #include <chrono>
@@ -15,11 +14,11 @@ constexpr long double OneOver180 = 1.0L / 180.0L;
 constexpr long double OneOverPi = 1.0L / Pi;
 const long double Ln10 = std::log(10.0L);
 
-inline long double angleIn(long double value) {
-    return UseRadians ? value : value * Pi * OneOver180;
+inline long double angleIn(long double value, AngleUnit unit) {
+    return unit == AngleUnit::Radians ? value : value * Pi * OneOver180;
 }
-inline long double angleOut(long double radians) {
-    return UseRadians ? radians : radians * 180 * OneOverPi;
+inline long double angleOut(long double radians, AngleUnit unit) {
+    return unit == AngleUnit::Radians ? radians : radians * 180 * OneOverPi;
 }
 
 // Beyond 2^63 every long double is whole; below, the conversion is far quicker than nearbyint.
@@ -82,7 +81,7 @@ bool power(long double base, long double exponent, long double& value) {
     return false;
 }
 
-bool applyOperation(char code, long double a, long double b, long double& value) {
+bool applyOperation(char code, long double a, long double b, AngleUnit unit, long double& value) {
     switch (code) {
     case '+':
         value = a + b;
@@ -103,13 +102,13 @@ bool applyOperation(char code, long double a, long double b, long double& value)
             return false;
         break;
     case 's':
-        value = sine(angleIn(a));
+        value = sine(angleIn(a, unit));
         break;
     case 'c':
-        value = cosine(angleIn(a));
+        value = cosine(angleIn(a, unit));
         break;
     case 't': {
-        const long double t = angleIn(a);
+        const long double t = angleIn(a, unit);
         const long double cosineOfT = cosine(t);
         if (cosineOfT == 0)
             return false;
@@ -119,15 +118,15 @@ bool applyOperation(char code, long double a, long double b, long double& value)
     case 'a':
         if (a < -1 || a > 1)
             return false;
-        value = angleOut(std::atan2(a, std::sqrt(1 - a * a)));
+        value = angleOut(std::atan2(a, std::sqrt(1 - a * a)), unit);
         break;
     case 'o':
         if (a < -1 || a > 1)
             return false;
-        value = angleOut(std::atan2(std::sqrt(1 - a * a), a));
+        value = angleOut(std::atan2(std::sqrt(1 - a * a), a), unit);
         break;
     case 'n':
-        value = angleOut(std::atan(a / 1));
+        value = angleOut(std::atan(a / 1), unit);
         break;
     case 'q':
         if (a <= 0)

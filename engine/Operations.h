@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/AngleUnit.h"
+
 #include <cmath>
 
 namespace engine {
@@ -14,9 +16,9 @@ inline bool isFinite(long double value) {
     return value - value == 0;
 }
 
-// The value of `code` (any code except "d") for the operands a and b; false when the operation is
-// undefined there or its value is not a finite number.
-bool applyOperation(char code, long double a, long double b, long double& value);
+// The value of `code` (any code except "d") for the operands a and b, with angles in `unit`; false
+// when the operation is undefined there or its value is not a finite number.
+bool applyOperation(char code, long double a, long double b, AngleUnit unit, long double& value);
 
 // A pseudo-random number uniformly distributed in [0, 1), from a generator seeded once from the clock.
 long double randomFraction();

@@ -18,7 +18,7 @@ bool evaluateReference(TFunction& function, long double x, long double& y) {
         if (op.Code == 'd') {
             if (!derivativeReference(*op.SubFunction, r[op.A], value))
                 return false;
-        } else if (!applyOperation(op.Code, r[op.A], r[op.B], value)) {
+        } else if (!applyOperation(op.Code, r[op.A], r[op.B], function.angleUnit(), value)) {
             return false;
         }
         r[op.Result] = value;

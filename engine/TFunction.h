@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/AngleUnit.h"
 #include "engine/EvaluationPlan.h"
 #include "engine/Operations.h"
 #include "engine/TOp.h"
@@ -38,6 +39,11 @@ public:
         return true;
     }
 
+    // The unit of the angles in this function and in the functions its derivatives differentiate;
+    // radians until set. Read at every evaluation, so a change needs no recompilation.
+    void setAngleUnit(AngleUnit unit);
+    AngleUnit angleUnit() const { return angleUnit_; }
+
     // dy/dx at x by central differences with a shrinking step; false when no quotient could be formed.
     bool Derivative(long double x, long double& dydx);
 
@@ -67,6 +73,7 @@ private:
     std::uint8_t registerCount_ = 0;
     std::array<long double, RegisterFileSize> registers_{};
     bool compiled_ = false;
+    AngleUnit angleUnit_ = AngleUnit::Radians;
     // The operation list prepared for quick evaluation after each successful compilation.
     EvaluationPlan plan_;
     // Keeps the functions that derivative operations differentiate alive even after the store

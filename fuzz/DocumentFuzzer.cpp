@@ -25,13 +25,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } catch (const common::ConversionError&) {
             continue;
         }
-        FUZZ_CHECK(engine::UseRadians == options.useRadians);
         if (!graph::writeSettingsBlock(document, options, decimalSeparator))
             continue;
         graph::PlotOptions reread;
         graph::readSettingsBlock(common::IniFile(path, decimalSeparator), reread, decimalSeparator);
         FUZZ_CHECK(reread.fontName == options.fontName && reread.fontSize == options.fontSize);
-        FUZZ_CHECK(reread.useRadians == options.useRadians && reread.showGrid == options.showGrid);
+        FUZZ_CHECK(reread.angleUnit == options.angleUnit && reread.showGrid == options.showGrid);
         fuzzing::writeScratchFile(path, data, size);
     }
     return 0;

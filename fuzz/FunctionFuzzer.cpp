@@ -28,8 +28,8 @@ bool drawsRandomNumbers(const engine::TFunction& function) {
 
 void evaluateEverywhere(engine::TFunction& function) {
     const bool comparable = !drawsRandomNumbers(function);
-    for (bool radians : {true, false}) {
-        engine::UseRadians = radians;
+    for (const engine::AngleUnit unit : {engine::AngleUnit::Radians, engine::AngleUnit::Degrees}) {
+        function.setAngleUnit(unit);
         for (long double x : SampleXs) {
             long double y = 0;
             const bool defined = function.Evaluate(x, y);

@@ -23,6 +23,7 @@ Graph::PlotOutcome Graph::plotFunction(const std::string& text, std::string& err
         return PlotOutcome::TooManyFunctions;
     engine::TFunctionDB& store = engine::FunctionDB();
     engine::TFunction& function = store.Items(store.Add());
+    function.setAngleUnit(options_.angleUnit);
     if (!function.Compile(text, errorText))
         return PlotOutcome::CompileFailed;
     plottedFunctions_.push_back(text);
@@ -75,8 +76,22 @@ int Graph::positionOf(const std::string& text) const {
     return found == plottedFunctions_.end() ? -1 : int(found - plottedFunctions_.begin());
 }
 
+const std::vector<engine::TFunction*>& Graph::compiledFunctions() {
+    for (engine::TFunction* function : compiledFunctions_)
+        function->setAngleUnit(options_.angleUnit);
+    return compiledFunctions_;
+}
+
+engine::TFunction& Graph::integralFunction() {
+    engine::TFunction& function = engine::FunctionDB().Items(0);
+    function.setAngleUnit(options_.angleUnit);
+    return function;
+}
+
 void Graph::drawCurve(int position) {
-    drawNamedCurve(*compiledFunctions_[position], plottedFunctions_[position], position);
+    engine::TFunction& function = *compiledFunctions_[position];
+    function.setAngleUnit(options_.angleUnit);
+    drawNamedCurve(function, plottedFunctions_[position], position);
 }
 
 void Graph::drawNamedCurve(engine::TFunction& function, const std::string& text, int position) {
@@ -97,7 +112,7 @@ void Graph::drawNamedCurve(engine::TFunction& function, const std::string& text,
 bool Graph::plotIntegral(const std::string& text, const IntegralText& integral, std::string& errorText) {
     engine::TFunctionDB& store = engine::FunctionDB();
     store.Add();
-    if (!store.Items(0).Compile(integral.functionText, errorText))
+    if (!integralFunction().Compile(integral.functionText, errorText))
         return false;
     integral_ = integral;
     plottedIntegrals_.push_back(text);
@@ -108,15 +123,14 @@ bool Graph::plotIntegral(const std::string& text, const IntegralText& integral, 
 std::string Graph::integralValueText() {
     if (plottedIntegrals_.empty() || engine::FunctionDB().count() == 0)
         return {};
-    return graph::integralValueText(engine::FunctionDB().Items(0), integral_.a, integral_.b,
-                                    engine::decimalSeparator());
+    return graph::integralValueText(integralFunction(), integral_.a, integral_.b, engine::decimalSeparator());
 }
 
 void Graph::drawIntegral() {
     // The integral's function lives in store entry 0 and is drawn in the colour of list position 0.
     if (plottedIntegrals_.empty() || engine::FunctionDB().count() == 0 || picture().isNull())
         return;
-    engine::TFunction& function = engine::FunctionDB().Items(0);
+    engine::TFunction& function = integralFunction();
     drawNamedCurve(function, plottedIntegrals_.back(), 0);
     std::vector<QLine> lines;
     for (const ShadingLine& line : integralShading(function, coordinates_, integral_.a, integral_.b))

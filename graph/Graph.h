@@ -67,7 +67,9 @@ public:
     const GraphCoordinates& coordinates() const { return coordinates_; }
 
     const std::vector<std::string>& plottedFunctions() const { return plottedFunctions_; }
-    const std::vector<engine::TFunction*>& compiledFunctions() const { return compiledFunctions_; }
+    // The compiled plotted functions, set to the angle unit of the plotting options as it is now:
+    // whoever evaluates them reaches them here, so a change of unit needs no recompilation.
+    const std::vector<engine::TFunction*>& compiledFunctions();
     const std::vector<std::string>& plottedIntegrals() const { return plottedIntegrals_; }
 
     // The functions the frame offers for choosing: filled by a selection or by the frame.
@@ -91,6 +93,8 @@ private:
     void drawCurve(int position);
     void drawNamedCurve(engine::TFunction& function, const std::string& text, int position);
     void drawIntegral();
+    // The integral's function, store entry 0, set to the angle unit of the plotting options.
+    engine::TFunction& integralFunction();
 
     const PlotOptions& options_;
     common::GraphRange range_ = StandardRange;

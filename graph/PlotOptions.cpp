@@ -3,14 +3,8 @@
 #include "common/IniFile.h"
 #include "common/NumberFormat.h"
 #include "common/NumberParse.h"
-#include "engine/Engine.h"
 
 namespace graph {
-
-void setAngleUnit(PlotOptions& options, bool radians) {
-    options.useRadians = radians;
-    engine::UseRadians = radians;
-}
 
 void readSettingsBlock(const common::IniFile& file, PlotOptions& options, char decimalSeparator) {
     options.xAxisText = file.readString("AxisText", "X", "x");
@@ -24,7 +18,8 @@ void readSettingsBlock(const common::IniFile& file, PlotOptions& options, char d
     options.fontItalic = file.readBool("Font", "StyleItalic", false);
     options.fontUnderline = file.readBool("Font", "StyleUnderline", false);
 
-    setAngleUnit(options, file.readBool("Angles", "Radians", true));
+    options.angleUnit =
+        file.readBool("Angles", "Radians", true) ? engine::AngleUnit::Radians : engine::AngleUnit::Degrees;
 
     if (file.readBool("Options", "BoldLines", false)) {
         options.boldLines = true;
@@ -53,7 +48,7 @@ bool writeSettingsBlock(common::IniFile& file, const PlotOptions& options, char 
             file.writeBool("Font", "StyleBold", options.fontBold);
             file.writeBool("Font", "StyleItalic", options.fontItalic);
             file.writeBool("Font", "StyleUnderline", options.fontUnderline);
-            file.writeBool("Angles", "Radians", options.useRadians);
+            file.writeBool("Angles", "Radians", options.angleUnit == engine::AngleUnit::Radians);
             file.writeBool("Options", "BoldLines", options.boldLines);
             file.writeBool("Options", "DottedLines", options.dottedLines);
             file.writeBool("Options", "ShowAxis", options.showAxis);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/AngleUnit.h"
+
 #include <string>
 
 namespace common {
@@ -23,8 +25,8 @@ struct PlotOptions {
     bool fontBold = false;
     bool fontItalic = false;
     bool fontUnderline = false;
-    // The angle unit of the expression engine; engine::UseRadians follows it (setAngleUnit).
-    bool useRadians = true;
+    // The unit in which the plotted functions, the value table and the trigonometry range take angles.
+    engine::AngleUnit angleUnit = engine::AngleUnit::Radians;
     bool boldLines = false;
     bool dottedLines = false;
     bool showAxis = true;
@@ -33,13 +35,10 @@ struct PlotOptions {
     bool showFunctionNames = true;
 };
 
-// Sets the angle unit in the options and in the expression engine together.
-void setAngleUnit(PlotOptions& options, bool radians);
-
 // Reads the settings block from a settings file or a document. Absent keys give their defaults.
 // A line style is taken over only when "BoldLines" or "DottedLines" is set (dotted wins); with
-// both clear the current style stays. Sets engine::UseRadians. A zoom factor text that is not a
-// number throws common::ConversionError; what was read before it stays in `options`.
+// both clear the current style stays. A zoom factor text that is not a number throws
+// common::ConversionError; what was read before it stays in `options`.
 void readSettingsBlock(const common::IniFile& file, PlotOptions& options, char decimalSeparator);
 
 // Writes the settings block in its fixed key order, in one step. Returns false when the file

@@ -18,7 +18,8 @@ AnalysisCommands::AnalysisCommands(graph::TGraphWindow& window, const graph::Gra
     : QObject(&parent), window_(window), status_(host.status), entry_(entry), interaction_(interaction),
       chooser_(interaction, selectDialog, window.graph()),
       tools_(std::make_unique<graph::AnalysisTools>(window, host, chooser_)),
-      frmValueTable_(new TfrmValueTable(interaction, engine::decimalSeparator(), &parent)) {
+      frmValueTable_(
+          new TfrmValueTable(interaction, host.state.plotOptions(), engine::decimalSeparator(), &parent)) {
     window.setTools(tools_.get());
 }
 

@@ -136,8 +136,7 @@ bool parseExportArguments(const std::vector<std::string>& arguments, ExportReque
 bool exportGraph(const ExportRequest& request, const graph::PlotOptions& options, std::string& error) {
     graph::PlotOptions drawingOptions = options;
     if (request.degrees)
-        drawingOptions.useRadians = false;
-    engine::UseRadians = drawingOptions.useRadians;
+        drawingOptions.angleUnit = engine::AngleUnit::Degrees;
 
     graph::Graph drawing(drawingOptions);
     drawing.setRange(request.range);

@@ -161,7 +161,7 @@ void TMDIFrame::createChildWindows() {
         window->installEventFilter(this);
         return window;
     };
-    RangeWindow = new TRangeWindow(settings_, interaction_, separators_.decimal);
+    RangeWindow = new TRangeWindow(settings_, interaction_, state_.options, separators_.decimal);
     RangeWindow->setApplyHandler([this](const common::GraphRange& range) { GraphWindow->SetRange(range); });
     addChild(RangeWindow, QStringLiteral("RangeWindowFrame"));
     rangeAccess_ = std::make_unique<plotter::RangeWindowAccess>(*RangeWindow);

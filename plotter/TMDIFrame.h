@@ -147,7 +147,7 @@ private:
     // Options. Write errors of the settings end the writing silently.
     void WriteSettings(common::IniFile& file);
     void setLineStyle(bool bold, bool dotted);
-    void setAngleUnit(bool radians);
+    void setAngleUnit(engine::AngleUnit unit);
     // Shows or hides one part of the graph (axes, grid, scale texts, function names) and redraws.
     void setShown(bool graph::PlotOptions::*shown, bool checked);
     void updateCheckMarks();

@@ -35,8 +35,8 @@ void TMDIFrame::WriteSettings(common::IniFile& file) {
 }
 
 void TMDIFrame::updateCheckMarks() {
-    command(CommandId::Degrees)->setChecked(!state_.options.useRadians);
-    command(CommandId::Radians)->setChecked(state_.options.useRadians);
+    command(CommandId::Degrees)->setChecked(state_.options.angleUnit == engine::AngleUnit::Degrees);
+    command(CommandId::Radians)->setChecked(state_.options.angleUnit == engine::AngleUnit::Radians);
     command(CommandId::BoldLines)->setChecked(state_.options.boldLines);
     command(CommandId::DottedLines)->setChecked(state_.options.dottedLines);
     command(CommandId::NormalLines)->setChecked(!state_.options.boldLines && !state_.options.dottedLines);
@@ -46,8 +46,8 @@ void TMDIFrame::updateCheckMarks() {
     command(CommandId::ShowFunctionNames)->setChecked(state_.options.showFunctionNames);
 }
 
-void TMDIFrame::setAngleUnit(bool radians) {
-    graph::setAngleUnit(state_.options, radians);
+void TMDIFrame::setAngleUnit(engine::AngleUnit unit) {
+    state_.options.angleUnit = unit;
     updateCheckMarks();
     redraw();
 }

@@ -5,8 +5,8 @@
 #include "common/IniFile.h"
 #include "common/NumberFormat.h"
 #include "common/NumberParse.h"
-#include "engine/Engine.h"
 #include "graph/GraphCoordinates.h"
+#include "graph/PlotOptions.h"
 #include "plotter/Texts.h"
 #include "translation/Translator.h"
 
@@ -120,9 +120,10 @@ QPushButton* makeButton(QWidget* parent, const char* name, const char* icon, int
 
 } // namespace
 
-TRangeWindow::TRangeWindow(common::IniFile& settings, appkit::Interaction& interaction, char decimalSeparator,
-                           QWidget* parent)
-    : QWidget(parent), settings_(settings), interaction_(interaction), decimalSeparator_(decimalSeparator) {
+TRangeWindow::TRangeWindow(common::IniFile& settings, appkit::Interaction& interaction,
+                           const graph::PlotOptions& options, char decimalSeparator, QWidget* parent)
+    : QWidget(parent), settings_(settings), interaction_(interaction), options_(options),
+      decimalSeparator_(decimalSeparator) {
     setObjectName(QStringLiteral("RangeWindow"));
     setWindowTitle(QStringLiteral("Range"));
 
@@ -276,7 +277,7 @@ void TRangeWindow::writeStandardRange() {
 }
 
 void TRangeWindow::writeTrigonometryRange() {
-    if (engine::UseRadians)
+    if (options_.angleUnit == engine::AngleUnit::Radians)
         setRange({-3 * Pi, 3 * Pi, Pi / 2, -Pi, Pi, 1});
     else
         setRange({-540, 540, 90, -Pi, Pi, 1});

@@ -17,6 +17,9 @@ class IniFile;
 namespace appkit {
 class Interaction;
 }
+namespace graph {
+struct PlotOptions;
+}
 
 // The range window: a grid of the six range values Xmin, Xmax, Xstep, Ymin, Ymax, Ystep as texts,
 // and buttons for the standard and trigonometry ranges, for saved values and for redrawing.
@@ -28,8 +31,9 @@ public:
     // What the grid reads for range values that a settings file or document does not hold.
     static inline const common::RangeTexts MissingTexts{"0", "0", "0", "0", "0", "0"};
 
-    TRangeWindow(common::IniFile& settings, appkit::Interaction& interaction, char decimalSeparator,
-                 QWidget* parent = nullptr);
+    // The trigonometry range follows the angle unit of `options`.
+    TRangeWindow(common::IniFile& settings, appkit::Interaction& interaction,
+                 const graph::PlotOptions& options, char decimalSeparator, QWidget* parent = nullptr);
 
     std::string rangeText(common::RangeRow row) const;
     void setRangeText(common::RangeRow row, const std::string& text);
@@ -78,6 +82,7 @@ private:
 
     common::IniFile& settings_;
     appkit::Interaction& interaction_;
+    const graph::PlotOptions& options_;
     char decimalSeparator_;
     ApplyHandler applyHandler_;
     bool shownBefore_ = false;

@@ -4,6 +4,7 @@
 #include "common/NumberFormat.h"
 #include "common/NumberParse.h"
 #include "engine/TFunction.h"
+#include "graph/PlotOptions.h"
 #include "plotter/Texts.h"
 
 #include <QApplication>
@@ -36,8 +37,9 @@ QLabel* label(QWidget* parent, const char* name, const char* text) {
 
 } // namespace
 
-TfrmValueTable::TfrmValueTable(appkit::Interaction& interaction, char decimalSeparator, QWidget* parent)
-    : QDialog(parent), interaction_(interaction), decimalSeparator_(decimalSeparator),
+TfrmValueTable::TfrmValueTable(appkit::Interaction& interaction, const graph::PlotOptions& options,
+                               char decimalSeparator, QWidget* parent)
+    : QDialog(parent), interaction_(interaction), options_(options), decimalSeparator_(decimalSeparator),
       editFunction(field(this, "editFunction")), editXmin(field(this, "editXmin")),
       editXmax(field(this, "editXmax")), editXstep(field(this, "editXstep")),
       lblXmin(label(this, "lblXmin", "Xmin")), lblXmax(label(this, "lblXmax", "Xmax")),
@@ -125,6 +127,7 @@ void TfrmValueTable::btnCalculateClick() {
     }
     const std::string functionText = editFunction->text().toStdString();
     engine::TFunction function;
+    function.setAngleUnit(options_.angleUnit);
     std::string errorText;
     if (!function.Compile(functionText, errorText)) {
         interaction_.showError(QString::fromStdString(errorText));

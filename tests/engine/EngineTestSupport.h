@@ -19,8 +19,10 @@ protected:
     void SetUp() override { engine::StartEngine('.', ','); }
 
     // The value of `text` at x; a failed compilation or evaluation fails the test.
-    static long double valueOf(const std::string& text, long double x = 0) {
+    static long double valueOf(const std::string& text, long double x = 0,
+                               engine::AngleUnit unit = engine::AngleUnit::Radians) {
         engine::TFunction function;
+        function.setAngleUnit(unit);
         std::string error;
         EXPECT_TRUE(function.Compile(text, error)) << text << ": " << error;
         long double y = 0;
@@ -29,8 +31,10 @@ protected:
     }
 
     // Whether `text` compiles and has a value at x.
-    static bool definedAt(const std::string& text, long double x) {
+    static bool definedAt(const std::string& text, long double x,
+                          engine::AngleUnit unit = engine::AngleUnit::Radians) {
         engine::TFunction function;
+        function.setAngleUnit(unit);
         std::string error;
         EXPECT_TRUE(function.Compile(text, error)) << text << ": " << error;
         long double y = 0;

@@ -146,7 +146,7 @@ inline long long compareGeneratedTexts(unsigned seed, int texts, int randomXs) {
         for (int i = 0; i < randomXs; ++i)
             xs.push_back(generator.nextX());
         for (const bool radians : {true, false}) {
-            engine::UseRadians = radians;
+            function.setAngleUnit(radians ? engine::AngleUnit::Radians : engine::AngleUnit::Degrees);
             for (const long double x : xs) {
                 const std::string difference = compareAt(function, x);
                 EXPECT_EQ(difference, "") << text << (radians ? " (radians)" : " (degrees)");

@@ -129,8 +129,8 @@ TEST_F(SameResults, OnEveryExampleAtSpecialAndOrdinaryPoints) {
         engine::TFunction function;
         std::string error;
         ASSERT_TRUE(function.Compile(text, error)) << text << ": " << error;
-        for (const bool radians : {true, false}) {
-            engine::UseRadians = radians;
+        for (const engine::AngleUnit unit : {engine::AngleUnit::Radians, engine::AngleUnit::Degrees}) {
+            function.setAngleUnit(unit);
             for (const long double x : xs) {
                 EXPECT_EQ(same_results::compareAt(function, x), "") << text;
                 EXPECT_EQ(same_results::compareDerivativeAt(function, x), "") << text;

@@ -2,7 +2,7 @@
 
 #include "common/IniFile.h"
 #include "common/NumberParse.h"
-#include "engine/Engine.h"
+#include "engine/AngleUnit.h"
 #include "tests/common/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -33,7 +33,7 @@ TEST(SettingsBlock, AMissingFileGivesEveryDefault) {
     TempFolder folder;
     common::IniFile file(folder.path() / "math.INI");
     PlotOptions options;
-    options.useRadians = false;
+    options.angleUnit = engine::AngleUnit::Degrees;
     options.showGrid = false;
     graph::readSettingsBlock(file, options, '.');
     EXPECT_EQ(options.xAxisText, "x");
@@ -41,8 +41,7 @@ TEST(SettingsBlock, AMissingFileGivesEveryDefault) {
     EXPECT_EQ(options.xZoomFactor, 2);
     EXPECT_EQ(options.fontName, "MS Sans Serif");
     EXPECT_EQ(options.fontSize, 10);
-    EXPECT_TRUE(options.useRadians);
-    EXPECT_TRUE(engine::UseRadians);
+    EXPECT_EQ(options.angleUnit, engine::AngleUnit::Radians);
     EXPECT_TRUE(options.showGrid);
     EXPECT_FALSE(options.boldLines);
 }
@@ -56,7 +55,7 @@ TEST(SettingsBlock, IsWrittenInItsKeyOrderAndReadsBackTheSame) {
     options.fontBold = true;
     options.boldLines = true;
     options.showScaleText = false;
-    graph::setAngleUnit(options, false);
+    options.angleUnit = engine::AngleUnit::Degrees;
     ASSERT_TRUE(graph::writeSettingsBlock(file, options, ','));
     EXPECT_EQ(readLines(folder.path() / "doc.QOR"), "[AxisText]\nX=time\nY=y\n"
                                                     "[ZoomFactor]\nX=1,5\nY=2\n"
@@ -72,9 +71,7 @@ TEST(SettingsBlock, IsWrittenInItsKeyOrderAndReadsBackTheSame) {
     EXPECT_TRUE(readBack.fontBold);
     EXPECT_TRUE(readBack.boldLines);
     EXPECT_FALSE(readBack.showScaleText);
-    EXPECT_FALSE(readBack.useRadians);
-    EXPECT_FALSE(engine::UseRadians);
-    engine::UseRadians = true;
+    EXPECT_EQ(readBack.angleUnit, engine::AngleUnit::Degrees);
 }
 
 TEST(SettingsBlock, ADocumentWithoutLineStyleKeepsTheCurrentStyle) {

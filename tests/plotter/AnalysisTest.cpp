@@ -413,6 +413,42 @@ private slots:
         QCOMPARE(fixture->interaction.dialogsShown, QStringList({"frmValueTable"}));
     }
 
+    // The unit chosen in the frame reaches a function plotted before the choice, the value table
+    // and an integral, and choosing the other unit takes it back without plotting again.
+    void everyEvaluationTakesTheChosenAngleUnit() {
+        setRange({"-10", "100", "10", "-2", "2", "1"});
+        fixture->typeAndEnter("sin(x)");
+        fixture->trigger(CommandId::Degrees);
+        fixture->interaction.textAnswers.push_back("90");
+        solve(CommandId::YCalc, 0, 95, -1, 1.5L);
+        QCOMPARE(logTail(1), QStringList({"Y-Calc: y = 1 for x = 90"}));
+        fixture->trigger(CommandId::Radians);
+        fixture->interaction.textAnswers.push_back("90");
+        solve(CommandId::YCalc, 0, 95, -1, 1.5L);
+        QCOMPARE(logTail(1), QStringList({"Y-Calc: y = 0.8939966636 for x = 90"}));
+
+        fixture->trigger(CommandId::Degrees);
+        QStringList lastRow;
+        fixture->interaction.dialogAnswers.push_back([&](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>("editFunction")->setText(QStringLiteral("sin(x)"));
+            dialog.findChild<QLineEdit*>("editXmin")->setText(QStringLiteral("0"));
+            dialog.findChild<QLineEdit*>("editXmax")->setText(QStringLiteral("30"));
+            dialog.findChild<QLineEdit*>("editXstep")->setText(QStringLiteral("30"));
+            dialog.findChild<QPushButton*>("btnCalculate")->click();
+            lastRow =
+                dialog.findChild<QPlainTextEdit*>("Memo1")->toPlainText().split('\n').last().split('\t');
+            return false;
+        });
+        fixture->trigger(CommandId::ValueTable);
+        QCOMPARE(lastRow.value(0), QStringLiteral("30"));
+        QCOMPARE(lastRow.value(1), QStringLiteral("0.5"));
+
+        fixture->trigger(CommandId::IntegralMode);
+        fixture->typeAndEnter("sin(x);0;180");
+        // The area under one arch of the sine in degrees is 360/π.
+        QCOMPARE(logTail(1), QStringList({"Integral=114.59"}));
+    }
+
 private:
     graph::AnalysisTools& analysisTools() { return frame->findChild<plotter::AnalysisCommands*>()->tools(); }
 };

@@ -63,6 +63,40 @@ private slots:
         QVERIFY(fileBytes(pdf).trimmed().endsWith("%%EOF"));
     }
 
+    // sin(x) over -10 ... 10 stays within sin(10°) of the x axis in degrees; the next export
+    // without --degrees draws it in radians again, from y = -1 to 1.
+    void degreesApplyToTheirOwnExportOnly() {
+        TempFolder folder;
+        const auto png = folder / "graph.png";
+        const auto heightOfCurve = [&](const std::string& unitOption) {
+            std::vector<std::string> arguments{"--export=" + png.string(), "--range=-10,10,1,-2,2,1",
+                                               "sin(x)"};
+            if (!unitOption.empty())
+                arguments.push_back(unitOption);
+            plotter::ExportRequest request;
+            std::string error;
+            if (!plotter::parseExportArguments(arguments, request, error) ||
+                !plotter::exportGraph(request, bareOptions(), error))
+                qFatal("export failed: %s", error.c_str());
+            QImage picture;
+            picture.loadFromData(fileBytes(png), "PNG");
+            picture = picture.convertToFormat(QImage::Format_RGB32);
+            int top = picture.height();
+            int bottom = -1;
+            for (int y = 0; y < picture.height(); ++y) {
+                if (countInRow(picture, y, graph::curveColours()[0]) > 0) {
+                    top = std::min(top, y);
+                    bottom = y;
+                }
+            }
+            return bottom - top;
+        };
+        // The plot area is 600 - 37 pixels high for 4 units of y.
+        const double pixelsPerUnit = (600 - 37) / 4.0;
+        QVERIFY(std::abs(heightOfCurve("--degrees") - 2 * std::sin(10 * M_PI / 180) * pixelsPerUnit) <= 3);
+        QVERIFY(std::abs(heightOfCurve("") - 2 * pixelsPerUnit) <= 3);
+    }
+
     void aFaultyRequestWritesNoFile() {
         TempFolder folder;
         const auto png = folder / "graph.png";

@@ -1,5 +1,5 @@
 #include "FrameFixture.h"
-#include "engine/Engine.h"
+#include "engine/AngleUnit.h"
 #include "plotter/FunctionHistory.h"
 #include "plotter/TdlgSelectLanguage.h"
 
@@ -40,7 +40,7 @@ private slots:
         QCOMPARE(options.xZoomFactor, 2.0L);
         QCOMPARE(options.fontName, std::string("MS Sans Serif"));
         QCOMPARE(options.fontSize, 10);
-        QVERIFY(engine::UseRadians);
+        QVERIFY(options.angleUnit == engine::AngleUnit::Radians);
         QVERIFY(checked(frame, CommandId::Radians) && !checked(frame, CommandId::Degrees));
         QVERIFY(checked(frame, CommandId::NormalLines) && !checked(frame, CommandId::BoldLines) &&
                 !checked(frame, CommandId::DottedLines));
@@ -109,7 +109,7 @@ private slots:
             fixture.closeFrame();
         }
         TMDIFrame& frame = fixture.start();
-        QVERIFY(!engine::UseRadians);
+        QVERIFY(frame.options().angleUnit == engine::AngleUnit::Degrees);
         QVERIFY(checked(frame, CommandId::Degrees) && !checked(frame, CommandId::Radians));
         QVERIFY(checked(frame, CommandId::BoldLines) && !checked(frame, CommandId::NormalLines));
         QVERIFY(!checked(frame, CommandId::ShowGrid) && checked(frame, CommandId::ShowAxis));
@@ -118,7 +118,6 @@ private slots:
         QCOMPARE(frame.options().fontSize, 14);
         QVERIFY(frame.options().fontItalic);
         QCOMPARE(frame.entryList(), QStringList({"x+2", "x+1"}));
-        engine::UseRadians = true;
     }
 
     void historyCountBeyondItsEntriesGivesEmptyEntries() {

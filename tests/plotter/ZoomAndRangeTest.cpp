@@ -1,5 +1,5 @@
 #include "FrameFixture.h"
-#include "engine/Engine.h"
+#include "engine/AngleUnit.h"
 #include "graph/TGraphWindow.h"
 #include "plotter/TwoFieldDialog.h"
 
@@ -186,7 +186,7 @@ private slots:
                  common::RangeTexts({"-9.42477796076938", "9.42477796076938", "1.5707963267949",
                                      "-3.14159265358979", "3.14159265358979", "1"}));
         fixture.trigger(CommandId::Degrees);
-        QVERIFY(!engine::UseRadians);
+        QVERIFY(frame.options().angleUnit == engine::AngleUnit::Degrees);
         trigonometry->click();
         QCOMPARE(frame.rangeWindow()->rangeTexts(),
                  common::RangeTexts({"-540", "540", "90", "-3.14159265358979", "3.14159265358979", "1"}));
