@@ -6,8 +6,8 @@
 #include "engine/Engine.h"
 #include "gif/GifException.h"
 #include "graph/Graph.h"
-#include "graph/HeadlessExportFiles.h"
 #include "graph/PlotOptions.h"
+#include "pictures/GifPictureFile.h"
 #include "pictures/PictureFiles.h"
 #include "translation/Translator.h"
 
@@ -159,7 +159,7 @@ bool exportGraph(const ExportRequest& request, const graph::PlotOptions& options
     const std::string extension = lowerCaseExtension(request.file);
     if (extension == ".gif") {
         try {
-            graph::saveGifFile(request.file, drawing.picture());
+            pictures::saveGifFile(request.file, drawing.picture());
         } catch (const gif::EGifException& failure) {
             error = message("ExportCouldNotWrite", request.file + " (" + failure.what() + ")");
             return false;

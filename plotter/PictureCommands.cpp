@@ -6,8 +6,8 @@
 #include "common/AtomicFile.h"
 #include "common/IniFile.h"
 #include "gif/GifException.h"
-#include "graph/HeadlessExportFiles.h"
 #include "graph/TGraphWindow.h"
+#include "pictures/GifPictureFile.h"
 #include "pictures/PictureFiles.h"
 #include "plotter/FileDialogs.h"
 #include "plotter/FileNames.h"
@@ -109,8 +109,8 @@ void PictureCommands::saveAsGifPicture() {
         return;
     try {
         const WaitCursor waiting;
-        graph::saveGifFile(fileName.toStdString(), graph_.picture(),
-                           [this](float fraction) { progressForm_->report(fraction); });
+        pictures::saveGifFile(fileName.toStdString(), graph_.picture(),
+                              [this](float fraction) { progressForm_->report(fraction); });
     } catch (const gif::EGifException& failure) {
         progressForm_->hide();
         interaction_.showError(toQt(failure.what()));

@@ -6,7 +6,7 @@
 
 class QImage;
 
-namespace graph {
+namespace pictures {
 
 // Writes the raster picture as a GIF file with the program's own writer, reporting progress from 0
 // to 1. Raises gif::EGifException for a picture that does not fit a GIF colour table and
@@ -14,4 +14,4 @@ namespace graph {
 void saveGifFile(const std::filesystem::path& path, const QImage& picture,
                  const gif::TProgressProc& progress = {});
 
-} // namespace graph
+} // namespace pictures

@@ -1,10 +1,10 @@
-#include "graph/HeadlessExportFiles.h"
+#include "pictures/GifPictureFile.h"
 
 #include "gif/GifExport.h"
 
 #include <QImage>
 
-namespace graph {
+namespace pictures {
 
 void saveGifFile(const std::filesystem::path& path, const QImage& picture,
                  const gif::TProgressProc& progress) {
@@ -16,4 +16,4 @@ void saveGifFile(const std::filesystem::path& path, const QImage& picture,
         std::span<const std::uint32_t>(first, std::size_t(pixels.width()) * pixels.height()), progress);
 }
 
-} // namespace graph
+} // namespace pictures
