@@ -76,7 +76,8 @@ public:
     // succeeds, puts it at the top of the mode's history.
     void plotEntry();
     void armTool(int tool);
-    // Reads a graph document as Open does, without the file dialog.
+    // Takes the mode, settings, range values and plotted texts of a graph document; Open does this
+    // and also clears the log and names the document in the title.
     void readDocument(const QString& fileName);
     // The settings block with the menu check marks; a zoom factor that is not a number throws
     // common::ConversionError, with what was read before it in effect.
