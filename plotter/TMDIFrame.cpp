@@ -12,6 +12,7 @@
 #include "plotter/GraphDialogBoxes.h"
 #include "plotter/HelpCommands.h"
 #include "plotter/Icons.h"
+#include "plotter/OptionCommands.h"
 #include "plotter/PictureCommands.h"
 #include "plotter/ProductInfo.h"
 #include "plotter/QuorraCommandLine.h"
@@ -21,7 +22,6 @@
 #include "plotter/TSelectGraphWindow.h"
 #include "plotter/TdlgSelectLanguage.h"
 #include "plotter/Texts.h"
-#include "plotter/TwoFieldDialog.h"
 #include "translation/Translator.h"
 
 #include <QAction>
@@ -172,9 +172,9 @@ void TMDIFrame::createChildWindows() {
     GraphWindow = new graph::TGraphWindow(graphHost());
     addChild(GraphWindow, QStringLiteral("GraphWindowFrame"));
 
-    dlgZoomFactor = new TdlgZoomFactor(this);
+    optionCommands_ = std::make_unique<plotter::OptionCommands>(
+        state_.options, *commands_, [this] { redraw(); }, interaction_, separators_.decimal, *this);
     SelectGraphWindow = new TSelectGraphWindow(interaction_, this);
-    dlgAxisText = new TdlgAxisText(this);
 
     addChild(LogWindow, QStringLiteral("LogWindowFrame"));
     addChild(FunctionPadWindow, QStringLiteral("FunctionPadWindowFrame"));
@@ -183,6 +183,10 @@ void TMDIFrame::createChildWindows() {
 
 graph::GraphHost TMDIFrame::graphHost() {
     return {*rangeAccess_, *statusLine_, *graphDialogs_, *LogWindow, state_, *FunctionPadWindow};
+}
+
+void TMDIFrame::ReadSettings(const common::IniFile& file) {
+    optionCommands_->readSettings(file);
 }
 
 QPrinter& TMDIFrame::printer() {
@@ -292,7 +296,7 @@ void TMDIFrame::closeEvent(QCloseEvent* event) {
         storedFunctionHistory_ = entryList();
     try {
         settings_.update([this] {
-            WriteSettings(settings_);
+            optionCommands_->writeSettings(settings_);
             plotter::writeHistory(settings_, "FunctionCombo", "F", storedFunctionHistory_);
             plotter::writeHistory(settings_, "IntegralCombo", "I", storedIntegralHistory_);
             fileDialogs_.write(settings_);
@@ -404,6 +408,11 @@ void TMDIFrame::switchMode(QChar target) {
     ImageMainMode->setPixmap(functions ? ImageYofX : ImageIntegral);
     state_.mode = target;
     newWork();
+}
+
+void TMDIFrame::emptyFunctionHistory() {
+    if (interaction_.askYesNo(plainText("DeleteAllTheFunctions")))
+        setEntryList({});
 }
 
 void TMDIFrame::New1Click() {

@@ -25,10 +25,8 @@ class QTimer;
 class QToolBar;
 class THelpWindow;
 class TProgressForm;
-class TdlgAxisText;
 class TSelectGraphWindow;
 class TdlgSelectLanguage;
-class TdlgZoomFactor;
 class TLogWindow;
 
 namespace common {
@@ -41,6 +39,7 @@ namespace plotter {
 class AnalysisCommands;
 class GraphDialogBoxes;
 class HelpCommands;
+class OptionCommands;
 class PictureCommands;
 class RangeWindowAccess;
 class StatusBarLine;
@@ -130,6 +129,7 @@ private:
 
     void setEntryList(const QStringList& list);
     void enterIntoEntryList(const QString& text);
+    void emptyFunctionHistory();
     void switchToFunctionMode();
     void switchToIntegralMode();
     void switchMode(QChar target);
@@ -145,17 +145,7 @@ private:
     void undoZoom();
     void takeUndoZoomSnapshot();
 
-    // Options. Write errors of the settings end the writing silently.
-    void WriteSettings(common::IniFile& file);
-    void setLineStyle(bool bold, bool dotted);
-    void setAngleUnit(engine::AngleUnit unit);
-    // Shows or hides one part of the graph (axes, grid, scale texts, function names) and redraws.
-    void setShown(bool graph::PlotOptions::*shown, bool checked);
-    void updateCheckMarks();
-    void editZoomFactors();
-    void editAxisTexts();
-    void chooseAxisFont();
-    void emptyFunctionHistory();
+    // The language choice, which takes effect at the next start.
     QStringList availableLanguages() const;
     void chooseLanguage();
 
@@ -207,8 +197,7 @@ private:
     graph::TGraphWindow* GraphWindow;
     TLogWindow* LogWindow;
     TFunctionPadWindow* FunctionPadWindow;
-    TdlgZoomFactor* dlgZoomFactor;
-    TdlgAxisText* dlgAxisText;
+    std::unique_ptr<plotter::OptionCommands> optionCommands_;
     TdlgSelectLanguage* dlgSelectLanguage;
     TSelectGraphWindow* SelectGraphWindow;
     plotter::AnalysisCommands* analysis_ = nullptr;

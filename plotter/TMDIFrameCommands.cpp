@@ -6,6 +6,7 @@
 #include "plotter/AnalysisCommands.h"
 #include "plotter/FunctionInsertions.h"
 #include "plotter/HelpCommands.h"
+#include "plotter/OptionCommands.h"
 #include "plotter/PictureCommands.h"
 #include "plotter/WebLinks.h"
 
@@ -22,7 +23,7 @@ std::vector<CommandRow> TMDIFrame::commandRows() {
     auto arm = [this](int tool) { return [this, tool] { armTool(tool); }; };
     // A display switch follows its check mark.
     auto show = [this](CommandId id, bool graph::PlotOptions::*shown) {
-        return [this, id, shown] { setShown(shown, command(id)->isChecked()); };
+        return [this, id, shown] { optionCommands_->setShown(shown, command(id)->isChecked()); };
     };
     return {
         {CommandId::New, "New1", "&New", "New", nullptr, false, run(&TMDIFrame::New1Click)},
@@ -104,21 +105,21 @@ std::vector<CommandRow> TMDIFrame::commandRows() {
         {CommandId::SelectLanguage, "Language1", "&Language", "SelectLanguage", nullptr, false,
          run(&TMDIFrame::chooseLanguage)},
         {CommandId::ZoomFactor, "Zoomfactor1", "&Zoom-factor...", "ZoomFactor", nullptr, false,
-         run(&TMDIFrame::editZoomFactors)},
+         [this] { optionCommands_->editZoomFactors(); }},
         {CommandId::Degrees, "Degrees1", "&Degrees", "Degrees", nullptr, true,
-         [this] { setAngleUnit(engine::AngleUnit::Degrees); }},
+         [this] { optionCommands_->setAngleUnit(engine::AngleUnit::Degrees); }},
         {CommandId::Radians, "Radians1", "&Radians", "Radians", nullptr, true,
-         [this] { setAngleUnit(engine::AngleUnit::Radians); }},
+         [this] { optionCommands_->setAngleUnit(engine::AngleUnit::Radians); }},
         {CommandId::AxisText, "AxisText1", "Axis &Text...", "AxisText", nullptr, false,
-         run(&TMDIFrame::editAxisTexts)},
+         [this] { optionCommands_->editAxisTexts(); }},
         {CommandId::AxisTextFont, "AxisTextFont1", "Axis Text &Font...", "AxisTextFont", nullptr, false,
-         run(&TMDIFrame::chooseAxisFont)},
+         [this] { optionCommands_->chooseAxisFont(); }},
         {CommandId::DottedLines, "DottedLines1", "Dotted", "Dotted", nullptr, true,
-         [this] { setLineStyle(false, true); }},
+         [this] { optionCommands_->setLineStyle(false, true); }},
         {CommandId::NormalLines, "NormalLines1", "Normal", "Normal", nullptr, true,
-         [this] { setLineStyle(false, false); }},
+         [this] { optionCommands_->setLineStyle(false, false); }},
         {CommandId::BoldLines, "BoldLines1", "&Bold", "Bold", nullptr, true,
-         [this] { setLineStyle(true, false); }},
+         [this] { optionCommands_->setLineStyle(true, false); }},
         {CommandId::EmptyFunctionHistory, "EmptyFunctionHistory1", "&Empty Function History Box",
          "EmptyFunctionHistoryBox", nullptr, false, run(&TMDIFrame::emptyFunctionHistory)},
         {CommandId::ShowAxis, "Axis1", "&Show Axis", "ShowAxis", nullptr, true,
@@ -173,11 +174,4 @@ std::vector<CommandRow> TMDIFrame::commandRows() {
 void TMDIFrame::armZoomBox() {
     takeUndoZoomSnapshot();
     armTool(graph::ZoomBoxTool);
-}
-
-void TMDIFrame::setShown(bool graph::PlotOptions::*shown, bool checked) {
-    if (state_.options.*shown == checked)
-        return;
-    state_.options.*shown = checked;
-    redraw();
 }

@@ -6,6 +6,7 @@
 #include "graph/TGraphWindow.h"
 #include "plotter/FileNames.h"
 #include "plotter/FunctionHistory.h"
+#include "plotter/OptionCommands.h"
 #include "plotter/TLogWindow.h"
 #include "plotter/Texts.h"
 
@@ -75,7 +76,7 @@ bool TMDIFrame::writeDocument(const QString& fileName) {
     try {
         document.update([&] {
             document.writeString("MainMode", "Mode", QString(state_.mode).toStdString());
-            WriteSettings(document);
+            optionCommands_->writeSettings(document);
             common::writeRangeTexts(document, "Range", RangeWindow->rangeTexts());
             const bool functions = state_.mode == QLatin1Char('F');
             if (!functions && state_.mode != QLatin1Char('I'))
