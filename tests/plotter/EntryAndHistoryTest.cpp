@@ -18,6 +18,16 @@ QStringList plotted(TMDIFrame& frame) {
 class EntryAndHistoryTest : public QObject {
     Q_OBJECT
 private slots:
+    void altLetterInTheEntryBoxOpensItsMenuInsteadOfTypingTheLetter() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        QLineEdit* line = frame.entryBox()->lineEdit();
+        line->setFocus();
+        line->setText(QStringLiteral("x^2"));
+        QTest::keyClick(line, Qt::Key_O, Qt::AltModifier);
+        QCOMPARE(line->text(), QStringLiteral("x^2"));
+    }
+
     void typedFunctionIsPlottedAndGoesToTheTopOfTheHistory() {
         FrameFixture fixture;
         TMDIFrame& frame = fixture.start();
