@@ -9,19 +9,26 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace {
 
 constexpr int TableDigits = 3;
+// The progress box appears once a table has taken this long, and is then updated this often.
+constexpr qint64 ProgressDelayMilliseconds = 500;
+constexpr qint64 ProgressUpdateMilliseconds = 50;
 
 QLineEdit* field(QWidget* parent, const char* name) {
     auto* edit = new QLineEdit(parent);
@@ -138,8 +145,23 @@ void TfrmValueTable::btnCalculateClick() {
         return QString::fromStdString(common::formatGeneral(value, TableDigits, decimalSeparator_));
     };
     QStringList lines{QStringLiteral("y=") + editFunction->text(), QStringLiteral("x\ty\ty'"), QString()};
+    // A table of a costly function (a derivative of a derivative costs thousands of evaluations per
+    // row) can take minutes: after a moment a progress box appears whose Cancel keeps the rows so far.
+    const long long expectedRows = std::max(0LL, static_cast<long long>((xmax - xmin) / xstep) + 1);
+    std::unique_ptr<QProgressDialog> progress;
+    QElapsedTimer clock;
+    clock.start();
+    qint64 nextProgressUpdate = ProgressDelayMilliseconds;
     long double x = xmin;
     for (long long row = 0; x <= xmax && row < MaxRows; ++row) {
+        if (clock.elapsed() >= nextProgressUpdate) {
+            if (!progress)
+                progress = makeProgressBox(expectedRows);
+            progress->setValue(static_cast<int>(std::min(row, expectedRows)));
+            if (progress->wasCanceled())
+                break;
+            nextProgressUpdate = clock.elapsed() + ProgressUpdateMilliseconds;
+        }
         long double y = 0;
         long double slope = 0;
         const QString value = function.Evaluate(x, y) ? number(y) : QString();
@@ -152,6 +174,17 @@ void TfrmValueTable::btnCalculateClick() {
         x = next;
     }
     Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+}
+
+std::unique_ptr<QProgressDialog> TfrmValueTable::makeProgressBox(long long rows) {
+    auto box = std::make_unique<QProgressDialog>(QStringLiteral("y=") + editFunction->text(),
+                                                 plotter::plainText("Cancel", QStringLiteral("Cancel")), 0,
+                                                 static_cast<int>(rows), this);
+    box->setObjectName(QStringLiteral("ValueTableProgress"));
+    box->setWindowTitle(windowTitle());
+    box->setWindowModality(Qt::WindowModal);
+    box->setMinimumDuration(0);
+    return box;
 }
 
 void TfrmValueTable::btnCopyToClipboardClick() {

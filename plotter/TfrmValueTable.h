@@ -2,9 +2,12 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QProgressDialog;
 class QPushButton;
 
 namespace appkit {
@@ -34,6 +37,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The box that shows how far a long table has come, with a Cancel button.
+    std::unique_ptr<QProgressDialog> makeProgressBox(long long rows);
+
     appkit::Interaction& interaction_;
     const graph::PlotOptions& options_;
     char decimalSeparator_;

@@ -12,7 +12,9 @@
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QTimer>
 
 // Solve tools, integrals, trace, derived curves, erasing and the value table, driven through the
 // real frame: commands are triggered, ranges dragged on the graph and the log read back.
@@ -411,6 +413,44 @@ private slots:
         QCOMPARE(errors[5], QStringLiteral("y=x\nx\ty\ty'\n\n1.23E3\t1.23E3\t1"));
         QCOMPARE(errors[6], QStringLiteral("y=x\nx\ty\ty'\n"));
         QCOMPARE(fixture->interaction.dialogsShown, QStringList({"frmValueTable"}));
+    }
+
+    // Each row of d/dx(d/dx(random)) takes a million evaluations: the table shows a progress box,
+    // and its Cancel ends the table with the rows computed so far, each of them whole.
+    void aLongValueTableCanBeCancelledAndKeepsItsRows() {
+        QStringList lines;
+        bool progressShown = false;
+        fixture->interaction.dialogAnswers.push_back([&](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>("editFunction")->setText(QStringLiteral("d/dx(d/dx(random))"));
+            dialog.findChild<QLineEdit*>("editXmin")->setText(QStringLiteral("0"));
+            dialog.findChild<QLineEdit*>("editXmax")->setText(QStringLiteral("50000"));
+            dialog.findChild<QLineEdit*>("editXstep")->setText(QStringLiteral("1"));
+            // Cancels as soon as the box is on the screen, or after a while anyway so that a box
+            // that never shows fails the test instead of letting the table run for minutes.
+            QTimer canceller;
+            int ticks = 0;
+            QObject::connect(&canceller, &QTimer::timeout, [&] {
+                auto* progress = dialog.findChild<QProgressDialog*>("ValueTableProgress");
+                if (!progress)
+                    return;
+                progressShown = progressShown || progress->isVisible();
+                if (progressShown || ++ticks > 20)
+                    progress->cancel();
+            });
+            canceller.start(100);
+            dialog.findChild<QPushButton*>("btnCalculate")->click();
+            lines = dialog.findChild<QPlainTextEdit*>("Memo1")->toPlainText().split('\n');
+            return false;
+        });
+        fixture->trigger(CommandId::ValueTable);
+        QVERIFY(progressShown);
+        QCOMPARE(lines.mid(0, 3), QStringList({"y=d/dx(d/dx(random))", "x\ty\ty'", ""}));
+        QVERIFY(lines.size() > 3);
+        QVERIFY(lines.size() < 3 + 50001);
+        QCOMPARE(lines[3].split('\t').value(0), QStringLiteral("0"));
+        for (int row = 3; row < lines.size(); ++row)
+            QCOMPARE(lines[row].split('\t').size(), 3);
+        QVERIFY(fixture->interaction.errors.isEmpty());
     }
 
     // The unit chosen in the frame reaches a function plotted before the choice, the value table
