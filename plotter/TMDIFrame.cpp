@@ -5,7 +5,6 @@
 #include "common/NumberParse.h"
 #include "engine/Engine.h"
 #include "graph/TGraphWindow.h"
-#include "graph/Zoom.h"
 #include "plotter/AnalysisCommands.h"
 #include "plotter/CommandTable.h"
 #include "plotter/FunctionHistory.h"
@@ -22,6 +21,7 @@
 #include "plotter/TSelectGraphWindow.h"
 #include "plotter/TdlgSelectLanguage.h"
 #include "plotter/Texts.h"
+#include "plotter/ZoomCommands.h"
 #include "translation/Translator.h"
 
 #include <QAction>
@@ -165,6 +165,8 @@ void TMDIFrame::createChildWindows() {
     RangeWindow->setApplyHandler([this](const common::GraphRange& range) { GraphWindow->SetRange(range); });
     addChild(RangeWindow, QStringLiteral("RangeWindowFrame"));
     rangeAccess_ = std::make_unique<plotter::RangeWindowAccess>(*RangeWindow);
+    zoom_ = std::make_unique<plotter::ZoomCommands>(*RangeWindow, state_.options,
+                                                    [this] { armTool(graph::ZoomBoxTool); });
     graphDialogs_ = std::make_unique<plotter::GraphDialogBoxes>(
         interaction_, *this, [this](const QString& topic) { help_->showHelpTopic(topic); });
     LogWindow = new TLogWindow;
@@ -203,6 +205,10 @@ void TMDIFrame::setProgramFolder(const QString& folder) {
 
 void TMDIFrame::setDesktop(appkit::Desktop& desktop) {
     help_->setDesktop(desktop);
+}
+
+const common::RangeTexts& TMDIFrame::undoZoomSnapshot() const {
+    return zoom_->undoZoomSnapshot();
 }
 
 THelpWindow* TMDIFrame::helpWindow() const {
@@ -257,7 +263,7 @@ void TMDIFrame::firstShow() {
     defaultLayout();
     // A window manager maximises the frame after it has appeared; the layout then follows once.
     followFirstResize_ = true;
-    takeUndoZoomSnapshot();
+    zoom_->takeUndoZoomSnapshot();
     RangeWindow->setRedrawEnabled(false);
     ComboBox1->setFocus();
 }
@@ -430,40 +436,11 @@ void TMDIFrame::redraw() {
     GraphWindow->Redraw();
 }
 
-// ---- Tools and zooming ----
+// ---- Tools ----
 
 void TMDIFrame::armTool(int tool) {
     statusLine_->clearStatus();
     GraphWindow->ClearArmedTools();
     statusLine_->showStatus(translation::T("SelectARangeOnTheGraph") + ": " + translation::T(ToolKeys[tool]));
     GraphWindow->armTool(tool);
-}
-
-void TMDIFrame::takeUndoZoomSnapshot() {
-    undoZoomSnapshot_ = RangeWindow->rangeTexts();
-}
-
-void TMDIFrame::zoomIn() {
-    zoom(true);
-}
-
-void TMDIFrame::zoomOut() {
-    zoom(false);
-}
-
-void TMDIFrame::zoom(bool in) {
-    // All six values are converted before anything changes, so a bad value leaves grid,
-    // snapshot and graph as they were.
-    const std::optional<common::GraphRange> range = RangeWindow->convertRange();
-    if (!range)
-        return;
-    takeUndoZoomSnapshot();
-    RangeWindow->setRange(graph::zoomedRange(*range, state_.options.xZoomFactor, state_.options.yZoomFactor,
-                                             in ? graph::ZoomDirection::In : graph::ZoomDirection::Out));
-    RangeWindow->applyRange();
-}
-
-void TMDIFrame::undoZoom() {
-    RangeWindow->setRangeTexts(undoZoomSnapshot_);
-    RangeWindow->applyRange();
 }

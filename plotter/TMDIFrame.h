@@ -43,6 +43,7 @@ class OptionCommands;
 class PictureCommands;
 class RangeWindowAccess;
 class StatusBarLine;
+class ZoomCommands;
 } // namespace plotter
 namespace appkit {
 class Desktop;
@@ -85,7 +86,7 @@ public:
     QChar mode() const { return state_.mode; }
     graph::PlotOptions& options() { return state_.options; }
     QStringList entryList() const;
-    const common::RangeTexts& undoZoomSnapshot() const { return undoZoomSnapshot_; }
+    const common::RangeTexts& undoZoomSnapshot() const;
     QString documentFileName() const { return documentFileName_; }
     QString statusText() const;
 
@@ -137,14 +138,6 @@ private:
     void redraw();
     void New1Click();
 
-    // Tools and zooming.
-    void armZoomBox();
-    void zoomIn();
-    void zoomOut();
-    void zoom(bool in);
-    void undoZoom();
-    void takeUndoZoomSnapshot();
-
     // The language choice, which takes effect at the next start.
     QStringList availableLanguages() const;
     void chooseLanguage();
@@ -175,7 +168,6 @@ private:
     QString documentFileName_;
     QStringList storedFunctionHistory_;
     QStringList storedIntegralHistory_;
-    common::RangeTexts undoZoomSnapshot_;
     QPointer<QWidget> splash_;
     bool shownBefore_ = false;
     bool followFirstResize_ = false;
@@ -193,6 +185,7 @@ private:
 
     TRangeWindow* RangeWindow;
     std::unique_ptr<plotter::RangeWindowAccess> rangeAccess_;
+    std::unique_ptr<plotter::ZoomCommands> zoom_;
     std::unique_ptr<plotter::GraphDialogBoxes> graphDialogs_;
     graph::TGraphWindow* GraphWindow;
     TLogWindow* LogWindow;

@@ -9,6 +9,7 @@
 #include "plotter/OptionCommands.h"
 #include "plotter/PictureCommands.h"
 #include "plotter/WebLinks.h"
+#include "plotter/ZoomCommands.h"
 
 #include <QAction>
 
@@ -83,11 +84,13 @@ std::vector<CommandRow> TMDIFrame::commandRows() {
 
         // Hidden; it does nothing.
         {CommandId::ToggleFrame, "ToggleFrame1", "Toggle &Frame", "ToggleFrame", nullptr, false, [] {}},
-        {CommandId::ZoomIn, "Zoomin1", "Zoom &In", "ZoomIn", nullptr, false, run(&TMDIFrame::zoomIn)},
-        {CommandId::ZoomOut, "ZoomOut1", "Zoom &Out", "ZoomOut", nullptr, false, run(&TMDIFrame::zoomOut)},
-        {CommandId::ZoomBox, "ZoomBox1", "Zoom &Box", "ZoomBox", nullptr, false, run(&TMDIFrame::armZoomBox)},
+        {CommandId::ZoomIn, "Zoomin1", "Zoom &In", "ZoomIn", nullptr, false, [this] { zoom_->zoomIn(); }},
+        {CommandId::ZoomOut, "ZoomOut1", "Zoom &Out", "ZoomOut", nullptr, false,
+         [this] { zoom_->zoomOut(); }},
+        {CommandId::ZoomBox, "ZoomBox1", "Zoom &Box", "ZoomBox", nullptr, false,
+         [this] { zoom_->armZoomBox(); }},
         {CommandId::UndoZoom, "UndoZoom1", "&Undo Zoom", "UndoZoom", nullptr, false,
-         run(&TMDIFrame::undoZoom)},
+         [this] { zoom_->undoZoom(); }},
 
         {CommandId::Root, "Root1", "&Root", "Root", "Ctrl+R", false, arm(graph::RootTool)},
         {CommandId::Maximum, "Max1", "Ma&ximum", "Maximum", "Ctrl+X", false, arm(graph::MaximumTool)},
@@ -169,9 +172,4 @@ std::vector<CommandRow> TMDIFrame::commandRows() {
          [this] { analysis_->eraseFunctions(); }},
         {CommandId::Trace, "toolbtnTrace", "", nullptr, nullptr, false, [this] { analysis_->toggleTrace(); }},
     };
-}
-
-void TMDIFrame::armZoomBox() {
-    takeUndoZoomSnapshot();
-    armTool(graph::ZoomBoxTool);
 }
