@@ -7,7 +7,7 @@
 #include "graph/TGraphWindow.h"
 #include "plotter/AnalysisCommands.h"
 #include "plotter/CommandTable.h"
-#include "plotter/FunctionHistory.h"
+#include "plotter/EntryHistories.h"
 #include "plotter/GraphDialogBoxes.h"
 #include "plotter/HelpCommands.h"
 #include "plotter/Icons.h"
@@ -140,6 +140,7 @@ void TMDIFrame::buildRows() {
     ComboBox1->setMaxVisibleItems(20);
     ComboBox1->lineEdit()->installEventFilter(this);
     ComboBox1->installEventFilter(this);
+    histories_ = std::make_unique<plotter::EntryHistories>(*ComboBox1, interaction_);
     clientLayout->addWidget(Panel1);
     mdiArea_->setObjectName(QStringLiteral("ClientArea"));
     clientLayout->addWidget(mdiArea_, 1);
@@ -257,9 +258,7 @@ void TMDIFrame::firstShow() {
     translate();
     documentFileName_.clear();
     setWindowTitle(titlePrefix_ + plainText("Untitled", QStringLiteral("Untitled")));
-    setEntryList(plotter::readHistory(settings_, "FunctionCombo", "F"));
-    storedIntegralHistory_ = plotter::readHistory(settings_, "IntegralCombo", "I");
-    storedFunctionHistory_ = entryList();
+    histories_->read(settings_);
     defaultLayout();
     // A window manager maximises the frame after it has appeared; the layout then follows once.
     followFirstResize_ = true;
@@ -296,15 +295,11 @@ void TMDIFrame::timerTick() {
 }
 
 void TMDIFrame::closeEvent(QCloseEvent* event) {
-    if (state_.mode == QLatin1Char('I'))
-        storedIntegralHistory_ = entryList();
-    else if (state_.mode == QLatin1Char('F'))
-        storedFunctionHistory_ = entryList();
+    histories_->keepListAsHistoryOf(state_.mode);
     try {
         settings_.update([this] {
             optionCommands_->writeSettings(settings_);
-            plotter::writeHistory(settings_, "FunctionCombo", "F", storedFunctionHistory_);
-            plotter::writeHistory(settings_, "IntegralCombo", "I", storedIntegralHistory_);
+            histories_->write(settings_);
             fileDialogs_.write(settings_);
         });
     } catch (const common::IniWriteError&) {
@@ -339,23 +334,7 @@ bool TMDIFrame::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QStringList TMDIFrame::entryList() const {
-    QStringList list;
-    for (int i = 0; i < ComboBox1->count(); ++i)
-        list.append(ComboBox1->itemText(i));
-    return list;
-}
-
-void TMDIFrame::setEntryList(const QStringList& list) {
-    const QString text = ComboBox1->currentText();
-    ComboBox1->clear();
-    ComboBox1->addItems(list);
-    ComboBox1->setEditText(text);
-}
-
-void TMDIFrame::enterIntoEntryList(const QString& text) {
-    QStringList list = entryList();
-    plotter::enterIntoHistory(list, text);
-    setEntryList(list);
+    return histories_->entryList();
 }
 
 QString TMDIFrame::entryText() const {
@@ -388,7 +367,7 @@ void TMDIFrame::plotEntry() {
     if (state_.mode == QLatin1Char('I'))
         GraphWindow->graph().logIntegralResult = true;
     if (GraphWindow->PlotRequest(text.toStdString()))
-        enterIntoEntryList(text);
+        histories_->enterIntoEntryList(text);
 }
 
 void TMDIFrame::switchToFunctionMode() {
@@ -405,20 +384,11 @@ void TMDIFrame::switchMode(QChar target) {
     statusLine_->clearStatus();
     if (state_.mode == target)
         return;
-    if (state_.mode == QLatin1Char('F'))
-        storedFunctionHistory_ = entryList();
-    else if (state_.mode == QLatin1Char('I'))
-        storedIntegralHistory_ = entryList();
-    const bool functions = target == QLatin1Char('F');
-    setEntryList(functions ? storedFunctionHistory_ : storedIntegralHistory_);
-    ImageMainMode->setPixmap(functions ? ImageYofX : ImageIntegral);
+    histories_->keepListAsHistoryOf(state_.mode);
+    histories_->listHistoryOf(target);
+    ImageMainMode->setPixmap(target == QLatin1Char('F') ? ImageYofX : ImageIntegral);
     state_.mode = target;
     newWork();
-}
-
-void TMDIFrame::emptyFunctionHistory() {
-    if (interaction_.askYesNo(plainText("DeleteAllTheFunctions")))
-        setEntryList({});
 }
 
 void TMDIFrame::New1Click() {

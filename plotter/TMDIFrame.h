@@ -37,6 +37,7 @@ class TGraphWindow;
 }
 namespace plotter {
 class AnalysisCommands;
+class EntryHistories;
 class GraphDialogBoxes;
 class HelpCommands;
 class OptionCommands;
@@ -128,9 +129,6 @@ private:
     void firstShow();
     void timerTick();
 
-    void setEntryList(const QStringList& list);
-    void enterIntoEntryList(const QString& text);
-    void emptyFunctionHistory();
     void switchToFunctionMode();
     void switchToIntegralMode();
     void switchMode(QChar target);
@@ -166,8 +164,6 @@ private:
     QString titlePrefix_;
     QString languageName_;
     QString documentFileName_;
-    QStringList storedFunctionHistory_;
-    QStringList storedIntegralHistory_;
     QPointer<QWidget> splash_;
     bool shownBefore_ = false;
     bool followFirstResize_ = false;
@@ -180,6 +176,7 @@ private:
     QPixmap ImageYofX;
     QPixmap ImageIntegral;
     QComboBox* ComboBox1;
+    std::unique_ptr<plotter::EntryHistories> histories_;
     std::unique_ptr<plotter::StatusBarLine> statusLine_;
     QTimer* Timer1;
 

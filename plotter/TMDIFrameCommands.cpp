@@ -4,6 +4,7 @@
 
 #include "graph/Graph.h"
 #include "plotter/AnalysisCommands.h"
+#include "plotter/EntryHistories.h"
 #include "plotter/FunctionInsertions.h"
 #include "plotter/HelpCommands.h"
 #include "plotter/OptionCommands.h"
@@ -124,7 +125,7 @@ std::vector<CommandRow> TMDIFrame::commandRows() {
         {CommandId::BoldLines, "BoldLines1", "&Bold", "Bold", nullptr, true,
          [this] { optionCommands_->setLineStyle(true, false); }},
         {CommandId::EmptyFunctionHistory, "EmptyFunctionHistory1", "&Empty Function History Box",
-         "EmptyFunctionHistoryBox", nullptr, false, run(&TMDIFrame::emptyFunctionHistory)},
+         "EmptyFunctionHistoryBox", nullptr, false, [this] { histories_->emptyFunctionHistory(); }},
         {CommandId::ShowAxis, "Axis1", "&Show Axis", "ShowAxis", nullptr, true,
          show(CommandId::ShowAxis, &graph::PlotOptions::showAxis)},
         {CommandId::ShowGrid, "Grid1", "Show &Grid", "ShowGrid", nullptr, true,

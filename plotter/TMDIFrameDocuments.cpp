@@ -4,6 +4,7 @@
 #include "common/IniFile.h"
 #include "common/NumberParse.h"
 #include "graph/TGraphWindow.h"
+#include "plotter/EntryHistories.h"
 #include "plotter/FileNames.h"
 #include "plotter/FunctionHistory.h"
 #include "plotter/OptionCommands.h"
@@ -118,10 +119,7 @@ void TMDIFrame::readDocument(const QString& fileName) {
     }
     // The texts typed since the last switch are kept in the history of the mode being left, as any
     // switch keeps them; the blank mode then makes the switch run even into the mode already on.
-    if (state_.mode == QLatin1Char('F'))
-        storedFunctionHistory_ = entryList();
-    else if (state_.mode == QLatin1Char('I'))
-        storedIntegralHistory_ = entryList();
+    histories_->keepListAsHistoryOf(state_.mode);
     state_.mode = QLatin1Char(' ');
     if (!functions)
         GraphWindow->graph().logIntegralResult = true;
@@ -136,6 +134,6 @@ void TMDIFrame::readDocument(const QString& fileName) {
         if (text.empty())
             continue;
         GraphWindow->PlotRequest(text);
-        enterIntoEntryList(toQt(text));
+        histories_->enterIntoEntryList(toQt(text));
     }
 }
