@@ -12,13 +12,6 @@ ProgramRun runMath(const QStringList& arguments) {
     return runWithoutDisplay(QStringLiteral(MATH_PROGRAM), arguments);
 }
 
-QStringList plotted(TMDIFrame& frame) {
-    QStringList texts;
-    for (const std::string& text : frame.graphWindow()->graph().plottedFunctions())
-        texts.append(QString::fromStdString(text));
-    return texts;
-}
-
 } // namespace
 
 class CommandLineTest : public QObject {
@@ -69,7 +62,7 @@ private slots:
         FrameFixture fixture;
         TMDIFrame& frame = fixture.start();
         frame.plotCommandLine({QStringLiteral("-x^2"), QStringLiteral("-sin(x)")});
-        QCOMPARE(plotted(frame), QStringList({"-x^2", "-sin(x)"}));
+        QCOMPARE(plottedFunctionTexts(frame), QStringList({"-x^2", "-sin(x)"}));
         QVERIFY(fixture.interaction.errors.isEmpty());
     }
 
@@ -86,7 +79,7 @@ private slots:
 
         TMDIFrame& frame = fixture.start();
         frame.plotCommandLine({pathText(document)});
-        QCOMPARE(plotted(frame), QStringList({"x^2", "2x+1"}));
+        QCOMPARE(plottedFunctionTexts(frame), QStringList({"x^2", "2x+1"}));
         QCOMPARE(frame.documentFileName(), pathText(document));
         QVERIFY(frame.windowTitle().endsWith(QStringLiteral("Parabola.QOR")));
         QVERIFY(fixture.interaction.errors.isEmpty());
@@ -99,9 +92,9 @@ private slots:
         TMDIFrame& frame = fixture.start();
         frame.plotCommandLine({pathText(damaged), QStringLiteral("x+1")});
         QCOMPARE(fixture.interaction.errors, QStringList({"'two' is not a valid floating point value"}));
-        QCOMPARE(plotted(frame), QStringList({"x+1"}));
+        QCOMPARE(plottedFunctionTexts(frame), QStringList({"x+1"}));
         fixture.typeAndEnter(QStringLiteral("x^3"));
-        QCOMPARE(plotted(frame), QStringList({"x+1", "x^3"}));
+        QCOMPARE(plottedFunctionTexts(frame), QStringList({"x+1", "x^3"}));
     }
 
     void runTimeFilesAreFoundBesideTheProgramOrInItsSharedFolder() {

@@ -6,13 +6,6 @@
 
 namespace {
 
-QStringList plottedFunctions(TMDIFrame& frame) {
-    QStringList texts;
-    for (const std::string& text : frame.graphWindow()->graph().plottedFunctions())
-        texts.append(QString::fromStdString(text));
-    return texts;
-}
-
 QStringList plottedIntegrals(TMDIFrame& frame) {
     QStringList texts;
     for (const std::string& text : frame.graphWindow()->graph().plottedIntegrals())
@@ -84,7 +77,7 @@ private slots:
         fixture.interaction.fileAnswers.push_back(fileName(opened));
         fixture.trigger(CommandId::Open);
         QCOMPARE(frame.windowTitle(), QStringLiteral("Quorra - mine.qor"));
-        QCOMPARE(plottedFunctions(frame), QStringList({"x+1"}));
+        QCOMPARE(plottedFunctionTexts(frame), QStringList({"x+1"}));
 
         fixture.typeAndEnter(QStringLiteral("2x"));
         fixture.trigger(CommandId::Save);
@@ -118,7 +111,7 @@ private slots:
         fixture.trigger(CommandId::Open);
         QCOMPARE(frame.mode(), QChar('I'));
         QCOMPARE(plottedIntegrals(frame), QStringList({"x^2;0;1"}));
-        QVERIFY(plottedFunctions(frame).isEmpty());
+        QVERIFY(plottedFunctionTexts(frame).isEmpty());
         QVERIFY2(frame.logWindow()->lines().join('\n').contains(QStringLiteral("x^2;0;1")),
                  "the reopened integral's value is logged");
         QCOMPARE(frame.entryList().first(), QStringLiteral("x^2;0;1"));
@@ -135,7 +128,7 @@ private slots:
         fixture.interaction.fileAnswers.push_back(fileName(path));
         fixture.trigger(CommandId::Open);
         QCOMPARE(frame.entryList(), QStringList({"x^2", "SIN(X)", "3x"}));
-        QCOMPARE(plottedFunctions(frame), QStringList({"SIN(X)", "x^2"}));
+        QCOMPARE(plottedFunctionTexts(frame), QStringList({"SIN(X)", "x^2"}));
     }
 
     void openedRangeIsShownButTheGraphKeepsItsRangeUntilApplied() {
@@ -164,7 +157,7 @@ private slots:
         fixture.interaction.fileAnswers.push_back(fileName(empty));
         fixture.trigger(CommandId::Open);
         QCOMPARE(frame.mode(), QChar('F'));
-        QCOMPARE(plottedFunctions(frame), QStringList({"x"}));
+        QCOMPARE(plottedFunctionTexts(frame), QStringList({"x"}));
         QVERIFY(fixture.interaction.dialogsShown.isEmpty());
         QVERIFY(!frame.entryList().contains(QString()));
 
@@ -176,7 +169,7 @@ private slots:
         fixture.trigger(CommandId::Open);
         QCOMPARE(frame.mode(), QChar('X'));
         QVERIFY(!frame.command(CommandId::ShowGrid)->isChecked());
-        QCOMPARE(plottedFunctions(frame), QStringList({"x"}));
+        QCOMPARE(plottedFunctionTexts(frame), QStringList({"x"}));
         QCOMPARE(frame.rangeWindow()->rangeTexts(), common::RangeTexts({"0", "0", "0", "0", "0", "0"}));
 
         // A zoom factor that is not a number stops the reading with the conversion message.
@@ -185,7 +178,7 @@ private slots:
         fixture.interaction.fileAnswers.push_back(fileName(bad));
         fixture.trigger(CommandId::Open);
         QCOMPARE(fixture.interaction.errors, QStringList({"'two' is not a valid floating point value"}));
-        QVERIFY(!plottedFunctions(frame).contains(QStringLiteral("x^5")));
+        QVERIFY(!plottedFunctionTexts(frame).contains(QStringLiteral("x^5")));
     }
 
     void aDocumentThatCannotBeWrittenIsReportedAndKeepsTheOldName() {
@@ -267,7 +260,7 @@ private slots:
         fixture.trigger(CommandId::SaveAs);
         frame.logWindow()->appendLine(QStringLiteral("Root: x = 1"));
         fixture.trigger(CommandId::New);
-        QVERIFY(plottedFunctions(frame).isEmpty());
+        QVERIFY(plottedFunctionTexts(frame).isEmpty());
         QVERIFY(frame.logWindow()->lines().isEmpty());
         QVERIFY(frame.documentFileName().isEmpty());
         QCOMPARE(frame.windowTitle(), QStringLiteral("Quorra - Untitled"));

@@ -4,17 +4,6 @@
 
 #include <QLabel>
 
-namespace {
-
-QStringList plotted(TMDIFrame& frame) {
-    QStringList texts;
-    for (const std::string& text : frame.graphWindow()->graph().plottedFunctions())
-        texts.append(QString::fromStdString(text));
-    return texts;
-}
-
-} // namespace
-
 class EntryAndHistoryTest : public QObject {
     Q_OBJECT
 private slots:
@@ -33,7 +22,7 @@ private slots:
         TMDIFrame& frame = fixture.start();
         fixture.typeAndEnter(QStringLiteral("x^2"));
         fixture.typeAndEnter(QStringLiteral("sin(x)"));
-        QCOMPARE(plotted(frame), QStringList({"x^2", "sin(x)"}));
+        QCOMPARE(plottedFunctionTexts(frame), QStringList({"x^2", "sin(x)"}));
         QCOMPARE(frame.entryList(), QStringList({"sin(x)", "x^2"}));
         QCOMPARE(frame.entryBox()->currentText(), QStringLiteral("sin(x)"));
         QVERIFY(fixture.interaction.messages.isEmpty());
@@ -70,7 +59,7 @@ private slots:
         TMDIFrame& frame = fixture.start();
         fixture.typeAndEnter(QStringLiteral("x$2"));
         QVERIFY(frame.entryList().isEmpty());
-        QVERIFY(plotted(frame).isEmpty());
+        QVERIFY(plottedFunctionTexts(frame).isEmpty());
         QCOMPARE(fixture.interaction.dialogsShown, QStringList({"dlgFunctionInstructions"}));
     }
 
@@ -98,7 +87,7 @@ private slots:
         QCOMPARE(frame.mode(), QLatin1Char('I'));
         QCOMPARE(frame.entryList(), QStringList({"x^2;0;1"}));
         QVERIFY(frame.entryBox()->currentText().isEmpty());
-        QVERIFY(plotted(frame).isEmpty());
+        QVERIFY(plottedFunctionTexts(frame).isEmpty());
         QVERIFY(frame.logWindow()->lines().isEmpty());
 
         fixture.trigger(CommandId::FunctionMode);
@@ -116,7 +105,7 @@ private slots:
         FrameFixture fixture;
         TMDIFrame& frame = fixture.start();
         frame.plotCommandLine({QStringLiteral("sin(x)"), QStringLiteral("x^2"), QStringLiteral("1/x")});
-        QCOMPARE(plotted(frame), QStringList({"sin(x)", "x^2", "1/x"}));
+        QCOMPARE(plottedFunctionTexts(frame), QStringList({"sin(x)", "x^2", "1/x"}));
         QCOMPARE(frame.entryList(), QStringList({"1/x", "x^2", "sin(x)"}));
     }
 
@@ -126,7 +115,7 @@ private slots:
         fixture.typeAndEnter(QStringLiteral("x"));
         frame.logWindow()->appendLogLine("Root: x = 0");
         fixture.trigger(CommandId::New);
-        QVERIFY(plotted(frame).isEmpty());
+        QVERIFY(plottedFunctionTexts(frame).isEmpty());
         QVERIFY(frame.logWindow()->lines().isEmpty());
         QCOMPARE(frame.windowTitle(), QStringLiteral("Quorra - Untitled"));
         QCOMPARE(frame.entryList(), QStringList({"x"}));

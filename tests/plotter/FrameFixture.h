@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/IniFile.h"
+#include "graph/TGraphWindow.h"
 #include "plotter/TLogWindow.h"
 #include "plotter/TMDIFrame.h"
 #include "tests/common/TempFolder.h"
@@ -65,3 +66,11 @@ struct FrameFixture {
         QTest::keyClick(edit, Qt::Key_Return);
     }
 };
+
+// The function texts the frame's graph has plotted, in order.
+inline QStringList plottedFunctionTexts(TMDIFrame& frame) {
+    QStringList texts;
+    for (const std::string& text : frame.graphWindow()->graph().plottedFunctions())
+        texts.append(QString::fromStdString(text));
+    return texts;
+}
