@@ -121,7 +121,8 @@ bool drawGraph(QPainter& painter, QSize size, const GraphScene& scene, DrawingSt
 
     const SeriesSwitches& on = scene.series;
     if (on.scatter || on.histogram || on.xyLine) {
-        const SeriesPoints points = seriesPoints(scene.lists, scene.decimalSeparator);
+        const SeriesPoints points = seriesPoints(scene.lists, scene.decimalSeparator, scene.badCells);
+        state.leftOutCell = points.firstBadCell;
         if (on.scatter)
             drawSeriesOn(painter, *state.axes, points, Series::Scatter);
         if (on.histogram)

@@ -21,14 +21,16 @@ inline constexpr const char* InvalidRangeMessage =
 
 // What one target carries from one drawing step to the next.
 struct DrawingState {
-    std::optional<AxesLayout> axes; // empty until axes were drawn on a valid range
-    int drawnFunctions = 0;         // curves drawn since the axes; picks the next colour and name
+    std::optional<AxesLayout> axes;     // empty until axes were drawn on a valid range
+    int drawnFunctions = 0;             // curves drawn since the axes; picks the next colour and name
+    std::optional<BadCell> leftOutCell; // the first cell whose row the series left out
 };
 
 // Full redraw: white picture, axes, drawn-function count 0, every record, then the series that are
 // on. Returns false, leaving the picture white, when the range is invalid (the raster caller then
-// shows InvalidRangeMessage, the vector caller stays silent). A range text or list cell that is not a
-// number throws common::ConversionError with the parser's message; what was drawn before stays.
+// shows InvalidRangeMessage, the vector caller stays silent). A range text that is not a number
+// throws common::ConversionError with the parser's message; what was drawn before stays. So does a
+// list cell that is not a number, unless the scene leaves such rows out (state.leftOutCell).
 // Records are loaded into `result` one by one as they are drawn.
 bool drawGraph(QPainter& painter, QSize size, const GraphScene& scene, DrawingState& state,
                regression::RegressionResult& result);

@@ -31,6 +31,19 @@ struct SeriesSwitches {
 
 enum class Series { Scatter, Histogram, XYLine };
 
+// A cell of the lists grid that is not a number, with the parser's message about it.
+struct BadCell {
+    int column = 0;
+    int row = 0;
+    std::string message; // "'abc' is not a valid floating point value"
+};
+
+// What the series do with a complete row holding a cell that is not a number.
+enum class BadCells {
+    Refuse,  // common::ConversionError is thrown before anything is drawn
+    LeaveOut // the row is left out and the first such cell is reported in SeriesPoints::firstBadCell
+};
+
 // The font of every text on the graph, with the colour of texts that are not curve names.
 struct GraphFont {
     QFont font;
@@ -55,6 +68,7 @@ struct GraphScene {
     GraphFont font = defaultGraphFont();
     char decimalSeparator = '.';
     const projects::DataLists* lists = nullptr; // the lists grid; the series read its complete rows
+    BadCells badCells = BadCells::Refuse;
     // The current project's function records, in record order; record n's equation is the name of
     // drawn function n.
     std::vector<projects::DrawableRecord> records;

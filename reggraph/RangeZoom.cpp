@@ -3,6 +3,7 @@
 #include "common/NumberFormat.h"
 #include "common/NumberParse.h"
 #include "regression/CheckedArithmetic.h"
+#include "translation/Translator.h"
 
 #include <utility>
 
@@ -14,10 +15,18 @@ long double multiplied(long double value, long double factor) {
     return regression::requireFinite(value * factor);
 }
 
-template <typename Operation>
-common::RangeTexts scaledRange(const common::RangeTexts& cells, std::string_view factorText,
-                               char decimalSeparator, Operation operation) {
+// The number in a zoom factor field. A factor of 0 or below would turn the range into an endless or
+// empty one, so it is refused like a text that is not a number.
+long double zoomFactor(std::string_view factorText, char decimalSeparator) {
     const long double factor = common::parseFloat(factorText, decimalSeparator);
+    if (!(factor > 0))
+        throw common::ConversionError(translation::T("ZoomFactorAboveZero", {factorText}));
+    return factor;
+}
+
+template <typename Operation>
+common::RangeTexts scaledRange(const common::RangeTexts& cells, long double factor, char decimalSeparator,
+                               Operation operation) {
     common::RangeTexts result;
     // Each cell is read and scaled before the next is read, so an arithmetic fault in an earlier row
     // is reported before a text in a later row that is not a number.
@@ -33,13 +42,15 @@ common::RangeTexts scaledRange(const common::RangeTexts& cells, std::string_view
 RangeZoom::RangeZoom(common::RangeTexts initialRange) : undoRange_(std::move(initialRange)) {}
 
 void RangeZoom::zoomIn(common::RangeTexts& cells, std::string_view xFactorText, char decimalSeparator) {
+    const long double factor = zoomFactor(xFactorText, decimalSeparator);
     undoRange_ = cells;
-    cells = scaledRange(cells, xFactorText, decimalSeparator, regression::divide);
+    cells = scaledRange(cells, factor, decimalSeparator, regression::divide);
 }
 
 void RangeZoom::zoomOut(common::RangeTexts& cells, std::string_view yFactorText, char decimalSeparator) {
+    const long double factor = zoomFactor(yFactorText, decimalSeparator);
     undoRange_ = cells;
-    cells = scaledRange(cells, yFactorText, decimalSeparator, multiplied);
+    cells = scaledRange(cells, factor, decimalSeparator, multiplied);
 }
 
 void RangeZoom::startZoomBox(const common::RangeTexts& cells) {

@@ -20,9 +20,9 @@ public:
     bool zoomBoxMode() const { return zoomBoxMode_; }
 
     // Saves the undo range, then divides all six values by the X-Factor and writes them with 15
-    // significant digits. A factor or cell that is not a number throws common::ConversionError, a
-    // factor of 0 or a result beyond the number range throws regression::RegressionError naming the
-    // arithmetic fault.
+    // significant digits. A factor that is not a number above 0 throws common::ConversionError
+    // before the undo range is saved; a cell that is not a number throws it too, and a result
+    // beyond the number range throws regression::RegressionError naming the arithmetic fault.
     void zoomIn(common::RangeTexts& cells, std::string_view xFactorText, char decimalSeparator);
 
     // As zoomIn, but multiplies all six values by the Y-Factor.

@@ -1,5 +1,6 @@
 #include "reggraph/SeriesDrawing.h"
 
+#include "common/NumberParse.h"
 #include "projects/DataLists.h"
 #include "reggraph/CanvasStrokes.h"
 #include "reggraph/Histogram.h"
@@ -26,16 +27,31 @@ std::vector<QPoint> toQPoints(const std::vector<PixelPoint>& points) {
 
 } // namespace
 
-SeriesPoints seriesPoints(const projects::DataLists* lists, char decimalSeparator) {
+SeriesPoints seriesPoints(const projects::DataLists* lists, char decimalSeparator, BadCells badCells) {
     SeriesPoints points;
     if (!lists || lists->variableCount() != 1)
         return points;
+    const auto read = [&](int column, int row) -> std::optional<long double> {
+        try {
+            return lists->number(column, row, decimalSeparator);
+        } catch (const common::ConversionError& error) {
+            if (badCells == BadCells::Refuse)
+                throw;
+            if (!points.firstBadCell)
+                points.firstBadCell = BadCell{column, row, error.what()};
+            return std::nullopt;
+        }
+    };
     const int rows = lists->completeRowCount();
     points.xs.reserve(static_cast<std::size_t>(rows));
     points.ys.reserve(static_cast<std::size_t>(rows));
     for (int row = 1; row <= rows; ++row) {
-        points.xs.push_back(lists->number(1, row, decimalSeparator));
-        points.ys.push_back(lists->number(2, row, decimalSeparator));
+        const std::optional<long double> x = read(1, row);
+        const std::optional<long double> y = x ? read(2, row) : std::nullopt;
+        if (x && y) {
+            points.xs.push_back(*x);
+            points.ys.push_back(*y);
+        }
     }
     return points;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "reggraph/AxesLayout.h"
+#include "reggraph/GraphScene.h"
 
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -13,13 +15,14 @@ class DataLists;
 namespace reggraph {
 
 // The points of the lists grid that the series draw: x from column 1, y from column 2, for the
-// complete rows of a project with one variable; none otherwise. A cell that is not a number throws
-// common::ConversionError before anything is drawn.
+// complete rows of a project with one variable; none otherwise.
 struct SeriesPoints {
     std::vector<long double> xs;
     std::vector<long double> ys;
+    std::optional<BadCell> firstBadCell; // only with BadCells::LeaveOut
 };
-SeriesPoints seriesPoints(const projects::DataLists* lists, char decimalSeparator);
+SeriesPoints seriesPoints(const projects::DataLists* lists, char decimalSeparator,
+                          BadCells badCells = BadCells::Refuse);
 
 // RitaScatter: an upright black cross, 11 pixels wide and high, on each point inside the range.
 void drawScatter(QPainter& painter, const AxesLayout& axes, const SeriesPoints& points);

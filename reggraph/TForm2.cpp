@@ -36,16 +36,35 @@ void TForm2::showError(const std::string& text) {
 }
 
 void TForm2::redraw() {
+    redraw(BadCells::Refuse);
+}
+
+void TForm2::redrawLeavingOutBadRows() {
+    redraw(BadCells::LeaveOut);
+    if (!drawing_.leftOutCell) {
+        host_.clearStatus();
+        return;
+    }
+    const BadCell& cell = *drawing_.leftOutCell;
+    host_.showStatus(
+        cell.message + " " +
+        translation::T("CellLeftOutOfGraph", {std::to_string(cell.row), std::to_string(cell.column)}));
+}
+
+void TForm2::redraw(BadCells badCells) {
+    drawing_.leftOutCell.reset();
     // No plot area fits: the picture keeps what it shows, as after such a resize.
     if (height() < SmallestDrawnHeight)
         return;
     if (picture_.size() != size())
         picture_ = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    GraphScene drawn = scene();
+    drawn.badCells = badCells;
     std::optional<std::string> failure;
     {
         QPainter painter(&picture_);
         try {
-            if (!drawGraph(painter, size(), scene(), drawing_, host_.regressionResult()))
+            if (!drawGraph(painter, size(), drawn, drawing_, host_.regressionResult()))
                 failure = InvalidRangeMessage;
         } catch (const common::ConversionError& error) {
             failure = error.what();

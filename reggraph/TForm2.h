@@ -28,6 +28,10 @@ public:
     // that are on. A wrong range shows its message and leaves the picture white. A window no taller
     // than 40 pixels has no plot area and keeps its picture.
     void redraw();
+    // The redraw of a cell selection in the lists grid, which must not interrupt typing: a row with
+    // a list cell that is not a number is left out of the series instead of stopping the drawing
+    // with a box, and the status line names the first such cell (or is cleared when there is none).
+    void redrawLeavingOutBadRows();
     // A newly fitted model drawn on top in the next colour, named `name`; the host's regression
     // result holds the model of a fitted curve.
     void drawFit(const regression::Drawing& drawing, const std::string& name);
@@ -67,6 +71,7 @@ protected:
 
 private:
     reggraph::GraphScene scene();
+    void redraw(reggraph::BadCells badCells);
     void showError(const std::string& text);
     // Runs a zoom command on the range table's texts and applies the result.
     template <typename Command> void zoom(Command command);

@@ -22,6 +22,10 @@ public:
     // Resets the picture, reads the range, draws axes and grid, the current project's function
     // records and the switched-on data series.
     virtual void redrawGraph() = 0;
+    // The same after a cell selection in the lists grid: a row with a cell that is not a number is
+    // left out of the series and named in the status line, without a box that would interrupt
+    // typing.
+    virtual void redrawGraphLeavingOutBadRows() = 0;
     // The font of every text on the graph, and a new one chosen in the font dialog (the caller
     // redraws afterwards).
     virtual QFont graphFont() const = 0;

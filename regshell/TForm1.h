@@ -93,6 +93,7 @@ public:
     void setModified() override;
     QFont graphFont() const override;
     void applyGraphFont(const QFont& font) override;
+    void redrawGraphLeavingOutBadRows() override;
     int mainClientWidth() const override;
     void placeGraphWindow(int left, int width) override;
     int selectedListColumn() const override;

@@ -61,6 +61,7 @@ void TForm1::runSimpleFit(ModelKind kind) {
         if (data.pointCount() > 0 && data.variableCount() == 1 &&
             refused(regression::simpleFitRefusal(kind, data.x[0], data.y, graphWindow_->drawnFunctions())))
             return;
+        dataWindow_->showLogPage();
         if (const auto output = regression::fitSimpleModel(result_, kind, data))
             writeFitOutput(*output);
     });
@@ -69,10 +70,11 @@ void TForm1::runSimpleFit(ModelKind kind) {
 void TForm1::runPolynomialFit(int degree) {
     reportingFaults(interaction_, [&] {
         const regression::FitData data = fitData();
-        if (data.pointCount() > 0 && data.variableCount() == 1 &&
-            refused(
-                regression::polynomialFitRefusal(degree, data.pointCount(), graphWindow_->drawnFunctions())))
+        // The point minimum comes first, also when no row is complete.
+        if (data.variableCount() == 1 && refused(regression::polynomialFitRefusal(
+                                             degree, data.pointCount(), graphWindow_->drawnFunctions())))
             return;
+        dataWindow_->showLogPage();
         if (const auto output = regression::fitPolynomial(result_, degree, data))
             writeFitOutput(*output);
     });
@@ -122,6 +124,9 @@ void TForm1::SpeedButton24Click() {
         if (refused(regression::findBestRefusal(graphWindow_->drawnFunctions())))
             return;
         const regression::FitData data = fitData();
+        if (data.pointCount() == 0)
+            return;
+        dataWindow_->showLogPage();
         const auto output = regression::findBestCurve(result_, bestCurveSetup(), data);
         if (!output)
             return;

@@ -37,6 +37,10 @@ void TForm1::redrawGraph() {
     graphWindow_->redraw();
 }
 
+void TForm1::redrawGraphLeavingOutBadRows() {
+    graphWindow_->redrawLeavingOutBadRows();
+}
+
 // A switch that goes on draws only its series on top; one that goes off redraws without it.
 void TForm1::switchSeries(CommandId command, reggraph::Series series, const char* onKey, const char* offKey) {
     const bool on = action(command).isChecked();

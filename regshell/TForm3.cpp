@@ -342,7 +342,7 @@ void TForm3::showVariableCount() {
     // Row numbers stay readable however many rows the grid holds.
     const QFontMetrics metrics(StringGrid1->verticalHeader()->font());
     const int widest = metrics.horizontalAdvance(QString::number(content_.lists.rowCount() - 1)) + 8;
-    StringGrid1->verticalHeader()->setFixedWidth(std::max(RowNumberWidth, widest));
+    StringGrid1->setRowNumberWidth(std::max(RowNumberWidth, widest));
 }
 
 // --- Log ---

@@ -7,6 +7,7 @@
 #include "reggraph/StandardRanges.h"
 
 #include <QWidget>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -140,7 +141,11 @@ private:
     void showVariableCount();
     void setRedrawEnabled(bool enabled);
     void cellSelected();
+    // Runs `change` without the redraws of the cell selections it causes, then redraws once, as the
+    // cell selection that ends it does, whether or not the current cell moved.
+    void redrawOnceAfter(const std::function<void()>& change);
     void dataEdited();
+    void pastedEdited();
     void refuse(const std::string& key);
 
     regshell::DataWindowHost& host_;

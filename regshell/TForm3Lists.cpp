@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QItemSelectionModel>
+#include <utility>
 
 using translation::T;
 
@@ -27,14 +28,21 @@ int TForm3::currentRow() const {
 }
 
 void TForm3::setCurrentCell(int column, int row) {
-    redrawOnSelection_ = false;
+    const bool redraws = std::exchange(redrawOnSelection_, false);
     StringGrid1->setCurrentIndex(listsModel_->index(row - 1, column - 1));
-    redrawOnSelection_ = true;
+    redrawOnSelection_ = redraws;
+}
+
+void TForm3::redrawOnceAfter(const std::function<void()>& change) {
+    const bool redraws = std::exchange(redrawOnSelection_, false);
+    change();
+    redrawOnSelection_ = redraws;
+    host_.redrawGraphLeavingOutBadRows();
 }
 
 void TForm3::cellSelected() {
     if (redrawOnSelection_)
-        host_.redrawGraph();
+        host_.redrawGraphLeavingOutBadRows();
 }
 
 void TForm3::keyTypedInGrid(int key) {
@@ -52,6 +60,13 @@ void TForm3::keyTypedInGrid(int key) {
 void TForm3::dataEdited() {
     listsChanged();
     host_.setModified();
+}
+
+// A paste or its undo ends, as a cell selection does, with the graph showing the lists as they now
+// are.
+void TForm3::pastedEdited() {
+    redrawOnceAfter([this] { dataEdited(); });
+    emit editCommandsChanged();
 }
 
 void TForm3::refuse(const std::string& key) {
@@ -91,9 +106,11 @@ void TForm3::clearAll() {
     commitEdit();
     if (!host_.interaction().askYesNo(QString::fromStdString(T("Areyousureyouwanttodeleteallthedata"))))
         return;
-    content_.lists.clearAll();
-    dataEdited();
-    setCurrentCell(1, 1);
+    redrawOnceAfter([this] {
+        content_.lists.clearAll();
+        dataEdited();
+        setCurrentCell(1, 1);
+    });
 }
 
 void TForm3::updateGraph() {
@@ -130,8 +147,7 @@ void TForm3::paste() {
         return;
     copyPaste_.paste(content_.lists, currentColumn(), currentRow());
     lastPasteFromClipboard_ = false;
-    dataEdited();
-    emit editCommandsChanged();
+    pastedEdited();
 }
 
 void TForm3::undoPaste() {
@@ -142,8 +158,7 @@ void TForm3::undoPaste() {
         tablePaste_.undo(content_.lists);
     else
         copyPaste_.undoPaste(content_.lists);
-    dataEdited();
-    emit editCommandsChanged();
+    pastedEdited();
 }
 
 // --- Clipboard ---
@@ -159,8 +174,7 @@ void TForm3::pasteFromClipboard() {
         return;
     }
     lastPasteFromClipboard_ = true;
-    dataEdited();
-    emit editCommandsChanged();
+    pastedEdited();
 }
 
 void TForm3::copySelectedCells() {

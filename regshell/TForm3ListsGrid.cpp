@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -48,6 +49,11 @@ void ListsGrid::commitCurrentEdit() {
 void ListsGrid::refreshCurrentEdit() {
     if (editor_ && state() == EditingState)
         itemDelegate()->setEditorData(editor_, currentIndex());
+}
+
+void ListsGrid::setRowNumberWidth(int width) {
+    verticalHeader()->setFixedWidth(width);
+    updateGeometries();
 }
 
 bool ListsGrid::event(QEvent* event) {

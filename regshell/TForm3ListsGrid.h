@@ -27,6 +27,9 @@ public:
     // behind it (a transform, a load), so a later commit cannot write the old text back.
     void refreshCurrentEdit();
     void editorCreated(QWidget* editor) { editor_ = editor; }
+    // Makes the row-number column `width` pixels wide and moves the cells and the column headers
+    // beside it at once, so they stay in line whatever the row count.
+    void setRowNumberWidth(int width);
 
 signals:
     void keyTyped(int key);

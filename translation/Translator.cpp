@@ -68,4 +68,17 @@ std::string T(std::string_view key) {
     return translator().Translate(key);
 }
 
+std::string T(std::string_view key, std::initializer_list<std::string_view> values) {
+    std::string text = T(key);
+    std::size_t from = 0;
+    for (const std::string_view value : values) {
+        const std::size_t at = text.find("%s", from);
+        if (at == std::string::npos)
+            break;
+        text.replace(at, 2, value);
+        from = at + value.size();
+    }
+    return text;
+}
+
 } // namespace translation

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -56,5 +57,7 @@ Translator& translator();
 
 // The translation of `key` from the process-wide translator (T(key) in the window descriptions).
 std::string T(std::string_view key);
+// T(key) with each "%s" in it replaced by the next of `values`, in order.
+std::string T(std::string_view key, std::initializer_list<std::string_view> values);
 
 } // namespace translation

@@ -299,6 +299,41 @@ private slots:
         QCOMPARE(at(image, X(3), Y(2)), Blue); // the curve drawn before stays
     }
 
+    void rowsWithATextAreLeftOutOfEverySeriesWhenTheSceneSaysSo() {
+        projects::DataLists withText;
+        fillLists(withText, {{"0.5", "1"}, {"1.5", "2"}, {"2.5", "abc"}, {"bad", "4"}, {"4.5", "5"}});
+        projects::DataLists numbersOnly;
+        fillLists(numbersOnly, {{"0.5", "1"}, {"1.5", "2"}, {"4.5", "5"}});
+        GraphScene scene = sceneWith({});
+        scene.series = {true, true, true};
+        scene.badCells = BadCells::LeaveOut;
+        regression::RegressionResult result;
+        QImage image(400, 300, QImage::Format_RGB32);
+        DrawingState state;
+        {
+            QPainter painter(&image);
+            scene.lists = &withText;
+            QVERIFY(drawGraph(painter, image.size(), scene, state, result));
+        }
+        // The first cell that is not a number, in row order: row 3, the Y column.
+        QVERIFY(state.leftOutCell.has_value());
+        QCOMPARE(state.leftOutCell->row, 3);
+        QCOMPARE(state.leftOutCell->column, 2);
+        QCOMPARE(QString::fromStdString(state.leftOutCell->message),
+                 QStringLiteral("'abc' is not a valid floating point value"));
+        // Scatter, histogram and XY line show the three rows of numbers, the last one too.
+        scene.lists = &numbersOnly;
+        QCOMPARE(image, render(scene));
+        QCOMPARE(at(image, X(4.5), Y(5)), Black);
+
+        DrawingState clean;
+        {
+            QPainter painter(&image);
+            QVERIFY(drawGraph(painter, image.size(), scene, clean, result));
+        }
+        QVERIFY(!clean.leftOutCell.has_value());
+    }
+
     void vectorPictureReplaysToTheRasterPicture() {
         projects::DataLists lists;
         fillLists(lists, {{"0.5", "1"}, {"2.5", "7"}, {"1.5", "3"}, {"9", "9.5"}, {"4", "-2"}});

@@ -188,11 +188,18 @@ private slots:
         window->zoomIn();
         host->xFactor = "two";
         window->zoomIn();
+        host->yFactor = "-2";
+        window->zoomOut();
         QCOMPARE(host->range, DefaultRange);
         QCOMPARE(host->modifiedCount, 0);
-        QCOMPARE(host->dialogs.errors.size(), 2);
+        QCOMPARE(host->dialogs.errors.size(), 3);
+        QCOMPARE(host->dialogs.errors[0],
+                 QStringLiteral("'0' is not a valid zoom factor: it must be a number greater than 0."));
         QCOMPARE(host->dialogs.errors[1], QStringLiteral("'two' is not a valid floating point value"));
+        QCOMPARE(host->dialogs.errors[2],
+                 QStringLiteral("'-2' is not a valid zoom factor: it must be a number greater than 0."));
         // A range cell that is not a number stops the command with the parser's message.
+        host->yFactor = "2";
         host->range[common::Ymax] = "ten";
         window->zoomOut();
         QCOMPARE(host->dialogs.errors.last(), QStringLiteral("'ten' is not a valid floating point value"));

@@ -5,6 +5,7 @@
 #include "common/IniFile.h"
 #include "common/NumberParse.h"
 #include "regression/RegressionError.h"
+#include "translation/Translator.h"
 
 #include <gtest/gtest.h>
 
@@ -46,28 +47,27 @@ TEST(ZoomInAndOut, ResultsAreWrittenWith15DigitsInTheLocaleSeparator) {
                                  "0,333333333333333"}));
 }
 
-TEST(ZoomInAndOut, AZeroZoomInFactorFailsAndLeavesTheCellsButReplacesTheUndoRange) {
-    RangeTexts cells = {"1", "12", "1", "0", "10", "1"};
+TEST(ZoomInAndOut, AFactorOfZeroOrBelowIsRefusedAndChangesNeitherTheCellsNorTheUndoRange) {
+    translation::translator().loadFile(std::string(QUORRA_LANGUAGE_SOURCE_DIR) + "/tsyEnglish.lng");
+    const RangeTexts before = {"1", "12", "1", "0", "10", "1"};
     RangeZoom zoom(DefaultTexts);
-    try {
-        zoom.zoomIn(cells, "0", '.');
-        FAIL() << "a zero factor must fail";
-    } catch (const regression::RegressionError& error) {
-        EXPECT_STREQ(error.what(), "Floating point division by zero");
+    for (const char* factor : {"0", "-2", "-0", "0.0", "1E-5000"}) {
+        RangeTexts cells = before;
+        try {
+            zoom.zoomIn(cells, factor, '.');
+            ADD_FAILURE() << factor << " was taken by Zoom In";
+        } catch (const common::ConversionError& error) {
+            EXPECT_EQ(std::string(error.what()), "'" + std::string(factor) +
+                                                     "' is not a valid zoom factor: it must be a number "
+                                                     "greater than 0.");
+        }
+        EXPECT_THROW(zoom.zoomOut(cells, factor, '.'), common::ConversionError) << factor;
+        EXPECT_EQ(cells, before) << factor;
+        EXPECT_EQ(zoom.undoRange(), DefaultTexts) << factor;
     }
-    EXPECT_EQ(cells, (RangeTexts{"1", "12", "1", "0", "10", "1"}));
-    EXPECT_EQ(zoom.undoRange(), cells);
-
-    RangeTexts fromZero = DefaultTexts;
-    EXPECT_THROW(zoom.zoomIn(fromZero, "0", '.'), regression::RegressionError);
-    EXPECT_EQ(fromZero, DefaultTexts);
-}
-
-TEST(ZoomInAndOut, AZeroZoomOutFactorSetsEveryValueToZero) {
-    RangeTexts cells = DefaultTexts;
-    RangeZoom zoom(cells);
-    zoom.zoomOut(cells, "0", '.');
-    EXPECT_EQ(cells, (RangeTexts{"0", "0", "0", "0", "0", "0"}));
+    RangeTexts cells = before;
+    zoom.zoomOut(cells, "1E-4000", '.');
+    EXPECT_EQ(cells[common::Xmax], "1.2E-3999");
 }
 
 TEST(ZoomInAndOut, TextsThatAreNotNumbersStopTheZoomWithTheConversionMessage) {

@@ -2,6 +2,7 @@
 #include "regshell/TForm3ListsGrid.h"
 
 #include <QClipboard>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -123,6 +124,7 @@ private slots:
         f.window->lists().setCell(2, 60, "far");
         f.window->listsChanged();
         f.window->setCurrentCell(2, 50);
+        const int redrawsBefore = f.host.selectionRedrawCount;
 
         f.window->clearAll();
         QCOMPARE(f.host.scripted.questions,
@@ -137,6 +139,7 @@ private slots:
         QCOMPARE(std::string(f.window->lists().header(1)), std::string("X1: A"));
         QCOMPARE(f.window->currentColumn(), 1);
         QCOMPARE(f.window->currentRow(), 1);
+        QCOMPARE(f.host.selectionRedrawCount, redrawsBefore + 1); // only the Yes redraws
     }
 
     void copyColumnPasteAndUndoPasteWorkFromTheCopyBuffer() {
@@ -259,11 +262,36 @@ private slots:
         }
     }
 
-    void selectingACellRedrawsTheGraph() {
+    void selectingACellRedrawsTheGraphWithoutABoxForCellsThatAreNotNumbers() {
         DataWindowFixture f;
-        const int before = f.host.redrawCount;
+        const int before = f.host.selectionRedrawCount;
         f.press(Qt::Key_Tab);
-        QCOMPARE(f.host.redrawCount, before + 1);
+        QCOMPARE(f.host.selectionRedrawCount, before + 1);
+        QCOMPARE(f.host.redrawCount, 0);
+        f.window->updateGraph(); // the button keeps the box
+        QCOMPARE(f.host.redrawCount, 1);
+    }
+
+    void rowNumbersOf10000PastedRowsStayBesideTheirCellsUnderTheHeaders() {
+        DataWindowFixture f;
+        QString rows;
+        for (int row = 1; row <= 10000; ++row)
+            rows += QStringLiteral("%1\t%2\n").arg(row).arg(2 * row);
+        QApplication::clipboard()->setText(rows);
+        // Pasted while a cell is being typed, as the always open editor invites.
+        f.window->setCurrentCell(1, 1);
+        f.type(QStringLiteral("5"));
+        f.press(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(f.cell(2, 10000), std::string("20000"));
+        QApplication::processEvents();
+
+        regshell::ListsGrid* grid = f.window->listsGrid();
+        const QHeaderView* numbers = grid->verticalHeader();
+        const QHeaderView* headers = grid->horizontalHeader();
+        QVERIFY(numbers->width() > numbers->fontMetrics().horizontalAdvance(QStringLiteral("10006")));
+        QCOMPARE(grid->viewport()->x(), numbers->x() + numbers->width());
+        QCOMPARE(headers->x(), grid->viewport()->x());
+        QCOMPARE(headers->sectionViewportPosition(1), grid->columnViewportPosition(1));
     }
 
     void shownContentAndContentStayInStep() {

@@ -12,6 +12,7 @@ public:
     ScriptedInteraction scripted;
     int modifiedCount = 0;
     int redrawCount = 0;
+    int selectionRedrawCount = 0; // redraws that leave rows with bad cells out
     int selectedColumn = 1;
     int clientWidth = 1000;
     QFont font{QStringLiteral("Sans"), 8};
@@ -19,6 +20,7 @@ public:
 
     void setModified() override { ++modifiedCount; }
     void redrawGraph() override { ++redrawCount; }
+    void redrawGraphLeavingOutBadRows() override { ++selectionRedrawCount; }
     QFont graphFont() const override { return font; }
     void applyGraphFont(const QFont& chosen) override { font = chosen; }
     int mainClientWidth() const override { return clientWidth; }

@@ -4,6 +4,7 @@
 #include "reggraph/TForm2.h"
 #include "regshell/RenameEditor.h"
 #include "regshell/TForm10.h"
+#include "regshell/TForm3ListsGrid.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -127,6 +128,108 @@ private slots:
         QCOMPARE(fixture.interaction.errors.size(), 1);
         QVERIFY(fixture.interaction.errors[0].contains(QStringLiteral("'x'")));
         QCOMPARE(fixture.log().size(), logLines);
+    }
+
+    void everyFitAndFindBestBringTheLogToTheFront() {
+        MainWindowFixture fixture;
+        QVERIFY(fixture.started());
+        fixture.fill(1, {"1", "2", "3", "4", "5"});
+        fixture.fill(2, {"2", "4", "5", "4", "5"});
+        QTabWidget* pages = fixture.window->dataWindow().pages();
+        for (CommandId command : {CommandId::Linear, CommandId::Reciprocal, CommandId::Polynomial2,
+                                  CommandId::Polynomial3, CommandId::FindBest}) {
+            pages->setCurrentIndex(0);
+            fixture.trigger(command);
+            QCOMPARE(pages->currentIndex(), 1);
+        }
+        QVERIFY(fixture.interaction.messages.isEmpty());
+        QVERIFY(fixture.interaction.errors.isEmpty());
+        QCOMPARE(fixture.window->store().functionLabels().size(), std::size_t(5));
+    }
+
+    void aPolynomialFitOnEmptyListsSaysHowManyPointsItNeeds() {
+        MainWindowFixture fixture;
+        QVERIFY(fixture.started());
+        for (CommandId command :
+             {CommandId::Polynomial2, CommandId::Polynomial3, CommandId::Polynomial4, CommandId::Polynomial5})
+            fixture.trigger(command);
+        QCOMPARE(fixture.interaction.messages,
+                 QStringList({"This model requires at least 4 points of data.",
+                              "This model requires at least 5 points of data.",
+                              "This model requires at least 6 points of data.",
+                              "This model requires at least 7 points of data."}));
+        QVERIFY(fixture.log().empty());
+        QCOMPARE(fixture.window->dataWindow().pages()->currentIndex(), 0);
+    }
+
+    void afterClearAllAndAfterAPasteTheGraphShowsTheListsAsTheyAreNow() {
+        MainWindowFixture fixture;
+        QVERIFY(fixture.started());
+        TForm3& data = fixture.window->dataWindow();
+        const QImage& picture = fixture.window->graphWindow().picture();
+        const int withoutPoints = countColour(picture, Black);
+        fixture.fill(1, {"1.5", "2.5", "3.5"});
+        fixture.fill(2, {"1.5", "2.5", "3.5"});
+        data.updateGraph();
+        QVERIFY(countColour(picture, Black) > withoutPoints);
+
+        // The current cell is already the first one, where Clear all puts it.
+        fixture.interaction.yesNoAnswers.push_back(true);
+        data.clearAll();
+        QCOMPARE(countColour(picture, Black), withoutPoints);
+
+        QApplication::clipboard()->setText(QStringLiteral("1.5\t1.5\n2.5\t2.5\n"));
+        data.pasteFromClipboard();
+        const int twoPoints = countColour(picture, Black);
+        QVERIFY(twoPoints > withoutPoints);
+        data.undoPaste();
+        QCOMPARE(countColour(picture, Black), withoutPoints);
+
+        fixture.fill(1, {"4.5"});
+        data.copyColumn();
+        data.setCurrentCell(2, 1);
+        data.paste();
+        QVERIFY(countColour(picture, Black) > withoutPoints);
+        QVERIFY(fixture.interaction.errors.isEmpty());
+    }
+
+    void aCellThatIsNotANumberLeavesItsRowOutOfTheGraphAndIsNamedInTheStatusLine() {
+        MainWindowFixture fixture;
+        QVERIFY(fixture.started());
+        TForm3& data = fixture.window->dataWindow();
+        const QImage& picture = fixture.window->graphWindow().picture();
+        const QLabel* status = fixture.window->findChild<QLabel*>(QStringLiteral("StatusText"));
+        QVERIFY(status);
+        fixture.fill(1, {"1.5", "2.5", "3.5", "4.5"});
+        fixture.fill(2, {"1.5", "2.5", "3.5", "4.5"});
+        data.updateGraph();
+        const int fourCrosses = countColour(picture, Black);
+
+        fixture.fill(2, {"1.5", "abc"});
+        const auto click = [&](int column, int row) {
+            regshell::ListsGrid* grid = data.listsGrid();
+            const QRect cell = grid->visualRect(grid->model()->index(row - 1, column - 1));
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+        };
+        click(1, 3);
+        QCOMPARE(data.currentRow(), 3);
+        QVERIFY(fixture.interaction.errors.isEmpty());
+        QCOMPARE(status->text(),
+                 QStringLiteral("'abc' is not a valid floating point value (row 2, column 2): "
+                                "this row is left out of the graph."));
+        // One cross of 11 + 11 - 1 pixels less: the rows after the text are drawn.
+        QCOMPARE(fourCrosses - countColour(picture, Black), 21);
+
+        // The commands that read the lists still stop with the box.
+        fixture.trigger(CommandId::Linear);
+        data.updateGraph();
+        QCOMPARE(fixture.interaction.errors,
+                 QStringList(2, QStringLiteral("'abc' is not a valid floating point value")));
+
+        fixture.fill(2, {"1.5", "2.5"});
+        click(2, 4);
+        QVERIFY(status->text().isEmpty());
+        QCOMPARE(countColour(picture, Black), fourCrosses);
     }
 
     void enterInTheProjectRenameEditorChangesNothing() {
@@ -279,6 +382,45 @@ private slots:
             QVERIFY(fixture.interaction.errors.isEmpty());
             QVERIFY(QFileInfo(pdf).size() > 500);
         }
+    }
+
+    void aPrintRetriedAfterItsFolderWasMadeGoesToTheFileChosenBefore() {
+        MainWindowFixture fixture;
+        QVERIFY(fixture.started());
+        const std::filesystem::path folder = fixture.folder / "prints";
+        const QString pdf = QString::fromStdString((folder / "graph.pdf").string());
+        fixture.window->printer().setOutputFormat(QPrinter::PdfFormat);
+        fixture.window->printer().setOutputFileName(pdf);
+        fixture.trigger(CommandId::PrintGraph);
+        QCOMPARE(fixture.interaction.errors.size(), 1);
+
+        std::filesystem::create_directory(folder);
+        fixture.trigger(CommandId::PrintGraph);
+        QCOMPARE(fixture.interaction.errors.size(), 1);
+        QVERIFY(QFileInfo(pdf).size() > 500);
+    }
+
+    void saveAfterSaveAsWritesToTheNewNameWithoutAsking() {
+        MainWindowFixture fixture;
+        QVERIFY(fixture.started());
+        fixture.fill(1, {"1"});
+        const std::filesystem::path first = fixture.folder / "first.tsy";
+        const std::filesystem::path second = fixture.folder / "second.tsy";
+        fixture.interaction.fileAnswers.push_back(QString::fromStdString(first.string()));
+        fixture.trigger(CommandId::Save);
+        fixture.interaction.fileAnswers.push_back(QString::fromStdString(second.string()));
+        fixture.trigger(CommandId::SaveAs);
+        QCOMPARE(fixture.interaction.fileChoices.size(), std::size_t(2));
+        QCOMPARE(fixture.interaction.fileChoices[1].fileName, QString::fromStdString(first.string()));
+        QCOMPARE(fixture.window->windowTitle(), QStringLiteral("second.tsy"));
+
+        fixture.fill(1, {"1", "2345"});
+        fixture.window->setModified();
+        fixture.trigger(CommandId::Save);
+        QCOMPARE(fixture.interaction.fileChoices.size(), std::size_t(2));
+        QVERIFY(!fixture.window->store().modified());
+        QVERIFY(TempFolder::read(second).find("2345") != std::string::npos);
+        QVERIFY(TempFolder::read(first).find("2345") == std::string::npos);
     }
 
     void printingTheGraphAndTheLogWritesPages() {

@@ -86,3 +86,13 @@ TEST_F(TranslatorTest, HostileFilesNeitherCrashNorHang) {
     load("Long=" + std::string(10 * 1024 * 1024, 'x'));
     EXPECT_EQ(translator.Translate("long").size(), 10u * 1024 * 1024);
 }
+
+TEST(TranslatedTextsWithValues, EachPlaceholderTakesTheNextValueAndValuesStayAsTheyAre) {
+    TempFolder folder;
+    TempFolder::write(folder / "tsyTest.lng", "Cell=(row %s, column %s)\nOne=only %s\n");
+    translation::translator().loadFile((folder / "tsyTest.lng").string());
+    EXPECT_EQ(translation::T("Cell", {"3", "2"}), "(row 3, column 2)");
+    EXPECT_EQ(translation::T("Cell", {"%s", "2"}), "(row %s, column 2)");
+    EXPECT_EQ(translation::T("Cell", {"7"}), "(row 7, column %s)");
+    EXPECT_EQ(translation::T("One", {"a", "b"}), "only a");
+}
