@@ -4,11 +4,13 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
 // Evaluation speed of compiled functions: the four sample texts over the x values of a 1,921
-// column graph, the numeric derivative, the sampling of a whole redraw of the graph, compiling.
+// column graph, the numeric derivative, the sampling of a whole redraw of the graph, compiling, and
+// compiling a megabyte of hostile text.
 namespace {
 
 engine::TFunction compiled(const std::string& text) {
@@ -81,12 +83,31 @@ void compile(benchmark::State& state) {
     }
 }
 
+// A megabyte of text that no user types, as the hostile-text tests feed the compiler: a refusal or a
+// compiled function, measured in bytes per second.
+void compileOneMegabyte(benchmark::State& state, const std::string& piece) {
+    engine::StartEngine('.', ',');
+    std::string text;
+    while (text.size() < (std::size_t(1) << 20))
+        text += piece;
+    for (auto _ : state) {
+        engine::TFunction function;
+        std::string error;
+        benchmark::DoNotOptimize(function.Compile(text, error));
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+
 const bool registered = [] {
     for (const engine_bench::SampleText& sample : engine_bench::SampleTexts)
         benchmark::RegisterBenchmark((sample.ours + std::string(" / ours")).c_str(), evaluateColumns, sample);
     benchmark::RegisterBenchmark("Derivative / ours", derivativeColumns);
     benchmark::RegisterBenchmark("Redraw 12x1921 / ours", redrawTwelveFunctions);
     benchmark::RegisterBenchmark("Compile", compile)->Unit(benchmark::kMicrosecond);
+    for (const char* piece : {"1", "x+", "2x^2sin(x)cos(x)/3(x+1)^-1E-3", "x^2", "("})
+        benchmark::RegisterBenchmark((std::string("Compile 1 MB of ") + piece).c_str(), compileOneMegabyte,
+                                     std::string(piece))
+            ->Unit(benchmark::kMillisecond);
     return true;
 }();
 
