@@ -101,6 +101,37 @@ private slots:
         QVERIFY(frame.entryBox()->currentText().isEmpty());
     }
 
+    void theStoredFunctionHistoryOutlivesADocumentOfAnotherModeAndARestart() {
+        FrameFixture fixture;
+        fixture.settings.update([&] {
+            fixture.settings.writeInteger("FunctionCombo", "Count", 2);
+            fixture.settings.writeString("FunctionCombo", "F1", "sin(x)");
+            fixture.settings.writeString("FunctionCombo", "F2", "x^2");
+        });
+        const QStringList stored = {"sin(x)", "x^2"};
+        const std::filesystem::path other = fixture.folder / "other.QOR";
+        TempFolder::write(other, "[MainMode]\nMode=Xylophone\n");
+        {
+            TMDIFrame& frame = fixture.start();
+            QCOMPARE(frame.entryList(), stored);
+            // Neither function nor integral mode: the box keeps its texts, function mode lists them.
+            fixture.interaction.fileAnswers.push_back(QString::fromStdString(other.string()));
+            fixture.trigger(CommandId::Open);
+            QCOMPARE(frame.mode(), QLatin1Char('X'));
+            fixture.trigger(CommandId::FunctionMode);
+            QCOMPARE(frame.entryList(), stored);
+            // Closed in such a mode, the history is kept for the next start.
+            fixture.interaction.fileAnswers.push_back(QString::fromStdString(other.string()));
+            fixture.trigger(CommandId::Open);
+            fixture.closeFrame();
+        }
+        TMDIFrame& frame = fixture.start();
+        QCOMPARE(frame.entryList(), stored);
+        fixture.trigger(CommandId::IntegralMode);
+        fixture.trigger(CommandId::FunctionMode);
+        QCOMPARE(frame.entryList(), stored);
+    }
+
     void commandLineArgumentsArePlottedInOrderAsTypedFunctions() {
         FrameFixture fixture;
         TMDIFrame& frame = fixture.start();

@@ -190,6 +190,37 @@ private slots:
         QCOMPARE(program.headers(), (std::vector<std::string>{"X1: Time", "X2: B", "Y: Growth"}));
     }
 
+    void eachCheckBoxAtLaunchDoesOnlyWhatItsCaptionSays() {
+        // The boxes as the user reads them, whatever their names.
+        const auto tick = [](TForm4& wizard, const QString& caption) {
+            for (QCheckBox* box : wizard.findChildren<QCheckBox*>())
+                if (box->text() == caption)
+                    box->setChecked(true);
+        };
+        {
+            Program program;
+            program.answerWizard([&](TForm4& wizard) {
+                edit(wizard, 1)->setText(QStringLiteral("Trial"));
+                tick(wizard, QStringLiteral("Don't show this wizard at startup."));
+            });
+            program.commands.startUp();
+            QVERIFY(!program.settings.startupWizard());
+            QVERIFY(!program.host.wizardChecked);
+            QVERIFY(!program.file.valueExists("StartWizard", "ProjectName"));
+        }
+        {
+            Program program;
+            program.answerWizard([&](TForm4& wizard) {
+                edit(wizard, 1)->setText(QStringLiteral("Trial"));
+                tick(wizard, QStringLiteral("Always use these settings."));
+            });
+            program.commands.startUp();
+            QVERIFY(program.settings.startupWizard());
+            QVERIFY(program.host.wizardChecked);
+            QCOMPARE(program.settings.wizardFields().projectName, std::string("Trial"));
+        }
+    }
+
     void startWithoutTheWizardCreatesTheStoredProjectAtOnce() {
         Program program;
         program.settings.setStartupWizard(false);
@@ -423,6 +454,26 @@ private slots:
         QCOMPARE(program.store.projectNames(), std::vector<std::string>{"Fresh"});
         QCOMPARE(program.store.currentProject(), std::string("Fresh"));
         QVERIFY(program.host.modified);
+    }
+
+    void deletingTheShownProjectShowsTheFirstOfThoseLeft() {
+        Program program;
+        program.start();
+        program.content.lists.setCell(1, 1, "11");
+        for (int i = 0; i < 2; ++i) {
+            program.answerWizard([](TForm4&) {});
+            program.commands.newProject();
+        }
+        program.commands.switchProject("Project2");
+        program.answerDialog([&](QDialog&) {
+            program.selectAndDelete({1});
+            return false;
+        });
+        program.commands.deleteProjects();
+
+        QCOMPARE(program.store.projectNames(), (std::vector<std::string>{"Project1", "Project3"}));
+        QCOMPARE(program.store.currentProject(), std::string("Project1"));
+        QCOMPARE(program.content.lists.cell(1, 1), std::string_view("11"));
     }
 
     void deletingAnotherProjectKeepsUnsavedEditsOfTheCurrentOne() {
