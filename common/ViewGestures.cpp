@@ -89,6 +89,24 @@ std::optional<ViewChange> ViewGestures::wheel(const ViewNow& now, long double co
         zoom(now, column, row, static_cast<long double>(angleDelta) / AngleDeltaPerNotch, axes, factors));
 }
 
+std::optional<ViewChange> ViewGestures::key(const ViewNow& now, ViewKey key, const ZoomFactors& factors) {
+    switch (key) {
+    case ViewKey::Left:
+        return panKey(now, -1, 0);
+    case ViewKey::Right:
+        return panKey(now, 1, 0);
+    case ViewKey::Up:
+        return panKey(now, 0, 1);
+    case ViewKey::Down:
+        return panKey(now, 0, -1);
+    case ViewKey::ZoomIn:
+        return zoomKey(now, true, factors);
+    case ViewKey::ZoomOut:
+        return zoomKey(now, false, factors);
+    }
+    return std::nullopt;
+}
+
 std::optional<ViewChange> ViewGestures::zoomKey(const ViewNow& now, bool in, const ZoomFactors& factors) {
     startGesture(Gesture::Key);
     const std::optional<Start> start = startOf(now);

@@ -18,6 +18,10 @@ struct ZoomFactors {
 
 enum class ZoomAxes { Both, XOnly, YOnly };
 
+// The keys that move a view: a tenth of the view in a direction, or one notch in or out about the
+// centre.
+enum class ViewKey { Left, Right, Up, Down, ZoomIn, ZoomOut };
+
 // The graph as a gesture finds it: the range grid's texts now and the view drawn now. The view drawn
 // is where a gesture starts from unless the grid still shows what the last gesture wrote.
 struct ViewNow {
@@ -56,6 +60,8 @@ public:
     // pointer at (column, row): three notches zoom as far as one zoom command.
     std::optional<ViewChange> wheel(const ViewNow& now, long double column, long double row, int angleDelta,
                                     ZoomAxes axes, const ZoomFactors& factors, Time time);
+    // One key press: each is a gesture of its own.
+    std::optional<ViewChange> key(const ViewNow& now, ViewKey key, const ZoomFactors& factors);
     // One notch about the centre of the plot area; in when `in`, else out.
     std::optional<ViewChange> zoomKey(const ViewNow& now, bool in, const ZoomFactors& factors);
     // Moves the view by xParts and yParts tenths of its width and height (positive: right and up).

@@ -28,6 +28,8 @@ public:
     virtual void setRangeTexts(const common::RangeTexts& texts) = 0;
     // Converts the six texts into the graph's range and redraws the graph.
     virtual void applyRange() = 0;
+    // Keeps the texts as they are now for Undo Zoom, as every zoom does before it changes them.
+    virtual void keepRangeForUndoZoom() = 0;
 };
 
 // The frame's status line.

@@ -5,6 +5,7 @@
 #include "common/NumberParse.h"
 #include "engine/Engine.h"
 #include "pictures/PictureFont.h"
+#include "pictures/RedrawPacer.h"
 #include "translation/Translator.h"
 
 #include <QKeyEvent>
@@ -30,7 +31,9 @@ PixelPoint pointerOf(const QMouseEvent* event) {
 } // namespace
 
 TGraphWindow::TGraphWindow(const GraphHost& host, QWidget* parent)
-    : QWidget(parent), host_(host), graph_(host.state.plotOptions()) {
+    : QWidget(parent), host_(host), graph_(host.state.plotOptions()),
+      gestures_(engine::decimalSeparator(), [this](const common::GraphRange&) { return plotArea(); }),
+      viewPacer_(new pictures::RedrawPacer([this] { host_.range.applyRange(); }, this)) {
     setWindowTitle(QStringLiteral("Graph"));
     setFont(pictures::pictureFont("System", 10, true, false, false));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -161,7 +164,8 @@ void TGraphWindow::paintEvent(QPaintEvent*) {
 }
 
 void TGraphWindow::keyPressEvent(QKeyEvent* event) {
-    host_.padKeys.functionPadKeyPress(*event);
+    if (!viewKey(*event))
+        host_.padKeys.functionPadKeyPress(*event);
 }
 
 void TGraphWindow::showPointerCoordinates(PixelPoint pointer) {
@@ -180,6 +184,8 @@ void TGraphWindow::eraseRectangle() {
 }
 
 void TGraphWindow::mousePressEvent(QMouseEvent* event) {
+    if (startsPan(*event))
+        beginPan(*event);
     if (event->button() != Qt::LeftButton)
         return;
     const PixelPoint pointer = pointerOf(event);
@@ -195,6 +201,8 @@ void TGraphWindow::mousePressEvent(QMouseEvent* event) {
 
 void TGraphWindow::mouseMoveEvent(QMouseEvent* event) {
     const PixelPoint pointer = pointerOf(event);
+    if (panButton_)
+        showView(gestures_.dragTo(viewNow(), event->position().x(), event->position().y()));
     if (tools_)
         tools_->traceStep(pointer.x);
     if (!dragging_)
@@ -215,6 +223,8 @@ void TGraphWindow::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TGraphWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (panButton_ && event->button() == *panButton_)
+        endPan();
     if (event->button() != Qt::LeftButton || !dragging_)
         return;
     dragging_ = false;

@@ -1,11 +1,17 @@
 #pragma once
 
+#include "common/ViewGestures.h"
 #include "graph/Graph.h"
 #include "graph/GraphHost.h"
 #include "graph/Selection.h"
 
 #include <QWidget>
+#include <optional>
 #include <string>
+
+namespace pictures {
+class RedrawPacer;
+}
 
 namespace graph {
 
@@ -20,7 +26,8 @@ public:
 };
 
 // The graph window: shows the graph's picture, selects ranges with the mouse for the solve and
-// zoom-box tools, and passes typed keys on to the function pad.
+// zoom-box tools, zooms with the wheel and pans by dragging and by keys, and passes typed keys on to
+// the function pad.
 class TGraphWindow : public QWidget {
     Q_OBJECT
 public:
@@ -54,6 +61,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void FormShow();
@@ -68,6 +76,21 @@ private:
     void zoomBox(const WorldSelection& selection);
     Qt::WindowStates frameState() const;
 
+    // Wheel zoom and panning (TGraphWindowView.cpp).
+    common::ViewNow viewNow() const;
+    common::PlotArea plotArea() const;
+    common::ZoomFactors zoomFactors() const;
+    // Writes a gesture's texts into the range window and draws them with the next frame.
+    void showView(const std::optional<common::ViewChange>& change);
+    // A middle drag, or a left drag with Shift while no tool waits for a selection.
+    bool startsPan(const QMouseEvent& event) const;
+    void beginPan(const QMouseEvent& event);
+    void endPan();
+    // Ctrl with an arrow key, plus or minus; false for every other key.
+    bool viewKey(const QKeyEvent& event);
+    // A selection being dragged ends without carrying out its tools, which stay armed.
+    void cancelSelection();
+
     GraphHost host_;
     Graph graph_;
     GraphTools* tools_ = nullptr;
@@ -79,6 +102,10 @@ private:
     PixelPoint selectionEnd_;
     bool dragging_ = false;
     bool rectangleShown_ = false;
+
+    common::ViewGestures gestures_;
+    pictures::RedrawPacer* viewPacer_;
+    std::optional<Qt::MouseButton> panButton_;
 };
 
 } // namespace graph

@@ -1,6 +1,7 @@
 #include "plotter/RangeWindowAccess.h"
 
 #include "plotter/TRangeWindow.h"
+#include "plotter/ZoomCommands.h"
 
 namespace plotter {
 
@@ -14,6 +15,10 @@ void RangeWindowAccess::setRangeTexts(const common::RangeTexts& texts) {
 
 void RangeWindowAccess::applyRange() {
     window_.applyRange();
+}
+
+void RangeWindowAccess::keepRangeForUndoZoom() {
+    zoom_.takeUndoZoomSnapshot();
 }
 
 } // namespace plotter

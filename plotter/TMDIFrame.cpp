@@ -165,9 +165,9 @@ void TMDIFrame::createChildWindows() {
     RangeWindow = new TRangeWindow(settings_, interaction_, state_.options, separators_.decimal);
     RangeWindow->setApplyHandler([this](const common::GraphRange& range) { GraphWindow->SetRange(range); });
     addChild(RangeWindow, QStringLiteral("RangeWindowFrame"));
-    rangeAccess_ = std::make_unique<plotter::RangeWindowAccess>(*RangeWindow);
     zoom_ = std::make_unique<plotter::ZoomCommands>(*RangeWindow, state_.options,
                                                     [this] { armTool(graph::ZoomBoxTool); });
+    rangeAccess_ = std::make_unique<plotter::RangeWindowAccess>(*RangeWindow, *zoom_);
     graphDialogs_ = std::make_unique<plotter::GraphDialogBoxes>(
         interaction_, *this, [this](const QString& topic) { help_->showHelpTopic(topic); });
     LogWindow = new TLogWindow;

@@ -7,8 +7,10 @@
 #include "tests/common/TempFolder.h"
 
 #include <QKeyEvent>
+#include <QWheelEvent>
 #include <QtTest>
 #include <array>
+#include <cmath>
 
 using graph::TGraphWindow;
 
@@ -31,6 +33,10 @@ public:
     void applyRange() override {
         ++rangeApplications;
         window->SetRange(common::parseRange(range, '.'));
+    }
+    void keepRangeForUndoZoom() override {
+        undoRange = range;
+        ++undoSnapshots;
     }
     void showStatus(const std::string& text) override { status = text; }
     void clearStatus() override { status.clear(); }
@@ -56,6 +62,8 @@ public:
     common::RangeTexts range{"-10", "10", "1", "-10", "10", "1"};
     TGraphWindow* window = nullptr;
     int rangeApplications = 0;
+    common::RangeTexts undoRange;
+    int undoSnapshots = 0;
     int functionInstructionsShown = 0;
     graph::InstructionsAnswer instructionsAnswer{true, false};
     std::string status;
@@ -72,6 +80,17 @@ public:
     void traceStep(int) override {}
     std::vector<std::pair<int, graph::WorldSelection>> runs;
 };
+
+void turnWheel(QWidget& window, QPoint at, int delta, Qt::KeyboardModifiers modifiers = {}) {
+    QWheelEvent event(at, window.mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, modifiers,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&window, &event);
+}
+
+// Waits for the redraw held back to the next frame.
+void waitForFrame() {
+    QTest::qWait(60);
+}
 
 } // namespace
 
@@ -221,6 +240,122 @@ private slots:
         QCOMPARE(engine::FunctionDB().count(), 0);
         QCOMPARE(countInImage(window->picture(), graph::curveColours()[0]), 0);
         QVERIFY(countInImage(window->picture(), Qt::black) > 0);
+    }
+
+    void theWheelZoomsAboutThePointerAndWritesShortRangeTexts() {
+        const graph::GraphCoordinates& c = window->graph().coordinates();
+        // x = 2 and y = 3 on the 400 by 400 pixel plot area of -10 ... 10.
+        const QPoint at(c.left + 240, c.top + 140);
+        turnWheel(*window, at, 120);
+        waitForFrame();
+        QCOMPARE(host->rangeApplications, 1);
+        QVERIFY(std::abs(window->graph().coordinates().columnOfX(2) - at.x()) <= 1);
+        QVERIFY(std::abs(window->graph().coordinates().rowOfY(3) - at.y()) <= 1);
+        // 20 / 2^(1/3) = 15.87 wide, each end within a quarter of a 0.04 pixel: two decimals.
+        QCOMPARE(host->range, (common::RangeTexts{"-7.52", "8.35", "1", "-7.32", "8.56", "1"}));
+        QCOMPARE(window->graph().range(), common::parseRange(host->range, '.'));
+        QVERIFY(host->messages.empty());
+    }
+
+    void shiftZoomsOnlyAcrossAndCtrlOnlyUpAndDown() {
+        const graph::GraphCoordinates& c = window->graph().coordinates();
+        turnWheel(*window, QPoint(c.left + 100, c.top + 100), 360, Qt::ShiftModifier);
+        QCOMPARE(host->range, (common::RangeTexts{"-7.5", "2.5", "0.5", "-10", "10", "1"}));
+        turnWheel(*window, QPoint(c.left + 100, c.top + 100), -360, Qt::ControlModifier);
+        QCOMPARE(host->range, (common::RangeTexts{"-7.5", "2.5", "0.5", "-25", "15", "2"}));
+    }
+
+    void fiveQuickNotchesAreOneUndoStepDrawnAtMostOncePerFrame() {
+        const common::RangeTexts first = host->range;
+        const graph::GraphCoordinates& c = window->graph().coordinates();
+        for (int notch = 0; notch < 5; ++notch)
+            turnWheel(*window, QPoint(c.left + 50 + 10 * notch, c.top + 300), 120);
+        // The first notch draws at once, the other four wait for the next frame and draw together.
+        QCOMPARE(host->rangeApplications, 1);
+        waitForFrame();
+        QCOMPARE(host->rangeApplications, 2);
+        QCOMPARE(window->graph().range(), common::parseRange(host->range, '.'));
+        QCOMPARE(host->undoSnapshots, 1);
+        QCOMPARE(host->undoRange, first);
+        // A pause begins the next gesture.
+        QTest::qWait(int(common::ViewGestures::WheelPause.count()) + 50);
+        turnWheel(*window, QPoint(c.left + 50, c.top + 300), -120);
+        QCOMPARE(host->undoSnapshots, 2);
+    }
+
+    void zoomingInStopsAtTheLimitWithoutAMessage() {
+        const graph::GraphCoordinates& c = window->graph().coordinates();
+        for (int notch = 0; notch < 400; ++notch)
+            turnWheel(*window, QPoint(c.left + 123, c.top + 321), 120);
+        waitForFrame();
+        const common::GraphRange range = window->graph().range();
+        QVERIFY(host->messages.empty());
+        QVERIFY(range.Xmin < range.Xmax && range.Ymin < range.Ymax);
+        QVERIFY(range.Xmax - range.Xmin >= 1e-10L * std::fabs(range.Xmax + range.Xmin) / 2);
+        QVERIFY(range.Xmax - range.Xmin < 1e-9L);
+    }
+
+    void aMiddleDragMovesTheViewWithThePointer() {
+        const graph::GraphCoordinates& c = window->graph().coordinates();
+        QTest::mousePress(window.get(), Qt::MiddleButton, {}, QPoint(c.left + 200, c.top + 200));
+        QCOMPARE(window->cursor().shape(), Qt::ClosedHandCursor);
+        QTest::mouseMove(window.get(), QPoint(c.left + 240, c.top + 180));
+        QCOMPARE(host->range, (common::RangeTexts{"-12", "8", "1", "-11", "9", "1"}));
+        waitForFrame();
+        QTest::mouseMove(window.get(), QPoint(c.left + 150, c.top + 250));
+        QTest::mouseRelease(window.get(), Qt::MiddleButton, {}, QPoint(c.left + 150, c.top + 250));
+        waitForFrame();
+        QCOMPARE(host->range, (common::RangeTexts{"-7.5", "12.5", "1", "-7.5", "12.5", "1"}));
+        QCOMPARE(window->graph().range().Xmin, -7.5L);
+        QVERIFY(window->cursor().shape() != Qt::ClosedHandCursor);
+        QCOMPARE(host->undoSnapshots, 1);
+        QVERIFY(tools.runs.empty());
+    }
+
+    void shiftWithTheLeftButtonPansUnlessAToolWaitsForASelection() {
+        const graph::GraphCoordinates& c = window->graph().coordinates();
+        QTest::mousePress(window.get(), Qt::LeftButton, Qt::ShiftModifier, QPoint(c.left + 200, c.top + 200));
+        QTest::mouseMove(window.get(), QPoint(c.left + 220, c.top + 200));
+        QTest::mouseRelease(window.get(), Qt::LeftButton, Qt::ShiftModifier,
+                            QPoint(c.left + 220, c.top + 200));
+        QCOMPARE(host->range[0], std::string("-11"));
+        window->armTool(graph::RootTool);
+        QTest::mousePress(window.get(), Qt::LeftButton, Qt::ShiftModifier, QPoint(c.left + 100, c.top + 100));
+        QTest::mouseMove(window.get(), QPoint(c.left + 300, c.top + 300));
+        QVERIFY(window->rectangleShown());
+        QTest::mouseRelease(window.get(), Qt::LeftButton, Qt::ShiftModifier,
+                            QPoint(c.left + 300, c.top + 300));
+        QCOMPARE(host->range[0], std::string("-11"));
+        QCOMPARE(tools.runs.size(), std::size_t(1));
+    }
+
+    void aWheelTurnCancelsASelectionAndTheToolWaitsForTheNext() {
+        window->armTool(graph::RootTool);
+        const graph::GraphCoordinates& c = window->graph().coordinates();
+        QTest::mousePress(window.get(), Qt::LeftButton, {}, QPoint(c.left + 100, c.top + 100));
+        QTest::mouseMove(window.get(), QPoint(c.left + 300, c.top + 300));
+        QVERIFY(window->rectangleShown());
+        turnWheel(*window, QPoint(c.left + 300, c.top + 300), 120);
+        QVERIFY(!window->rectangleShown());
+        QTest::mouseRelease(window.get(), Qt::LeftButton, {}, QPoint(c.left + 300, c.top + 300));
+        QVERIFY(tools.runs.empty());
+        QVERIFY(window->graph().armedTools[graph::RootTool]);
+        QVERIFY(host->messages.empty());
+    }
+
+    void ctrlWithArrowsPansByATenthAndWithPlusOrMinusZoomsAboutTheCentre() {
+        QTest::keyClick(window.get(), Qt::Key_Right, Qt::ControlModifier);
+        QCOMPARE(host->range, (common::RangeTexts{"-8", "12", "1", "-10", "10", "1"}));
+        QTest::keyClick(window.get(), Qt::Key_Down, Qt::ControlModifier);
+        QCOMPARE(host->range, (common::RangeTexts{"-8", "12", "1", "-12", "8", "1"}));
+        waitForFrame();
+        QTest::keyClick(window.get(), Qt::Key_Minus, Qt::ControlModifier);
+        waitForFrame();
+        const common::GraphRange range = window->graph().range();
+        QVERIFY(std::fabs(range.Xmin + range.Xmax - 4) < 0.01L);
+        QVERIFY(std::fabs(range.Xmax - range.Xmin - 20 * std::cbrt(2.0L)) < 0.05L);
+        QCOMPARE(host->undoSnapshots, 3);
+        QVERIFY(host->typed.empty());
     }
 
     void keysTypedOnTheGraphGoToTheFunctionPad() {

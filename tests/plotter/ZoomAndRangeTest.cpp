@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QWheelEvent>
 
 namespace {
 
@@ -259,6 +260,40 @@ private slots:
         QCOMPARE(frame.undoZoomSnapshot(), common::RangeTexts({"-2", "2", "1", "-1", "1", "1"}));
         QVERIFY(frame.graphWindow()->graph().armedTools[graph::ZoomBoxTool]);
         QCOMPARE(frame.statusText(), QStringLiteral("Select a range on the graph: Zoom Box"));
+    }
+
+    void oneUndoZoomAfterFiveWheelNotchesRestoresTheFirstRangeExactly() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        setRange(frame, {"-9.42477796076938", "9.42477796076938", "1.5707963267949", "-3", "3", "1"});
+        frame.rangeWindow()->applyRange();
+        const common::GraphRange first = frame.graphWindow()->graph().range();
+        graph::TGraphWindow& window = *frame.graphWindow();
+        for (int notch = 0; notch < 5; ++notch) {
+            const QPointF at(100 + 7 * notch, 80);
+            QWheelEvent turn(at, window.mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
+                             Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(&window, &turn);
+        }
+        QTest::qWait(60);
+        QVERIFY(frame.graphWindow()->graph().range().Xmax < first.Xmax);
+        // pi/2 / 2^(5/3) = 0.49 gives the step 0.5.
+        QCOMPARE(frame.rangeWindow()->rangeText(common::Xstep), std::string("0.5"));
+        fixture.trigger(CommandId::UndoZoom);
+        QCOMPARE(
+            frame.rangeWindow()->rangeTexts(),
+            common::RangeTexts({"-9.42477796076938", "9.42477796076938", "1.5707963267949", "-3", "3", "1"}));
+        QCOMPARE(frame.graphWindow()->graph().range(), first);
+        QVERIFY(fixture.interaction.messages.empty() && fixture.interaction.errors.empty());
+    }
+
+    void ctrlArrowsOnTheGraphMoveTheViewInsideTheFrame() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        frame.graphWindow()->setFocus();
+        QTest::keyClick(frame.graphWindow(), Qt::Key_Left, Qt::ControlModifier);
+        QTest::keyClick(frame.graphWindow(), Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(frame.rangeWindow()->rangeTexts(), common::RangeTexts({"-8.4", "5.6", "1", "-4", "6", "1"}));
     }
 };
 
