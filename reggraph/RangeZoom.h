@@ -28,6 +28,9 @@ public:
     // As zoomIn, but multiplies all six values by the Y-Factor.
     void zoomOut(common::RangeTexts& cells, std::string_view yFactorText, char decimalSeparator);
 
+    // Saves the undo range without changing a cell: a wheel turn or pan begins.
+    void keepUndoRange(const common::RangeTexts& cells) { undoRange_ = cells; }
+
     // Saves the undo range and enters zoom-box mode; nothing changes until the mouse is released.
     void startZoomBox(const common::RangeTexts& cells);
 

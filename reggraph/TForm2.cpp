@@ -2,6 +2,8 @@
 
 #include "appkit/Interaction.h"
 #include "common/NumberParse.h"
+#include "pictures/RedrawPacer.h"
+#include "pictures/ViewInput.h"
 #include "reggraph/DrawableRange.h"
 #include "reggraph/StandardRanges.h"
 #include "regression/RegressionError.h"
@@ -21,8 +23,14 @@ PixelPoint pixel(QPoint point) {
 } // namespace
 
 TForm2::TForm2(GraphWindowHost& host, GraphFont font, QWidget* parent)
-    : QWidget(parent), host_(host), graphFont_(std::move(font)), zoom_(StandardRange1Defaults) {
+    : QWidget(parent), host_(host), graphFont_(std::move(font)), zoom_(StandardRange1Defaults),
+      gestures_(
+          host.decimalSeparator(), [this](const common::GraphRange& range) { return plotAreaOf(range); },
+          validateRange),
+      viewPacer_(new pictures::RedrawPacer([this] { redrawView(); }, this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // A click on the graph gives it the keys that move the view; Tab still passes it by.
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 GraphScene TForm2::scene() {
@@ -207,6 +215,9 @@ void TForm2::showReadout(QPoint position) {
 }
 
 void TForm2::mousePressEvent(QMouseEvent* event) {
+    // In zoom-box mode every drag draws the box.
+    if (!panButton_ && !zoom_.zoomBoxMode() && pictures::startsPan(*event, true))
+        beginPan(*event);
     const QPoint position = event->position().toPoint();
     buttonDown_ = true;
     boxOrigin_ = boxCorner_ = position;
@@ -218,6 +229,8 @@ void TForm2::mouseMoveEvent(QMouseEvent* event) {
     if (!buttonDown_)
         return;
     const QPoint position = event->position().toPoint();
+    if (panButton_)
+        showView(gestures_.dragTo(viewNow(), event->position().x(), event->position().y()));
     showReadout(position);
     if (zoom_.zoomBoxMode()) {
         boxCorner_ = position;
@@ -226,6 +239,8 @@ void TForm2::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TForm2::mouseReleaseEvent(QMouseEvent* event) {
+    if (panButton_ && event->button() == *panButton_)
+        endPan();
     if (!buttonDown_)
         return;
     buttonDown_ = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ViewGestures.h"
 #include "reggraph/GraphDrawing.h"
 #include "reggraph/GraphWindowHost.h"
 #include "reggraph/RangeZoom.h"
@@ -11,8 +12,14 @@
 #include <optional>
 #include <string>
 
+namespace pictures {
+class RedrawPacer;
+}
+
 // The graph window of Tessaly: its picture fills the client area and holds everything drawn; the
-// mouse shows world coordinates in the status line while a button is held and drags the zoom box.
+// mouse shows world coordinates in the status line while a button is held and drags the zoom box;
+// the wheel zooms about the pointer, a middle or Shift drag and Ctrl with the arrow keys pan, and Ctrl
+// with plus or minus zooms.
 // The main window's commands call the public methods; the window reads and writes the range, the
 // zoom factors and the scene through its host.
 class TForm2 : public QWidget {
@@ -68,6 +75,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     reggraph::GraphScene scene();
@@ -81,6 +90,21 @@ private:
     void showReadout(QPoint position);
     void finishZoomBox(QPoint release);
 
+    // Wheel zoom and panning (TForm2View.cpp).
+    common::ViewNow viewNow() const;
+    // The plot area `range` is drawn on; none when it cannot be drawn.
+    common::PlotArea plotAreaOf(const common::GraphRange& range) const;
+    // Zoom In's factor for both axes in, Zoom Out's out; a factor that is not a number zooms nothing.
+    common::ZoomFactors zoomFactors() const;
+    // Writes a gesture's texts into the range grid, marks the project modified and draws the view with
+    // the next frame.
+    void showView(const std::optional<common::ViewChange>& change);
+    void redrawView();
+    void beginPan(const QMouseEvent& event);
+    void endPan();
+    // A zoom box being dragged is dropped; zoom-box mode waits for the next drag.
+    void cancelZoomBox();
+
     reggraph::GraphWindowHost& host_;
     reggraph::GraphFont graphFont_;
     QImage picture_;
@@ -90,4 +114,8 @@ private:
     std::optional<reggraph::GraphGeometry> pressGeometry_;
     QPoint boxOrigin_;
     QPoint boxCorner_;
+
+    common::ViewGestures gestures_;
+    pictures::RedrawPacer* viewPacer_;
+    std::optional<Qt::MouseButton> panButton_;
 };

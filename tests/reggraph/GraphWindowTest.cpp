@@ -6,6 +6,10 @@
 #include "tests/support/ScriptedInteraction.h"
 #include "translation/Translator.h"
 
+#include "reggraph/AxesLayout.h"
+
+#include <QFontMetrics>
+#include <QWheelEvent>
 #include <QtTest>
 
 using namespace reggraph;
@@ -47,6 +51,24 @@ public:
     void setModified() override { ++modifiedCount; }
     appkit::Interaction& interaction() override { return dialogs; }
 };
+
+void turnWheel(QWidget& window, QPoint at, int delta, Qt::KeyboardModifiers modifiers = {}) {
+    QWheelEvent event(at, window.mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, modifiers,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&window, &event);
+}
+
+// The geometry a range is drawn with on the 400 x 300 picture in the default font.
+GraphGeometry drawnGeometry(const RangeTexts& range) {
+    const QFontMetrics metrics(defaultGraphFont().font);
+    return layoutAxes(
+               common::parseRange(range, '.'), 400, 300,
+               [&](const std::string& text) {
+                   return metrics.horizontalAdvance(QString::fromStdString(text));
+               },
+               '.')
+        ->geometry;
+}
 
 } // namespace
 
@@ -247,6 +269,100 @@ private slots:
         // y = 5 in the first curve colour across the plot area, row 280 - 130.
         QCOMPARE(window->picture().pixelColor(200, 150), Blue);
         QCOMPARE(host->dialogs.errors.size(), 1);
+    }
+
+    void theWheelZoomsAboutThePointerAndMarksTheProjectModified() {
+        // (110, 150) is x = 3, y = 5.
+        turnWheel(*window, QPoint(110, 150), 120);
+        QCOMPARE(host->range, (RangeTexts{"0.62", "10.14", "1", "1.03", "8.97", "1"}));
+        const GraphGeometry geometry = drawnGeometry(host->range);
+        QVERIFY(std::abs(geometry.worldToPixelX(3) - 110) <= 1);
+        QVERIFY(std::abs(geometry.worldToPixelY(5) - 150) <= 1);
+        QCOMPARE(host->modifiedCount, 1);
+        // Shift zooms x only, Ctrl y only.
+        turnWheel(*window, QPoint(110, 150), -120, Qt::ShiftModifier);
+        QCOMPARE(host->range[common::Ymin], std::string("1.03"));
+        QCOMPARE(host->range[common::Xmin], std::string("0"));
+        turnWheel(*window, QPoint(110, 150), -120, Qt::ControlModifier);
+        QCOMPARE(host->range[common::Xmin], std::string("0"));
+        QCOMPARE(host->range[common::Ymin], std::string("0"));
+        QVERIFY(host->dialogs.errors.isEmpty());
+    }
+
+    void oneUndoZoomAfterFiveQuickNotchesRestoresTheFirstRangeDrawnOncePerFrame() {
+        const int drawnBefore = host->scenesDrawn;
+        for (int notch = 0; notch < 5; ++notch)
+            turnWheel(*window, QPoint(300 - 20 * notch, 100), 120);
+        QVERIFY(host->scenesDrawn - drawnBefore <= 2);
+        QTest::qWait(60);
+        QCOMPARE(host->scenesDrawn - drawnBefore, 2);
+        QVERIFY(host->range != DefaultRange);
+        window->undoZoom();
+        QCOMPARE(host->range, DefaultRange);
+    }
+
+    void aMiddleDragMovesTheViewWithAClosedHand() {
+        QTest::mousePress(window.get(), Qt::MiddleButton, {}, QPoint(110, 150));
+        QCOMPARE(window->cursor().shape(), Qt::ClosedHandCursor);
+        QTest::mouseMove(window.get(), QPoint(140, 124));
+        QCOMPARE(host->range, (RangeTexts{"-1", "11", "1", "-1", "9", "1"}));
+        QTest::mouseRelease(window.get(), Qt::MiddleButton, {}, QPoint(140, 124));
+        QVERIFY(window->cursor().shape() != Qt::ClosedHandCursor);
+        QCOMPARE(host->status, std::string());
+        window->undoZoom();
+        QCOMPARE(host->range, DefaultRange);
+    }
+
+    void shiftWithTheLeftButtonPansExceptInZoomBoxMode() {
+        QTest::mousePress(window.get(), Qt::LeftButton, Qt::ShiftModifier, QPoint(110, 150));
+        QTest::mouseMove(window.get(), QPoint(50, 150));
+        QTest::mouseRelease(window.get(), Qt::LeftButton, Qt::ShiftModifier, QPoint(50, 150));
+        QCOMPARE(host->range, (RangeTexts{"2", "14", "1", "0", "10", "1"}));
+        window->startZoomBox();
+        QTest::mousePress(window.get(), Qt::LeftButton, Qt::ShiftModifier, QPoint(110, 150));
+        QTest::mouseMove(window.get(), QPoint(200, 200));
+        QTest::mouseRelease(window.get(), Qt::LeftButton, Qt::ShiftModifier, QPoint(200, 200));
+        QVERIFY(!window->zoomBoxMode());
+        QCOMPARE(host->range[common::Xstep], std::string("1"));
+        QVERIFY(host->range[common::Xmax] != "14");
+    }
+
+    void aWheelTurnDropsTheZoomBoxBeingDraggedAndTheModeWaits() {
+        window->startZoomBox();
+        QTest::mousePress(window.get(), Qt::LeftButton, {}, QPoint(40, 30));
+        QTest::mouseMove(window.get(), QPoint(200, 150));
+        turnWheel(*window, QPoint(200, 150), 120);
+        const RangeTexts zoomed = host->range;
+        QTest::mouseRelease(window.get(), Qt::LeftButton, {}, QPoint(200, 150));
+        QCOMPARE(host->range, zoomed);
+        QVERIFY(window->zoomBoxMode());
+        QVERIFY(host->dialogs.errors.isEmpty());
+    }
+
+    void ctrlWithKeysPansAndZoomsAndFactorsThatAreNoNumbersZoomNothing() {
+        window->setFocus();
+        QTest::keyClick(window.get(), Qt::Key_Right, Qt::ControlModifier);
+        QCOMPARE(host->range, (RangeTexts{"1.2", "13.2", "1", "0", "10", "1"}));
+        QTest::keyClick(window.get(), Qt::Key_Down, Qt::ControlModifier);
+        QCOMPARE(host->range, (RangeTexts{"1.2", "13.2", "1", "-1", "9", "1"}));
+        host->xFactor = "abc";
+        const RangeTexts before = host->range;
+        QTest::keyClick(window.get(), Qt::Key_Plus, Qt::ControlModifier);
+        turnWheel(*window, QPoint(200, 150), 120);
+        QCOMPARE(host->range, before);
+        QTest::keyClick(window.get(), Qt::Key_Minus, Qt::ControlModifier);
+        QVERIFY(host->range != before);
+        QVERIFY(host->dialogs.errors.isEmpty());
+    }
+
+    void zoomingFarInStopsWhereTheGraphCanStillBeDrawnWithoutAMessage() {
+        for (int notch = 0; notch < 300; ++notch)
+            turnWheel(*window, QPoint(321, 123), 120);
+        QTest::qWait(60);
+        QVERIFY(host->dialogs.errors.isEmpty());
+        const common::GraphRange range = common::parseRange(host->range, '.');
+        QVERIFY(range.Xmax - range.Xmin < 1e-3L);
+        QVERIFY(range.Xmin < range.Xmax && range.Ymin < range.Ymax);
     }
 };
 
