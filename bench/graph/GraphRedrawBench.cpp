@@ -1,3 +1,4 @@
+#include "common/ViewGestures.h"
 #include "engine/Engine.h"
 #include "graph/Graph.h"
 #include "graph/PlotOptions.h"
@@ -71,8 +72,34 @@ void EvaluateTwelveFunctionsOncePerColumn(benchmark::State& state) {
     }
 }
 
+// A redraw for a new view each time, as a wheel turn asks for: ten notches in about a point, ten out,
+// and so on; each view is written as the range window's texts and drawn from them.
+void RedrawForANewViewTwelveFunctions(benchmark::State& state) {
+    startApplication();
+    graph::PlotOptions options;
+    graph::Graph graph(options);
+    const QSize size(1920, 1080);
+    setUpGraph(graph, size);
+    const graph::GraphCoordinates& c = graph.coordinates();
+    const common::PlotArea area{c.left, c.top, c.width, c.height};
+    common::ViewGestures gestures('.', [&area](const common::GraphRange&) { return area; });
+    common::RangeTexts texts = common::formatRange(graph.range(), '.');
+    int turn = 0;
+    for (auto _ : state) {
+        const int delta = (turn++ / 10) % 2 == 0 ? 120 : -120;
+        const auto change = gestures.wheel({texts, graph.range()}, 700, 400, delta, common::ZoomAxes::Both,
+                                           {}, std::chrono::steady_clock::now());
+        if (change)
+            texts = change->texts;
+        graph.setRange(common::parseRange(texts, '.'));
+        graph.Redraw(size, graph::PlotMode::Function);
+        benchmark::DoNotOptimize(graph.picture().constBits());
+    }
+}
+
 } // namespace
 
+BENCHMARK(RedrawForANewViewTwelveFunctions)->Unit(benchmark::kMillisecond);
 BENCHMARK(FullRedrawTwelveFunctionsNormal)->Unit(benchmark::kMillisecond);
 BENCHMARK(FullRedrawTwelveFunctionsBold)->Unit(benchmark::kMillisecond);
 BENCHMARK(EvaluateTwelveFunctionsOncePerColumn)->Unit(benchmark::kMillisecond);

@@ -1,3 +1,4 @@
+#include "common/ViewGestures.h"
 #include "projects/DataLists.h"
 #include "projects/FunctionRecord.h"
 #include "reggraph/GraphDrawing.h"
@@ -80,6 +81,28 @@ void VectorRedraw(benchmark::State& state) {
         benchmark::DoNotOptimize(vectorGraph(bench.scene, FullHd, result));
 }
 BENCHMARK(VectorRedraw)->Arg(0)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+// A redraw for a new view each time, as a drag asks for: the view moves by a few pixels per frame,
+// back and forth, with the twelve fits and 100,000 scatter points.
+void RasterRedrawForANewView(benchmark::State& state) {
+    startApplication();
+    BenchScene bench(100'000);
+    regression::RegressionResult result;
+    const common::PlotArea area{20, 20, FullHd.width() - 40, FullHd.height() - 40};
+    common::ViewGestures gestures('.', [&area](const common::GraphRange&) { return area; });
+    int frame = 0;
+    gestures.beginDrag({bench.scene.range, common::parseRange(bench.scene.range, '.')}, 960, 540);
+    for (auto _ : state) {
+        const int offset = 7 * ((frame++ % 40) - 20);
+        const auto change = gestures.dragTo({bench.scene.range, common::parseRange(bench.scene.range, '.')},
+                                            960 + offset, 540 - offset);
+        if (change)
+            bench.scene.range = change->texts;
+        bool valid = false;
+        benchmark::DoNotOptimize(rasterGraph(bench.scene, FullHd, result, valid));
+    }
+}
+BENCHMARK(RasterRedrawForANewView)->Unit(benchmark::kMillisecond);
 
 void ReadScatterPoints(benchmark::State& state) {
     const BenchScene bench(100'000);
