@@ -2,6 +2,7 @@
 
 #include "engine/Operations.h"
 #include "engine/TFunction.h"
+#include "engine/Trigonometry.h"
 
 #include <optional>
 #include <string_view>
@@ -122,11 +123,16 @@ private:
         case '*':
             return Kind::Multiply;
         case '/':
-            return Kind::Divide;
+            // A constant is finite; one that is not zero needs no check at each value.
+            return step.b == Source::Constant && step.constantB != 0 ? Kind::DivideByConstant : Kind::Divide;
         case 'q':
             return Kind::SquareRoot;
         case 'm':
             return Kind::Random;
+        case 's':
+            return Kind::Sine;
+        case 'c':
+            return Kind::Cosine;
         case 'd':
             return Kind::Derivative;
         case '^':
@@ -340,6 +346,9 @@ long double EvaluationPlan::valueAt(const long double& x, long double* registers
             value = a / b;
             break;
         }
+        case Kind::DivideByConstant:
+            value = a / static_cast<long double>(step.constantB);
+            break;
         case Kind::ZeroPower:
             if (a == 0)
                 return Undefined;
@@ -366,6 +375,14 @@ long double EvaluationPlan::valueAt(const long double& x, long double* registers
             break;
         case Kind::Random:
             value = randomFraction();
+            break;
+        case Kind::Sine:
+            if (!isFinite(a) || !isFinite(value = sine(angleIn(a, unit))))
+                return Undefined;
+            break;
+        case Kind::Cosine:
+            if (!isFinite(a) || !isFinite(value = cosine(angleIn(a, unit))))
+                return Undefined;
             break;
         case Kind::Power:
         case Kind::Library: {

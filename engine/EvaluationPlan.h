@@ -23,7 +23,9 @@ class TFunction;
 // Values are not checked one by one. The operands are finite and a sum, difference, product,
 // positive power or square root of a value that is not finite is never finite again, so such a
 // value reaches the end, where it is caught. Only the steps that could turn it back into a finite
-// number (a divisor, a negative power, a library function) check their operands. Since the plain
+// number (a divisor, a negative power, a library function) check their operands. Sine and cosine,
+// the most common calls, are computed in the step itself instead of through the shared table of
+// operations, with the same angle conversion and the same checks. Since the plain
 // evaluator fails at the first value that is not finite, both fail on exactly the same x.
 class EvaluationPlan {
 public:
@@ -74,11 +76,14 @@ private:
         Subtract,
         Multiply,
         Divide,
+        DivideByConstant,
         ZeroPower,
         WholePower,
         Power,
         SquareRoot,
         Random,
+        Sine,
+        Cosine,
         Library,
         Derivative,
         Chain

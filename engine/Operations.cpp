@@ -9,14 +9,9 @@ namespace engine {
 
 namespace {
 
-constexpr long double Pi = 3.141592653589793238462643383279502884L;
-constexpr long double OneOver180 = 1.0L / 180.0L;
 constexpr long double OneOverPi = 1.0L / Pi;
 const long double Ln10 = std::log(10.0L);
 
-inline long double angleIn(long double value, AngleUnit unit) {
-    return unit == AngleUnit::Radians ? value : value * Pi * OneOver180;
-}
 inline long double angleOut(long double radians, AngleUnit unit) {
     return unit == AngleUnit::Radians ? radians : radians * 180 * OneOverPi;
 }

@@ -16,6 +16,14 @@ inline bool isFinite(long double value) {
     return value - value == 0;
 }
 
+constexpr long double Pi = 3.141592653589793238462643383279502884L;
+constexpr long double OneOver180 = 1.0L / 180.0L;
+
+// An angle in `unit` in radians, as sin, cos and tan take it.
+inline long double angleIn(long double value, AngleUnit unit) {
+    return unit == AngleUnit::Radians ? value : value * Pi * OneOver180;
+}
+
 // The value of `code` (any code except "d") for the operands a and b, with angles in `unit`; false
 // when the operation is undefined there or its value is not a finite number.
 bool applyOperation(char code, long double a, long double b, AngleUnit unit, long double& value);
