@@ -11,6 +11,7 @@ PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
     poppler-utils
+    qt6-translations-l10n
 )
 
 install_missing_packages() {

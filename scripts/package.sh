@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Builds the Debian package of both programs and checks it: installs the build into a temporary
 # prefix and checks that tree (programs, language, help and note files, menu entries, icons, file
-# types, AppStream data, and that the installed programs find their language files), then runs
-# cpack and checks the package's contents. A new build folder (build-package unless BUILD_DIR says
-# otherwise) is configured for release with only the programs; an existing one is used as it is.
+# types, AppStream data, manual pages, and that the installed programs find their language files),
+# then runs cpack, checks the package's contents and runs lintian, which must report no error (E)
+# and no warning (W); its information (I) and pedantic (P) notes are printed. A new build folder
+# (build-package unless BUILD_DIR says otherwise) is configured for release with only the programs;
+# an existing one is used as it is.
 BUILD_DIR=${BUILD_DIR:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build-package}
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
-install_missing_packages desktop-file-utils libxml2-utils appstream shared-mime-info dpkg-dev file strace
+install_missing_packages desktop-file-utils libxml2-utils appstream shared-mime-info dpkg-dev file strace lintian man-db
 if [ -f "$BUILD_DIR/CMakeCache.txt" ]; then
     build_project
 else
@@ -39,6 +41,15 @@ for language in English Swedish; do
 done
 expect_file "$SHARE/quorra/Introduc.txt"
 expect_file "$SHARE/quorra/Survey.txt"
+expect_file "$SHARE/doc/quorra/copyright"
+expect_file "$SHARE/doc/quorra/changelog.gz"
+for program in math tessaly; do
+    page=$SHARE/man/man1/$program.1.gz
+    expect_file "$page"
+    # man's own warnings (unknown requests, lines that cannot be broken) are what lintian reports.
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || fail "the manual page of $program has warnings: $warnings"
+done
 
 for id in se.orvane.Quorra se.orvane.Tessaly; do
     expect_file "$SHARE/applications/$id.desktop"
@@ -86,13 +97,22 @@ for path in usr/bin/math usr/bin/tessaly usr/share/quorra/qorEnglish.lng usr/sha
     usr/share/applications/se.orvane.Quorra.desktop usr/share/applications/se.orvane.Tessaly.desktop \
     usr/share/icons/hicolor/scalable/apps/se.orvane.Quorra.svg \
     usr/share/icons/hicolor/scalable/apps/se.orvane.Tessaly.svg usr/share/mime/packages/quorra-tessaly.xml \
-    usr/share/metainfo/se.orvane.Quorra.metainfo.xml usr/share/metainfo/se.orvane.Tessaly.metainfo.xml; do
+    usr/share/metainfo/se.orvane.Quorra.metainfo.xml usr/share/metainfo/se.orvane.Tessaly.metainfo.xml \
+    usr/share/doc/quorra/copyright usr/share/doc/quorra/changelog.gz usr/share/man/man1/math.1.gz \
+    usr/share/man/man1/tessaly.1.gz; do
     grep -qx "\./$path" <<<"$CONTENTS" || fail "the package lacks /$path"
 done
 DEPENDS=$(dpkg-deb --field "$PACKAGE" Depends)
 for library in libqt6widgets6 libqt6svg6 libqt6printsupport6; do
     [[ "$DEPENDS" == *"$library"* ]] || fail "the package does not depend on $library: $DEPENDS"
 done
+
+echo "== lintian"
+# Every tag with its explanation level; an error or a warning fails the check.
+LINTIAN_REPORT=$(lintian --display-info --pedantic --tag-display-limit 0 "$PACKAGE" 2>&1) ||
+    [ -n "$LINTIAN_REPORT" ] || fail "lintian could not check $PACKAGE"
+[ -z "$LINTIAN_REPORT" ] || echo "$LINTIAN_REPORT"
+grep -Eq '^[EW]: ' <<<"$LINTIAN_REPORT" && fail "lintian reports errors or warnings for $PACKAGE"
 
 if [ "$failures" -gt 0 ]; then
     echo "$failures check(s) failed" >&2
