@@ -1,5 +1,6 @@
 #include "appkit/ProgramSetup.h"
 
+#include "appkit/ToolkitTranslation.h"
 #include "common/TextCase.h"
 #include "translation/Translator.h"
 
@@ -73,6 +74,7 @@ void ProgramSetup::loadLanguage() {
     const std::string language = settings_->readString("Options", "Language", "English");
     try {
         translation::translator().LoadLanguage(language);
+        installToolkitTranslation(language);
     } catch (const translation::LanguageLoadError& error) {
         QMessageBox::critical(nullptr, QApplication::applicationName(), toQt(error.what()));
     }

@@ -40,8 +40,8 @@ public:
     common::IniFile& settings() { return *settings_; }
     NumberSeparators separators() const { return separators_; }
 
-    // Loads the language of "Options" / "Language" (default "English"); a file that cannot be
-    // read is reported in a message box and leaves every text untranslated.
+    // Loads the language of "Options" / "Language" (default "English") and Qt's own texts in it; a
+    // file that cannot be read is reported in a message box and leaves every text untranslated.
     void loadLanguage();
 
 private:

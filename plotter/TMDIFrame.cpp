@@ -1,6 +1,7 @@
 #include "plotter/TMDIFrame.h"
 
 #include "appkit/Interaction.h"
+#include "appkit/ToolkitTranslation.h"
 #include "common/IniFile.h"
 #include "common/NumberParse.h"
 #include "engine/Engine.h"
@@ -232,6 +233,7 @@ void TMDIFrame::loadLanguage() {
     languageName_ = toQt(settings_.readString("Options", "Language", "English"));
     try {
         translation::translator().LoadLanguage(languageName_.toStdString());
+        appkit::installToolkitTranslation(languageName_.toStdString());
     } catch (const translation::LanguageLoadError& error) {
         interaction_.showError(toQt(error.what()));
     }

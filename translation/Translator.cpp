@@ -42,14 +42,21 @@ void Translator::loadFile(const std::filesystem::path& path) {
         firstEntryByFoldedKey_.try_emplace(common::foldCase(keys_[i]), i);
 }
 
-bool Translator::Translate(std::string_view key, std::string& destination) const {
+std::optional<std::string> Translator::lookUp(std::string_view key) const {
     const auto found = firstEntryByFoldedKey_.find(common::foldCase(key));
-    if (found == firstEntryByFoldedKey_.end()) {
+    if (found == firstEntryByFoldedKey_.end())
+        return std::nullopt;
+    return values_[found->second];
+}
+
+bool Translator::Translate(std::string_view key, std::string& destination) const {
+    std::optional<std::string> value = lookUp(key);
+    if (!value) {
         if (missingKeyHandler_)
             missingKeyHandler_("Translation not available: " + std::string(key));
         return false;
     }
-    destination = values_[found->second];
+    destination = std::move(*value);
     return true;
 }
 

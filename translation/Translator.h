@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -38,6 +39,8 @@ public:
     bool Translate(std::string_view key, std::string& destination) const;
     // The value of `key`, or `fallback` after reporting a missing key.
     std::string Translate(std::string_view key, std::string_view fallback = {}) const;
+    // The value of `key`, or nothing, without reporting: for texts that have a fallback of their own.
+    std::optional<std::string> lookUp(std::string_view key) const;
 
     void setMissingKeyHandler(MissingKeyHandler handler) { missingKeyHandler_ = std::move(handler); }
     std::size_t entryCount() const { return keys_.size(); }

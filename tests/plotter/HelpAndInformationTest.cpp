@@ -5,6 +5,7 @@
 #include "plotter/TAboutBox.h"
 #include "plotter/TUrlLabel.h"
 #include "plotter/TfrmTYInfo.h"
+#include "tests/support/HelpMenuNames.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -120,6 +121,18 @@ private slots:
                          name);
         }
         QCOMPARE(plotter::topicOfContext(plotter::ContentsContext), QString());
+    }
+
+    void helpFilesNameMenusAndCommandsAsTheMenusOfTheirLanguage() {
+        for (const char* language : {"English", "Swedish"}) {
+            FrameFixture fixture;
+            fixture.settings.writeString("Options", "Language", language);
+            TMDIFrame& frame = fixture.start();
+            const QString helpFile =
+                QStringLiteral(QUORRA_LANGUAGE_SOURCE_DIR "/qor%1.html").arg(QLatin1String(language));
+            const QStringList missing = help_menu_names::pathsMissingFromMenus(helpFile, *frame.menuBar());
+            QVERIFY2(missing.isEmpty(), qPrintable(helpFile + ": " + missing.join(QStringLiteral(" | "))));
+        }
     }
 
     void instructionsHelpOpensTheTopicAndLeavesTheDialogOpen() {
