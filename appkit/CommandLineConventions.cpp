@@ -1,6 +1,8 @@
 #include "appkit/CommandLineConventions.h"
 
 #include "appkit/ProgramSetup.h"
+#include "common/IniFile.h"
+#include "common/SettingsLocation.h"
 #include "translation/Translator.h"
 
 #include <QCoreApplication>
@@ -17,17 +19,26 @@ bool hasArgument(const std::vector<std::string>& arguments, std::string_view arg
     return std::find(arguments.begin(), arguments.end(), argument) != arguments.end();
 }
 
-void loadCommandLineLanguage(std::string_view languagePrefix, std::string_view productName) {
+void loadCommandLineLanguage(std::string_view languagePrefix, std::string_view settingsExtension,
+                             std::string_view productName) {
+    const std::filesystem::path programPath = QCoreApplication::applicationFilePath().toStdString();
     translation::Translator& translator = translation::translator();
-    translator.setLanguageFiles(
-        languageFolder(QCoreApplication::applicationDirPath().toStdString(), languagePrefix, productName),
-        std::string(languagePrefix));
+    translator.setLanguageFiles(languageFolder(programPath.parent_path(), languagePrefix, productName),
+                                std::string(languagePrefix));
     translator.setMissingKeyHandler([](const std::string& message) { std::cerr << message << '\n'; });
-    try {
-        translator.LoadLanguage("English");
-    } catch (const translation::LanguageLoadError& failure) {
-        std::cerr << failure.what() << '\n';
-    }
+    const common::IniFile settings(common::settingsFilePath(programPath, settingsExtension, productName));
+    const auto load = [&translator](const std::string& language) {
+        try {
+            translator.LoadLanguage(language);
+            return true;
+        } catch (const translation::LanguageLoadError& failure) {
+            std::cerr << failure.what() << '\n';
+            return false;
+        }
+    };
+    const std::string chosen = settings.readString("Options", "Language", "English");
+    if (!load(chosen) && chosen != "English")
+        load("English");
 }
 
 void keepToolkitNotesQuiet(QtMsgType type, const QMessageLogContext&, const QString& message) {

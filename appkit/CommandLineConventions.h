@@ -19,9 +19,12 @@ inline constexpr std::string_view VersionOption = "--version";
 std::vector<std::string> argumentsOf(int argc, char* argv[]);
 bool hasArgument(const std::vector<std::string>& arguments, std::string_view argument);
 
-// Loads the English language file for the command line's messages; a missing key or file is
-// reported on standard error. Needs a Qt application for the program's folder.
-void loadCommandLineLanguage(std::string_view languagePrefix, std::string_view productName);
+// Loads the language the program's settings file chooses ("Options" / "Language", English when
+// none), as the window does, so every text of the command line is in the user's language. A
+// language file that cannot be read is reported on standard error and English is used instead; a
+// missing key is reported there too. Needs a Qt application for the program's folder.
+void loadCommandLineLanguage(std::string_view languagePrefix, std::string_view settingsExtension,
+                             std::string_view productName);
 
 // Standard error carries only the program's own one-line messages, not the toolkit's notes about
 // its environment (such as a missing runtime folder).

@@ -1,5 +1,6 @@
 #include "plotter/HeadlessExport.h"
 
+#include "appkit/CommandLineConventions.h"
 #include "appkit/ProgramSetup.h"
 #include "common/AtomicFile.h"
 #include "common/NumberParse.h"
@@ -9,6 +10,7 @@
 #include "graph/PlotOptions.h"
 #include "pictures/GifPictureFile.h"
 #include "pictures/PictureFiles.h"
+#include "plotter/ProductInfo.h"
 #include "translation/Translator.h"
 
 #include <QGuiApplication>
@@ -197,33 +199,19 @@ int runExportProgram(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    QGuiApplication::setApplicationName(QStringLiteral("Quorra"));
+    QGuiApplication::setApplicationName(QLatin1String(ProductName));
+    appkit::loadCommandLineLanguage("qor", ".INI", ProductName);
+    const appkit::NumberSeparators separators = appkit::systemNumberSeparators();
+    engine::StartEngine(separators.decimal, separators.thousands);
 
-    appkit::ProgramSetup setup("qor", ".INI", "Quorra");
-    translation::translator().setMissingKeyHandler(
-        [](const std::string& text) { std::cerr << text << '\n'; });
-    try {
-        translation::translator().LoadLanguage(setup.settings().readString("Options", "Language", "English"));
-    } catch (const translation::LanguageLoadError& failure) {
-        std::cerr << failure.what() << '\n';
-    }
-    engine::StartEngine(setup.separators().decimal, setup.separators().thousands);
-
-    std::vector<std::string> arguments;
-    for (int k = 1; k < argc; ++k)
-        arguments.emplace_back(argv[k]);
     ExportRequest request;
-    graph::PlotOptions options;
     std::string error;
-    try {
-        graph::readSettingsBlock(setup.settings(), options, setup.separators().decimal);
-    } catch (const common::ConversionError& failure) {
-        // Only a zoom factor can fail, and zooming plays no part in a picture: say so and go on.
-        std::cerr << failure.what() << '\n';
-    }
-    if (!parseExportArguments(arguments, request, error) || !exportGraph(request, options, error)) {
+    // The plotting options' defaults, never what the window last used: a command line gives the
+    // same picture wherever it runs, changed only by its own options.
+    if (!parseExportArguments(appkit::argumentsOf(argc, argv), request, error) ||
+        !exportGraph(request, graph::PlotOptions(), error)) {
         std::cerr << error << '\n';
-        return 1;
+        return appkit::FailureStatus;
     }
     return 0;
 }

@@ -42,8 +42,9 @@ bool parseExportArguments(const std::vector<std::string>& arguments, ExportReque
 // `error`.
 bool exportGraph(const ExportRequest& request, const graph::PlotOptions& options, std::string& error);
 
-// The whole export as a program: its own application without a window, the settings file's
-// plotting options, messages on standard error. Returns the exit status.
+// The whole export as a program: its own application without a window, the default plotting
+// options (whatever the window last used), messages in the chosen language on standard error.
+// Returns the exit status.
 int runExportProgram(int argc, char* argv[]);
 
 } // namespace plotter

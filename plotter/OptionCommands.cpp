@@ -6,10 +6,12 @@
 #include "common/NumberFormat.h"
 #include "common/NumberParse.h"
 #include "plotter/CommandTable.h"
+#include "plotter/Texts.h"
 #include "plotter/TwoFieldDialog.h"
 
 #include <QAction>
 #include <QFont>
+#include <cmath>
 
 namespace plotter {
 
@@ -72,6 +74,11 @@ void OptionCommands::editZoomFactors() {
             common::parseFloat(zoomFactorDialog_->firstText().toStdString(), decimalSeparator_);
         const long double y =
             common::parseFloat(zoomFactorDialog_->secondText().toStdString(), decimalSeparator_);
+        // A factor of 0 or below, or one too large for a number, gives no range to zoom to.
+        if (!(std::isfinite(x) && x > 0 && std::isfinite(y) && y > 0)) {
+            interaction_.showError(plainText("ZoomFactorMustBeAboveZero"));
+            return;
+        }
         options_.xZoomFactor = x;
         options_.yZoomFactor = y;
     } catch (const common::ConversionError& error) {

@@ -65,7 +65,7 @@ std::optional<int> runWithoutWindow(int& argc, char* argv[]) {
         return plotter::runExportProgram(argc, argv);
     const QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QLatin1String(ProductName));
-    appkit::loadCommandLineLanguage("qor", ProductName);
+    appkit::loadCommandLineLanguage("qor", ".INI", ProductName);
     if (help)
         return appkit::printLines(usageLines()) ? 0 : appkit::FailureStatus;
     if (version)

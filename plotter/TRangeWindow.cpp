@@ -245,24 +245,44 @@ void TRangeWindow::updateCellHints() {
     }
 }
 
+std::optional<QString> TRangeWindow::refusalOf(const common::RangeTexts& texts,
+                                               common::GraphRange& range) const {
+    try {
+        range = common::parseRange(texts, decimalSeparator_);
+    } catch (const common::ConversionError& error) {
+        return appkit::toQt(error.what());
+    }
+    // A reversed or empty range would draw a mirrored or blank graph, a step of 0 or below no grid
+    // lines and scale numbers at all.
+    if (!(range.Xmin < range.Xmax))
+        return plotter::plainText("XminMustBeLessThanXmax");
+    if (!(range.Ymin < range.Ymax))
+        return plotter::plainText("YminMustBeLessThanYmax");
+    if (!(range.Xstep > 0))
+        return plotter::plainText("XstepMustBeAboveZero");
+    if (!(range.Ystep > 0))
+        return plotter::plainText("YstepMustBeAboveZero");
+    return std::nullopt;
+}
+
 std::optional<common::GraphRange> TRangeWindow::convertRange() const {
     common::GraphRange range;
-    try {
-        range = common::parseRange(rangeTexts(), decimalSeparator_);
-    } catch (const common::ConversionError& error) {
-        interaction_.showError(appkit::toQt(error.what()));
-        return std::nullopt;
-    }
-    // A reversed or empty range would draw a mirrored or blank graph.
-    if (!(range.Xmin < range.Xmax)) {
-        interaction_.showError(plotter::plainText("XminMustBeLessThanXmax"));
-        return std::nullopt;
-    }
-    if (!(range.Ymin < range.Ymax)) {
-        interaction_.showError(plotter::plainText("YminMustBeLessThanYmax"));
+    if (const std::optional<QString> refusal = refusalOf(rangeTexts(), range)) {
+        interaction_.showError(*refusal);
         return std::nullopt;
     }
     return range;
+}
+
+bool TRangeWindow::setZoomedRange(const common::GraphRange& range) {
+    const common::RangeTexts texts = common::formatRange(range, decimalSeparator_);
+    common::GraphRange readBack;
+    if (refusalOf(texts, readBack)) {
+        interaction_.showError(plotter::plainText("ZoomGivesNoRange"));
+        return false;
+    }
+    setRangeTexts(texts);
+    return true;
 }
 
 void TRangeWindow::applyRange() {

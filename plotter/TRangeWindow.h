@@ -48,9 +48,13 @@ public:
     QFont cellFont(int row) const;
 
     // Converts the six texts in row order; the first that is not a number is reported with the
-    // conversion message and nothing is returned. A minimum that is not below its maximum is refused
-    // with its message in the same way.
+    // conversion message and nothing is returned. A minimum that is not below its maximum and a step
+    // that is not above 0 are refused with their messages in the same way.
     std::optional<common::GraphRange> convertRange() const;
+    // Writes a zoomed range as setRange does, but only when its texts read back as a range that
+    // convertRange accepts; otherwise (a value too large or too small for a number, ends that became
+    // equal) says so and leaves the grid as it is. True when written.
+    bool setZoomedRange(const common::GraphRange& range);
     // Converts all six values and, only when every one is a number, hands them to the graph.
     void applyRange();
     void setApplyHandler(ApplyHandler handler) { applyHandler_ = std::move(handler); }
@@ -75,6 +79,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The message that refuses `texts` as a range, or nothing with the range in `range`.
+    std::optional<QString> refusalOf(const common::RangeTexts& texts, common::GraphRange& range) const;
     QString cellText(int row) const;
     void updateCellHints();
     // The width a cell's text can take.

@@ -35,14 +35,17 @@ void ZoomCommands::takeUndoZoomSnapshot() {
 }
 
 void ZoomCommands::zoom(bool in) {
-    // All six values are converted before anything changes, so a bad value leaves grid,
-    // snapshot and graph as they were.
+    // All six values are converted, and the zoomed ones checked, before anything changes, so a bad
+    // value or factor leaves grid, snapshot and graph as they were.
     const std::optional<common::GraphRange> range = rangeWindow_.convertRange();
     if (!range)
         return;
-    takeUndoZoomSnapshot();
-    rangeWindow_.setRange(graph::zoomedRange(*range, options_.xZoomFactor, options_.yZoomFactor,
-                                             in ? graph::ZoomDirection::In : graph::ZoomDirection::Out));
+    const common::RangeTexts before = rangeWindow_.rangeTexts();
+    if (!rangeWindow_.setZoomedRange(
+            graph::zoomedRange(*range, options_.xZoomFactor, options_.yZoomFactor,
+                               in ? graph::ZoomDirection::In : graph::ZoomDirection::Out)))
+        return;
+    undoZoomSnapshot_ = before;
     rangeWindow_.applyRange();
 }
 

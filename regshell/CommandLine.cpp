@@ -65,7 +65,7 @@ std::optional<int> runWithoutWindow(int& argc, char* argv[]) {
     qInstallMessageHandler(appkit::keepToolkitNotesQuiet);
     const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv, arguments);
     QCoreApplication::setApplicationName(QLatin1String(ProductName));
-    appkit::loadCommandLineLanguage("tsy", ProductName);
+    appkit::loadCommandLineLanguage("tsy", ".ini", ProductName);
     try {
         runRequest(*parseCommandLine(arguments), appkit::systemNumberSeparators().decimal);
     } catch (const CommandLineUsageError& failure) {

@@ -2,7 +2,10 @@
 #include "appkit/ProgramSetup.h"
 #include "graph/TGraphWindow.h"
 #include "plotter/QuorraCommandLine.h"
+#include "tests/support/ProgramCopy.h"
 #include "tests/support/ProgramRun.h"
+
+#include <QImage>
 
 // The command line of math: what it prints and refuses on its own, and what the frame makes of the
 // function texts and documents it is given.
@@ -49,6 +52,59 @@ private slots:
             QVERIFY2(run.output.isEmpty(), qPrintable(trace));
         }
         QVERIFY(!std::filesystem::exists(folder / "graph.png"));
+    }
+
+    void everyTextOfTheCommandLineIsInTheChosenLanguage() {
+        ProgramCopy swedish(MATH_PROGRAM, "math.INI", "[Options]\nLanguage=Swedish\n");
+        const QString program = pathText(swedish.program);
+        const ProgramRun help = runWithoutDisplay(program, {QStringLiteral("--help")});
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY2(help.output.startsWith(QStringLiteral("Användning:\n")), qPrintable(help.output));
+        QVERIFY(help.output.contains(QStringLiteral("skriver ut den här texten")));
+        QVERIFY(help.output.contains(QStringLiteral("Exempel:")));
+        QVERIFY2(help.errors.isEmpty(), qPrintable(help.errors));
+
+        const ProgramRun unknown = runWithoutDisplay(program, {QStringLiteral("--colour=red")});
+        QCOMPARE(unknown.exitCode, 2);
+        QCOMPARE(unknown.errors, QStringLiteral("Okänt alternativ: --colour=red\n"));
+        const ProgramRun misplaced =
+            runWithoutDisplay(program, {QStringLiteral("--degrees"), QStringLiteral("x")});
+        QCOMPARE(misplaced.errors,
+                 QStringLiteral("Det här alternativet hör bara till --export: --degrees\n"));
+        const ProgramRun export_ =
+            runWithoutDisplay(program, {"--export=" + pathText(swedish.folder / "a.txt")});
+        QCOMPARE(export_.exitCode, 1);
+        QVERIFY2(export_.errors.startsWith(QStringLiteral("En bild kan exporteras som")),
+                 qPrintable(export_.errors));
+
+        // A language whose file is missing is named on standard error; the texts are then English.
+        ProgramCopy missing(MATH_PROGRAM, "math.INI", "[Options]\nLanguage=Klingon\n");
+        const ProgramRun fallback = runWithoutDisplay(pathText(missing.program), {QStringLiteral("--help")});
+        QCOMPARE(fallback.exitCode, 0);
+        QVERIFY(fallback.output.startsWith(QStringLiteral("Usage:\n")));
+        QVERIFY2(fallback.errors.contains(QStringLiteral("qorKlingon.lng")), qPrintable(fallback.errors));
+    }
+
+    void anExportDrawsTheSameWhateverTheWindowLastUsed() {
+        // What the window keeps in its settings file: degrees, bold lines, its own axis texts, no grid.
+        ProgramCopy plain(MATH_PROGRAM, "math.INI", "");
+        ProgramCopy used(MATH_PROGRAM, "math.INI",
+                         "[AxisText]\nX=Zeit\nY=Weg\n[Angles]\nRadians=0\n"
+                         "[Options]\nBoldLines=1\nShowGrid=0\nShowScaleText=0\n"
+                         "[Font]\nSize=30\nStyleBold=1\n");
+        const auto draw = [](ProgramCopy& copy, const QStringList& options) {
+            const QString picture = pathText(copy.folder / "sin.png");
+            const ProgramRun run =
+                runWithoutDisplay(pathText(copy.program), QStringList{"--export=" + picture} + options);
+            return run.exitCode == 0 ? QImage(picture) : QImage();
+        };
+        const QImage expected = draw(plain, {QStringLiteral("sin(x)")});
+        QVERIFY(!expected.isNull());
+        QCOMPARE(draw(used, {QStringLiteral("sin(x)")}), expected);
+        // Its own options still change the picture.
+        const QImage degrees = draw(used, {QStringLiteral("--degrees"), QStringLiteral("sin(x)")});
+        QVERIFY(!degrees.isNull() && degrees != expected);
+        QCOMPARE(degrees, draw(plain, {QStringLiteral("--degrees"), QStringLiteral("sin(x)")}));
     }
 
     void functionTextsWithALeadingMinusAreNoOptions() {

@@ -77,6 +77,51 @@ private slots:
         QCOMPARE(frame.options().xZoomFactor, 2.0L);
     }
 
+    void zoomFactorsOfZeroOrBelowAreRefusedAndKeepBothFactors() {
+        FrameFixture fixture;
+        TMDIFrame& frame = fixture.start();
+        const QString message = QStringLiteral("A zoom factor must be a number greater than 0.");
+        const std::pair<const char*, const char*> refused[] = {
+            {"0", "3"}, {"3", "0"}, {"-2", "3"}, {"3", "-0.5"}};
+        for (const auto& [x, y] : refused) {
+            fixture.interaction.clear();
+            fixture.interaction.dialogAnswers.push_back([x, y](QDialog& dialog) {
+                dialog.findChild<QLineEdit*>(QStringLiteral("editXFactor"))->setText(QLatin1String(x));
+                dialog.findChild<QLineEdit*>(QStringLiteral("editYFactor"))->setText(QLatin1String(y));
+                return true;
+            });
+            fixture.trigger(CommandId::ZoomFactor);
+            QCOMPARE(fixture.interaction.errors, QStringList({message}));
+            QCOMPARE(frame.options().xZoomFactor, 2.0L);
+            QCOMPARE(frame.options().yZoomFactor, 2.0L);
+        }
+    }
+
+    void aZoomThatWouldWriteUnreadableValuesIsRefusedAndChangesNothing() {
+        // Factors from a settings file never pass the dialog: 0, and one so large that zooming out
+        // overflows.
+        FrameFixture fixture;
+        fixture.settings.writeString("ZoomFactor", "X", "0");
+        fixture.settings.writeString("ZoomFactor", "Y", "1E4932");
+        TMDIFrame& frame = fixture.start();
+        const common::RangeTexts before = frame.undoZoomSnapshot();
+        const common::RangeTexts grid = frame.rangeWindow()->rangeTexts();
+        const QString message = QStringLiteral(
+            "Zooming by these factors gives a range that cannot be drawn; the range stays as it is.");
+        for (const CommandId zoom : {CommandId::ZoomIn, CommandId::ZoomOut}) {
+            fixture.interaction.clear();
+            fixture.trigger(zoom);
+            QCOMPARE(fixture.interaction.errors, QStringList({message}));
+            QCOMPARE(frame.rangeWindow()->rangeTexts(), grid);
+            QCOMPARE(frame.undoZoomSnapshot(), before);
+            QCOMPARE(frame.graphWindow()->graph().range().Xmin, -7.0L);
+        }
+        // Whatever a zoom wrote, Apply range reads it back.
+        fixture.interaction.clear();
+        frame.rangeWindow()->applyRange();
+        QVERIFY(fixture.interaction.errors.isEmpty());
+    }
+
     void badRangeValueShowsTheConversionMessageAndChangesNothing() {
         FrameFixture fixture;
         TMDIFrame& frame = fixture.start();
@@ -103,6 +148,8 @@ private slots:
         const QString xMessage = QStringLiteral("Xmin must be less than Xmax.");
         const QString yMessage = QStringLiteral("Ymin must be less than Ymax.");
         const std::pair<common::RangeTexts, QString> refused[] = {
+            {{"-3", "3", "0", "-2", "2", "1"}, QStringLiteral("Xstep must be greater than 0.")},
+            {{"-3", "3", "1", "-2", "2", "-0.5"}, QStringLiteral("Ystep must be greater than 0.")},
             {{"3", "-3", "1", "-2", "2", "1"}, xMessage},
             {{"2", "2", "1", "-2", "2", "1"}, xMessage},
             {{"-3", "3", "1", "2", "-2", "1"}, yMessage},

@@ -1,5 +1,6 @@
 #include "../common/TempFolder.h"
 #include "../support/PixelCount.h"
+#include "../support/ProgramCopy.h"
 #include "../support/ProgramRun.h"
 #include "projects/DataLists.h"
 #include "regression/BestCurveSearch.h"
@@ -216,6 +217,24 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.output, QStringLiteral("Tessaly 3.1\n"));
         QVERIFY(run.errors.isEmpty());
+    }
+
+    void everyTextOfTheCommandLineIsInTheChosenLanguage() {
+        ProgramCopy swedish(TESSALY_PROGRAM, "tessaly.ini", "[Options]\nLanguage=Swedish\n");
+        const QString program = pathText(swedish.program);
+        const ProgramRun help = runWithoutDisplay(program, {"--help"});
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY2(help.output.startsWith(QStringLiteral("Användning:\n")), qPrintable(help.output));
+        QVERIFY(help.output.contains(QStringLiteral("Exempel:")));
+        QVERIFY2(help.errors.isEmpty(), qPrintable(help.errors));
+        const ProgramRun unknown = runWithoutDisplay(program, {"--colour=red", "data.txt"});
+        QCOMPARE(unknown.exitCode, 2);
+        QCOMPARE(unknown.errors, QStringLiteral("Okänt alternativ: --colour=red\n"));
+        const ProgramRun unreadable =
+            runWithoutDisplay(program, {"--fit=linear", pathText(swedish.folder / "none.txt")});
+        QCOMPARE(unreadable.exitCode, 1);
+        QVERIFY2(unreadable.errors.startsWith(QStringLiteral("Filen kunde inte läsas: ")),
+                 qPrintable(unreadable.errors));
     }
 
     void helpPrintsTheUsageOfBothOptions() {
