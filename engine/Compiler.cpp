@@ -21,6 +21,9 @@ constexpr int MaxDerivativeNesting = 2;
 struct DerivativeNesting {
     int depth = 0;
     bool tooDeep = false;
+    // An argument holds "()" ("d/dx()", or "d/dx(" closed by the text's preparation): it would
+    // fail any function, so it fails the whole text once the text itself has compiled.
+    bool emptyParentheses = false;
 };
 
 } // namespace
@@ -59,13 +62,15 @@ public:
 private:
     // The function differentiated by a d/dx of `owner`: a new entry of the store in the owner's angle
     // unit, compiled from the argument text. Its own success is not checked: a failure makes every
-    // evaluation of `owner` fail.
+    // evaluation of `owner` fail. Only empty parentheses in it are refused (see DerivativeNesting).
     static TFunction* addDerivative(TFunction& owner, const std::string& argument,
                                     DerivativeNesting& nesting) {
         auto differentiated = std::make_shared<TFunction>();
         differentiated->angleUnit_ = owner.angleUnit_;
         owner.subFunctions_.push_back(differentiated);
         FunctionDB().append(differentiated);
+        if (argument.find("()") != std::string::npos)
+            nesting.emptyParentheses = true;
         if (nesting.depth == MaxDerivativeNesting) {
             nesting.tooDeep = true;
         } else {
@@ -82,9 +87,9 @@ bool TFunction::Compile(std::string_view text, std::string& errorText) {
     DerivativeNesting nesting;
     if (!Compiler::compile(*this, text, errorText, nesting))
         return false;
-    if (nesting.tooDeep) {
+    if (nesting.tooDeep || nesting.emptyParentheses) {
         compiled_ = false;
-        errorText = translation::T("DerivativesNestedTooDeep");
+        errorText = translation::T(nesting.tooDeep ? "DerivativesNestedTooDeep" : "EmptyParentheses");
         return false;
     }
     return true;

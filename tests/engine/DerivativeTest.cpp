@@ -42,7 +42,7 @@ TEST_F(DerivativeOfFunctions, DerivativeOperatorInsideATextIsEvaluatedAtX) {
 }
 
 TEST_F(DerivativeOfFunctions, AnArgumentThatDoesNotCompileLeavesTheOuterFunctionUndefined) {
-    EXPECT_FALSE(definedAt("d/dx()+1", 1));
+    EXPECT_FALSE(definedAt("d/dx(x+)+1", 1));
 }
 
 TEST_F(DerivativeOfFunctions, ASecondDerivativeIsPlottedAndAThirdRefused) {

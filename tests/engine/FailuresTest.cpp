@@ -26,6 +26,14 @@ TEST_F(Failures, EmptyParenthesesAreRefused) {
         EXPECT_EQ(errorOf(text), T("EmptyParentheses")) << text;
 }
 
+TEST_F(Failures, EmptyParenthesesInADerivativeAreRefusedToo) {
+    // The argument of d/dx is compiled on its own; empty parentheses there still fail the whole text.
+    for (const char* text : {"d/dx()", "d/dx(", "x+d/dx()", "d/dx(())", "d/dx(sin())", "d/dx(d/dx())"})
+        EXPECT_EQ(errorOf(text), T("EmptyParentheses")) << text;
+    EXPECT_NEAR(double(valueOf("d/dx(x^2)", 3)), 6, 1e-8);
+    EXPECT_NEAR(double(valueOf("d/dx((x+1)^2)", 1)), 4, 1e-8);
+}
+
 TEST_F(Failures, MoreThan255RegistersAreRefused) {
     // n ones summed need n registers for the numbers and n - 1 for the sums.
     std::string text = "1";

@@ -94,6 +94,9 @@ public:
             insertProducts(s);
             out_ = &out;
             compileText(s);
+            // Empty parentheses in a derivative's argument fail the text once the rest compiled.
+            if (emptyDerivativeArgument_)
+                fail("EmptyParentheses");
             out.ok = true;
         } catch (const std::runtime_error& e) {
             out.ok = false;
@@ -277,6 +280,8 @@ private:
                         argument += s[j].c;
                     Compiler inner(decimal_, thousands_);
                     inner.run(argument);
+                    emptyDerivativeArgument_ =
+                        emptyDerivativeArgument_ || argument.find("()") != std::string::npos;
                     replace(s, p, end, emit('d', 0, 0));
                     continue;
                 }
@@ -367,6 +372,7 @@ private:
     char decimal_;
     char thousands_;
     Compiled* out_ = nullptr;
+    bool emptyDerivativeArgument_ = false;
 };
 
 } // namespace
