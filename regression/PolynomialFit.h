@@ -1,5 +1,7 @@
 #pragma once
 
+#include "regression/CoefficientStatistics.h"
+
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -14,6 +16,7 @@ struct PolynomialFitFigures {
     long double rSquared = 0;       // 1 − SSE/SST
     long double r = 0;              // √R², never negative
     std::optional<long double> s;   // √(SSE / (n − degree − 1)) when n > 2
+    LinearFitInference inference;   // c0..c(degree) with their variances
 };
 
 // Least-squares polynomial y = c0 + c1·x + ... + cm·x^m, m = 2..5, from the normal equations solved

@@ -66,6 +66,8 @@ SimpleFitFigures computeSimpleFit(ModelKind kind, std::span<const long double> x
     fit.a = logOfY(kind) ? exponential(intercept) : intercept;
     if (kind == ModelKind::Exponential)
         fit.base = exponential(fit.b);
+    // Var(intercept) = σ²·(1/n + ū²/Cuu), Var(b) = σ²/Cuu; SSE of the line itself for a zero slope.
+    fit.line = {{intercept, fit.b}, {1 / count + uMean * divide(uMean, cuu), 1 / cuu}, cvv, cvv, fit.n};
     if (fit.b == 0)
         return fit;
 
@@ -77,11 +79,16 @@ SimpleFitFigures computeSimpleFit(ModelKind kind, std::span<const long double> x
     long double sst = 0;
     if (logOfY(kind)) {
         const long double yMean = centredMean(y);
+        long double lineSse = 0;
         for (std::size_t i = 0; i < fit.n; ++i) {
-            const long double residual = y[i] - exponential(vMean + fit.b * (u[i] - uMean));
+            const long double slopePart = fit.b * (u[i] - uMean);
+            const long double residual = y[i] - exponential(vMean + slopePart);
             sse += residual * residual;
+            const long double lineResidual = (v[i] - vMean) - slopePart;
+            lineSse += lineResidual * lineResidual;
         }
         sst = sumOfSquaredDeviations(y, yMean);
+        fit.line.sse = lineSse;
     } else {
         for (std::size_t i = 0; i < fit.n; ++i) {
             const long double residual = (v[i] - vMean) - fit.b * (u[i] - uMean);
@@ -90,6 +97,8 @@ SimpleFitFigures computeSimpleFit(ModelKind kind, std::span<const long double> x
         sst = cvv;
     }
     requireFinite(sse + sst);
+    if (!logOfY(kind))
+        fit.line.sse = sse;
 
     if (fit.n > 2)
         fit.s = squareRoot(divide(sse, count - 2));

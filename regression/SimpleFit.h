@@ -1,5 +1,6 @@
 #pragma once
 
+#include "regression/CoefficientStatistics.h"
 #include "regression/ModelKind.h"
 
 #include <cstddef>
@@ -20,6 +21,8 @@ struct SimpleFitFigures {
     std::optional<long double> r;
     std::optional<long double> rSquared;
     std::optional<long double> s;
+    // The straight line v = intercept + b·u through the transformed points, for its statistics.
+    LinearFitInference line;
 };
 
 // Fits a model of isSimpleModel() to the points. All sums are taken about the means, so data such as
