@@ -66,6 +66,7 @@ enum class CommandId {
     ShowScaleText,
     ShowFunctionNames,
     ShowWizard,
+    CoefficientStatistics,
     // Window
     MakeGraphWindowQuadratic,
     DefaultPosition,

@@ -62,8 +62,8 @@ constexpr int ChildHeightReduction = 90;
 
 TForm1::TForm1(common::IniFile& settings, appkit::Interaction& interaction, appkit::Desktop& desktop,
                appkit::NumberSeparators separators, const QString& programFolder, QWidget* parent)
-    : QMainWindow(parent), settings_(settings), interaction_(interaction),
-      separators_(separators), mdiArea_(new QMdiArea(this)) {
+    : QMainWindow(parent), settings_(settings), interaction_(interaction), separators_(separators),
+      mdiArea_(new QMdiArea(this)) {
     setObjectName(QStringLiteral("Form1"));
     setCentralWidget(mdiArea_);
     loadToolbarPictures();
@@ -85,6 +85,7 @@ TForm1::TForm1(common::IniFile& settings, appkit::Interaction& interaction, appk
     action(CommandId::ShowScaleText).setChecked(settings_.showScaleText());
     action(CommandId::ShowFunctionNames).setChecked(settings_.showFunctionNames());
     action(CommandId::ShowWizard).setChecked(settings_.startupWizard());
+    action(CommandId::CoefficientStatistics).setChecked(settings_.coefficientStatistics());
     action(CommandId::Paste).setEnabled(false);
     action(CommandId::UndoPaste).setEnabled(false);
 

@@ -215,6 +215,7 @@ private:
     void ZoomBox1Click();
     void UndoZoom1Click();
     void ShowWizard1Click();
+    void CoefficientStatistics1Click();
     void MakeGraph1Click();
     void DefaultPosition1Click();
 

@@ -112,6 +112,8 @@ std::vector<CommandRow> TForm1::commandRows() {
          nullptr, true, run(&TForm1::redrawGraph)},
         {CommandId::ShowWizard, "ShowWizard1", "Show Start &Wizard at launch", nullptr, nullptr, true,
          run(&TForm1::ShowWizard1Click)},
+        {CommandId::CoefficientStatistics, "CoefficientStatistics1", "&Coefficient statistics in the log",
+         "CoefficientStatisticsintheLog", nullptr, true, run(&TForm1::CoefficientStatistics1Click)},
 
         {CommandId::MakeGraphWindowQuadratic, "MakeGraph1", "Make Graph Window &Quadratic",
          "MakeGraphWindowQuadratic", nullptr, false, run(&TForm1::MakeGraph1Click)},
@@ -229,6 +231,8 @@ std::vector<MenuLine> TForm1::menuLayout() {
         MenuLine::item(CommandId::ShowFunctionNames),
         MenuLine::separator(),
         MenuLine::item(CommandId::ShowWizard),
+        MenuLine::separator(),
+        MenuLine::item(CommandId::CoefficientStatistics),
         MenuLine::close(),
 
         MenuLine::open(MenuId::Window, "Window1", "&Window", "Window"),

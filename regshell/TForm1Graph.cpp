@@ -79,6 +79,10 @@ void TForm1::UndoZoom1Click() {
     graphWindow_->undoZoom();
 }
 
+void TForm1::CoefficientStatistics1Click() {
+    settings_.setCoefficientStatistics(action(CommandId::CoefficientStatistics).isChecked());
+}
+
 void TForm1::ShowWizard1Click() {
     settings_.setStartupWizard(action(CommandId::ShowWizard).isChecked());
 }
