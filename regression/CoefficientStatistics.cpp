@@ -24,6 +24,12 @@ std::optional<long double> finite(long double value) {
 
 } // namespace
 
+long double tQuantile975(std::size_t degreesOfFreedom) {
+    const boost::math::students_t_distribution<long double, QuietPolicy> t(
+        static_cast<long double>(degreesOfFreedom));
+    return boost::math::quantile(boost::math::complement(t, 0.025L));
+}
+
 CoefficientStatistics coefficientStatistics(const LinearFitInference& fit) {
     const auto& estimates = fit.estimates;
     const auto& unscaledVariances = fit.unscaledVariances;
@@ -53,7 +59,7 @@ CoefficientStatistics coefficientStatistics(const LinearFitInference& fit) {
         statistics.adjustedRSquared = 1 - (sse / df) / (sst / static_cast<long double>(n - 1));
 
     const boost::math::students_t_distribution<long double, QuietPolicy> t(df);
-    const long double quantile = boost::math::quantile(boost::math::complement(t, 0.025L));
+    const long double quantile = tQuantile975(statistics.degreesOfFreedom);
     for (std::size_t i = 0; i < estimates.size(); ++i) {
         auto& row = statistics.rows[i];
         const long double error = s * std::sqrt(std::max(unscaledVariances[i], 0.0L));

@@ -41,6 +41,9 @@ struct LinearFitInference {
     std::size_t n = 0;
 };
 
+// t(0.975) with `degreesOfFreedom` (at least 1): the 95% two-sided quantile.
+long double tQuantile975(std::size_t degreesOfFreedom);
+
 // The t and F distributions are evaluated in long double.
 CoefficientStatistics coefficientStatistics(const LinearFitInference& fit);
 

@@ -86,6 +86,8 @@ PolynomialFitFigures computePolynomialFit(int degree, std::span<const long doubl
                      sse,
                      sst,
                      fit.n};
+    fit.basisScale = scale;
+    fit.basisInverse = solution.inverse;
     if (fit.n > 2)
         fit.s = squareRoot(divide(sse, static_cast<long double>(fit.n) - degree - 1));
     // Least squares with a constant term never leaves more than SST unexplained; only rounding
