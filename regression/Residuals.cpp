@@ -13,6 +13,7 @@ namespace {
 bool isFittedCurve(const projects::DrawableRecord& record) {
     const auto kind = modelKindFromText(record.kind);
     const bool drawn = record.drawing == projects::RecordDrawing::Curve ||
+                       record.drawing == projects::RecordDrawing::StraightLine ||
                        record.drawing == projects::RecordDrawing::HorizontalLine;
     return drawn && kind && (isSimpleModel(*kind) || isPolynomialModel(*kind));
 }

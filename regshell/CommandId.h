@@ -58,6 +58,8 @@ enum class CommandId {
     ZoomOut,
     ZoomBox,
     UndoZoom,
+    Bands,
+    Residuals,
     // Options
     SelectLanguage,
     BestCurveSetup,

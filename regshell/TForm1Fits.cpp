@@ -49,6 +49,7 @@ bool TForm1::refused(const std::optional<std::string>& message) {
 }
 
 void TForm1::writeFitOutput(const regression::FitOutput& output) {
+    leaveResidualPlot(); // the fit is drawn on the project's graph
     dataWindow_->appendLogLines(output.logLines);
     if (output.functionRecord)
         store_.addFunctionRecord(*output.functionRecord);
