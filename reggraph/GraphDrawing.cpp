@@ -2,8 +2,11 @@
 
 #include "pictures/GraphPictures.h"
 #include "reggraph/AxesDrawing.h"
+#include "reggraph/BandDrawing.h"
 #include "reggraph/CurveDrawing.h"
+#include "reggraph/CurvePalette.h"
 #include "reggraph/SeriesDrawing.h"
+#include "regression/RecordModel.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -28,17 +31,6 @@ std::string recordName(const GraphScene& scene, int n) {
                                                                  : std::string();
 }
 
-// The regression result as the record describes it, so the curve is drawn through its evaluator.
-void loadRecord(regression::RegressionResult& result, const projects::DrawableRecord& record) {
-    result.setModelKind(record.kind);
-    result.a = record.a;
-    result.b = record.b;
-    result.polynomialCoefficients.fill(0);
-    std::copy_n(record.coefficients.begin(),
-                std::min(record.coefficients.size(), result.polynomialCoefficients.size()),
-                result.polynomialCoefficients.begin());
-}
-
 // One straight line per intercept, all in the colour and under the name of one drawn function.
 void drawLineFamily(QPainter& painter, const GraphGeometry& geometry, long double slope,
                     const std::vector<long double>& intercepts) {
@@ -49,7 +41,7 @@ void drawLineFamily(QPainter& painter, const GraphGeometry& geometry, long doubl
 void drawRecord(QPainter& painter, const GraphScene& scene, DrawingState& state,
                 regression::RegressionResult& result, const projects::DrawableRecord& record) {
     const GraphGeometry& g = state.axes->geometry;
-    loadRecord(result, record);
+    regression::loadRecordModel(result, record);
     const int n = ++state.drawnFunctions;
     // A record that cannot be read keeps its place, so the curves after it keep their names.
     if (record.drawing == projects::RecordDrawing::None)
@@ -58,12 +50,17 @@ void drawRecord(QPainter& painter, const GraphScene& scene, DrawingState& state,
     switch (record.drawing) {
     case projects::RecordDrawing::Curve:
         drawSampledCurve(painter, g, evaluator(result), sampledFromPositiveX(record.kind));
+        drawFitBands(painter, scene, g, record.kind, evaluator(result), sampledFromPositiveX(record.kind),
+                     curveColour(n));
         break;
     case projects::RecordDrawing::StraightLine:
         drawStraightLine(painter, g, record.a, record.b);
+        drawFitBands(painter, scene, g, record.kind, evaluator(result), false, curveColour(n));
         break;
     case projects::RecordDrawing::HorizontalLine:
         drawHorizontalLine(painter, g, record.a);
+        drawFitBands(painter, scene, g, record.kind, evaluator(result), sampledFromPositiveX(record.kind),
+                     curveColour(n));
         break;
     case projects::RecordDrawing::LineFamily:
         drawLineFamily(painter, g, record.b, record.intercepts);
@@ -140,13 +137,17 @@ void drawFit(QPainter& painter, const GraphScene& scene, DrawingState& state,
         return;
     pictures::prepareGraphPainter(painter);
     const GraphGeometry& g = state.axes->geometry;
-    chooseCurveColour(painter, scene, g, ++state.drawnFunctions, name);
+    const int n = ++state.drawnFunctions;
+    chooseCurveColour(painter, scene, g, n, name);
+    const bool positiveOnly = sampledFromPositiveX(result.modelKind());
     switch (drawing.shape) {
     case regression::Drawing::Shape::FittedCurve:
-        drawSampledCurve(painter, g, evaluator(result), sampledFromPositiveX(result.modelKind()));
+        drawSampledCurve(painter, g, evaluator(result), positiveOnly);
+        drawFitBands(painter, scene, g, result.modelKind(), evaluator(result), positiveOnly, curveColour(n));
         break;
     case regression::Drawing::Shape::ZeroSlopeLine:
         drawHorizontalLine(painter, g, drawing.lines.base);
+        drawFitBands(painter, scene, g, result.modelKind(), evaluator(result), positiveOnly, curveColour(n));
         break;
     case regression::Drawing::Shape::StraightLines:
         drawLineFamily(painter, g, drawing.lines.slope, familyIntercepts(drawing.lines));

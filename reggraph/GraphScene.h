@@ -65,6 +65,7 @@ struct GraphScene {
     std::string yAxisName = "Y";
     DisplayOptions options;
     SeriesSwitches series;
+    bool bands = false; // the confidence and prediction bands around every fit of one variable
     GraphFont font = defaultGraphFont();
     char decimalSeparator = '.';
     const projects::DataLists* lists = nullptr; // the lists grid; the series read its complete rows

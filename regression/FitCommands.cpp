@@ -2,6 +2,7 @@
 
 #include "projects/FunctionRecord.h"
 #include "regression/LogText.h"
+#include "regression/StatisticsBlock.h"
 #include "translation/Translator.h"
 
 #include <stdexcept>
@@ -42,6 +43,30 @@ std::string polynomialParameterText(const PolynomialFitFigures& fit, char decima
 
 std::string recordOf(ModelKind kind, const std::string& equation, const std::string& parameters) {
     return std::string(modelKindText(kind)) + ";" + equation + ";" + parameters;
+}
+
+// The straight line a transformed model runs: its response and its term, for the statistics block.
+std::pair<std::string, std::string> fittedLineOf(ModelKind kind, const std::string& x, const std::string& y) {
+    switch (kind) {
+    case ModelKind::Logarithmic:
+        return {y, "Ln(" + x + ")"};
+    case ModelKind::Exponential:
+        return {"Ln(" + y + ")", x};
+    case ModelKind::Power:
+        return {"Ln(" + y + ")", "Ln(" + x + ")"};
+    case ModelKind::Reciprocal:
+        return {y, "1/" + x};
+    default:
+        return {y, x};
+    }
+}
+
+void appendStatistics(std::vector<std::string>& lines, const LinearFitInference& inference,
+                      const StatisticsBlockTerms& terms, const LogContext& context) {
+    if (!context.coefficientStatistics)
+        return;
+    insertStatisticsBlock(lines, statisticsBlockLines(coefficientStatistics(inference), terms,
+                                                      context.decimalSeparator, context.figureDigits));
 }
 
 } // namespace
@@ -117,18 +142,27 @@ std::optional<FitOutput> fitSimpleModel(RegressionResult& result, ModelKind kind
     lines.push_back(simpleTitle(kind));
     lines.push_back(output.equation);
     lines.emplace_back();
-    lines.push_back(figureLine(T("Constant"), fit.a, separator));
+    const int digits = context.figureDigits;
+    lines.push_back(figureLine(T("Constant"), fit.a, separator, digits));
     if (kind == ModelKind::Exponential) {
         if (fit.base != 0)
-            lines.push_back(figureLine(onlyXName(context), fit.base, separator));
+            lines.push_back(figureLine(onlyXName(context), fit.base, separator, digits));
     } else if (fit.b != 0) {
-        lines.push_back(figureLine(onlyXName(context), fit.b, separator));
+        lines.push_back(figureLine(onlyXName(context), fit.b, separator, digits));
     }
     lines.emplace_back();
     if (fit.r)
-        appendGoodnessLines(lines, *fit.r, *fit.rSquared, fit.s, "LNotcalculated", fit.n, separator);
+        appendGoodnessLines(lines, *fit.r, *fit.rSquared, fit.s, "LNotcalculated", fit.n, separator, digits);
     else
         appendPointCountAndEnd(lines, fit.n);
+    StatisticsBlockTerms terms;
+    const auto line = fittedLineOf(kind, onlyXName(context), context.yName);
+    terms.termNames = {line.second};
+    if (kind != ModelKind::Linear)
+        terms.fittedLine = line;
+    terms.backTransformedConstant = kind == ModelKind::Exponential || kind == ModelKind::Power;
+    terms.constantOnly = fit.b == 0;
+    appendStatistics(lines, fit.line, terms, context);
 
     Drawing drawing;
     if (fit.b == 0) {
@@ -166,12 +200,17 @@ std::optional<FitOutput> fitPolynomial(RegressionResult& result, int degree, con
     lines.push_back(T(kTitleKeys[degree - 2]) + " REGRESSION:");
     lines.push_back(output.equation);
     lines.emplace_back();
-    lines.push_back(figureLine(T("Constant"), fit.c[0], separator));
-    lines.push_back(figureLine(x, fit.c[1], separator));
+    const int digits = context.figureDigits;
+    StatisticsBlockTerms terms;
+    terms.termNames.push_back(x);
     for (int k = 2; k <= degree; ++k)
-        lines.push_back(figureLine(x + "^" + std::to_string(k), fit.c[k], separator));
+        terms.termNames.push_back(x + "^" + std::to_string(k));
+    lines.push_back(figureLine(T("Constant"), fit.c[0], separator, digits));
+    for (int k = 1; k <= degree; ++k)
+        lines.push_back(figureLine(terms.termNames[k - 1], fit.c[k], separator, digits));
     lines.emplace_back();
-    appendGoodnessLines(lines, fit.r, fit.rSquared, fit.s, "LNotcalculated", fit.n, separator);
+    appendGoodnessLines(lines, fit.r, fit.rSquared, fit.s, "LNotcalculated", fit.n, separator, digits);
+    appendStatistics(lines, fit.inference, terms, context);
 
     const std::string parameters = polynomialParameterText(fit, separator);
     output.drawing = Drawing{};
@@ -216,11 +255,15 @@ std::optional<FitOutput> logMultiple(RegressionResult& result, const FitData& da
     lines.push_back(T("LMULTIPLEREGRESSION"));
     lines.push_back(output.equation);
     lines.emplace_back();
-    lines.push_back(figureLine(T("Constant"), fit->b[0], separator));
+    const int digits = context.figureDigits;
+    lines.push_back(figureLine(T("Constant"), fit->b[0], separator, digits));
     for (int j = 1; j <= fit->k; ++j)
-        lines.push_back(figureLine(context.xNames[j - 1], fit->b[j], separator));
+        lines.push_back(figureLine(context.xNames[j - 1], fit->b[j], separator, digits));
     lines.emplace_back();
-    appendGoodnessLines(lines, fit->r, fit->rSquared, fit->s, "Not calculated", fit->n, separator);
+    appendGoodnessLines(lines, fit->r, fit->rSquared, fit->s, "Not calculated", fit->n, separator, digits);
+    StatisticsBlockTerms terms;
+    terms.termNames.assign(context.xNames.begin(), context.xNames.begin() + fit->k);
+    appendStatistics(lines, fit->inference, terms, context);
     return output;
 }
 

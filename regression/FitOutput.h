@@ -12,6 +12,8 @@ struct LogContext {
     std::vector<std::string> xNames; // names of X1..Xk
     std::string yName;
     char decimalSeparator = '.';
+    bool coefficientStatistics = false; // append the statistics block to every fit's block
+    int figureDigits = 10;              // significant digits of the figures (G10 in the window's log)
 };
 
 // The points of the current project: the first n complete rows of the lists, as numbers.

@@ -52,7 +52,31 @@ struct LeastSquaresSolution {
     std::vector<long double> coefficients;
     long double sse = 0; // Σ (w − fitted)²
     long double sst = 0; // Σ w²
+    // (XᵀX)⁻¹ of the basis values, column by column through the same factors, each column refined
+    // once like the coefficients: its diagonal scaled by s² gives the coefficients' variances.
+    Matrix inverse;
 };
+
+// The inverse of the normal-equation matrix m from its factors, refined once with m's residuals.
+inline Matrix refinedInverse(const Matrix& m, const NormalEquationFactors& factors) {
+    const std::size_t size = m.size();
+    Matrix inverse(size);
+    for (std::size_t column = 0; column < size; ++column) {
+        std::vector<long double> unit(size, 0);
+        unit[column] = 1;
+        std::vector<long double> x = factors.solve(unit);
+        std::vector<long double> residual(unit);
+        for (std::size_t i = 0; i < size; ++i)
+            for (std::size_t j = 0; j < size; ++j)
+                residual[i] -= m[i][j] * x[j];
+        const std::vector<long double> correction = factors.solve(residual);
+        for (std::size_t i = 0; i < size; ++i)
+            x[i] += correction[i];
+        inverse[column] = std::move(x);
+    }
+    // Column j of the inverse is row j as well: the matrix is symmetric.
+    return inverse;
+}
 
 // Least squares of the responses w (centred on their mean) on `size` basis values per point, which
 // fillRow(point, row) writes into row[0..size−1]. The normal equations are solved without pivoting,
@@ -112,6 +136,7 @@ LeastSquaresSolution solveLeastSquares(std::size_t size, std::span<const long do
         solution.sst += w[p] * w[p];
     }
     requireFinite(solution.sse + solution.sst);
+    solution.inverse = refinedInverse(m, factors);
     return solution;
 }
 

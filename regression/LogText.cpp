@@ -17,8 +17,8 @@ std::string g15(long double value, char decimalSeparator) {
     return common::formatGeneral(value, 15, decimalSeparator);
 }
 
-std::string figureLine(std::string_view name, long double value, char decimalSeparator) {
-    return std::string(name) + " = " + g10(value, decimalSeparator);
+std::string figureLine(std::string_view name, long double value, char decimalSeparator, int digits) {
+    return std::string(name) + " = " + common::formatGeneral(value, digits, decimalSeparator);
 }
 
 std::string signedTerm(long double coefficient, std::string_view suffix, char decimalSeparator) {
@@ -31,10 +31,13 @@ std::string signedTerm(long double coefficient, std::string_view suffix, char de
 
 void appendGoodnessLines(std::vector<std::string>& lines, long double r, long double rSquared,
                          std::optional<long double> s, std::string_view notCalculatedKey, std::size_t n,
-                         char decimalSeparator) {
-    lines.push_back(figureLine(translation::T("LCorrelation"), r, decimalSeparator));
-    lines.push_back("R-sq = " + g10(100 * rSquared, decimalSeparator) + "%");
-    lines.push_back(s ? "s = " + g10(*s, decimalSeparator) : "s = " + translation::T(notCalculatedKey));
+                         char decimalSeparator, int digits) {
+    const auto figure = [&](long double value) {
+        return common::formatGeneral(value, digits, decimalSeparator);
+    };
+    lines.push_back(figureLine(translation::T("LCorrelation"), r, decimalSeparator, digits));
+    lines.push_back("R-sq = " + figure(100 * rSquared) + "%");
+    lines.push_back(s ? "s = " + figure(*s) : "s = " + translation::T(notCalculatedKey));
     appendPointCountAndEnd(lines, n);
 }
 

@@ -47,6 +47,21 @@ MultipleFitFigures computeMultipleFit(std::span<const std::vector<long double>> 
         constant -= fit.b[j + 1] * scales[j].centre;
     }
     fit.b[0] = requireFinite(constant);
+
+    // b_j = inverseScale_j·d_j and b0 = d0 − Σ b_j·centre_j (plus the constant y centre): the
+    // variance of b0 is the quadratic form of (1, −inverseScale_j·centre_j) in the inverse.
+    const Matrix& inverse = solution.inverse;
+    std::vector<long double> constantWeights(k + 1, 1);
+    for (std::size_t j = 0; j < k; ++j)
+        constantWeights[j + 1] = -scales[j].inverseScale * scales[j].centre;
+    fit.inference = {
+        {fit.b.begin(), fit.b.begin() + static_cast<std::ptrdiff_t>(k + 1)}, {0}, sse, sst, fit.n};
+    auto& variances = fit.inference.unscaledVariances;
+    for (std::size_t i = 0; i <= k; ++i)
+        for (std::size_t l = 0; l <= k; ++l)
+            variances[0] += constantWeights[i] * inverse[i][l] * constantWeights[l];
+    for (std::size_t j = 0; j < k; ++j)
+        variances.push_back(scales[j].inverseScale * scales[j].inverseScale * inverse[j + 1][j + 1]);
     if (fit.n > 2)
         fit.s = squareRoot(divide(sse, static_cast<long double>(fit.n) - static_cast<long double>(k) - 1));
     fit.rSquared = std::max(1 - divide(sse, sst), 0.0L);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "regression/CoefficientStatistics.h"
+
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -15,6 +17,7 @@ struct MultipleFitFigures {
     long double rSquared = 0;       // 1 − SSE/SST
     long double r = 0;              // √R², never negative
     std::optional<long double> s;   // √(SSE / (n − k − 1)) when n > 2
+    LinearFitInference inference;   // b0..bk with their variances
 };
 
 // Least-squares y = b0 + b1·x1 + ... + bk·xk for k = 2..5 columns of x, from the normal equations

@@ -12,24 +12,32 @@ namespace regression {
 
 namespace {
 
-// c_i of Σ_j d_j·((x − centre)·inverseScale)^j, by the binomial expansion of each power.
-std::array<long double, 6> expandIntoPowersOfX(const std::vector<long double>& d, const CentredScale& scale) {
-    const int degree = static_cast<int>(d.size()) - 1;
-    std::array<long double, 6> c{};
+// T with c = T·d for c_i of Σ_j d_j·((x − centre)·inverseScale)^j: the binomial expansion of each
+// power, T[i][j] = C(j, i)·inverseScale^j·(−centre)^(j − i).
+Matrix expansionIntoPowersOfX(std::size_t size, const CentredScale& scale) {
+    Matrix t(size, std::vector<long double>(size, 0));
     long double scalePower = 1; // inverseScale^j
-    for (int j = 0; j <= degree; ++j) {
+    for (std::size_t j = 0; j < size; ++j) {
         long double binomial = 1;   // C(j, i) for i = j, j − 1, ...
         long double shiftPower = 1; // (−centre)^(j − i)
-        for (int i = j; i >= 0; --i) {
-            c[i] += d[j] * scalePower * binomial * shiftPower;
-            binomial = binomial * i / (j - i + 1);
+        for (std::size_t i = j + 1; i-- > 0;) {
+            t[i][j] = scalePower * binomial * shiftPower;
+            binomial = binomial * static_cast<long double>(i) / static_cast<long double>(j - i + 1);
             shiftPower *= -scale.centre;
         }
         scalePower *= scale.inverseScale;
     }
-    for (auto& coefficient : c)
-        requireFinite(coefficient);
-    return c;
+    return t;
+}
+
+// The diagonal of T·V·Tᵀ: the variances of c = T·d when d has the covariance V.
+std::vector<long double> transformedVariances(const Matrix& t, const Matrix& v) {
+    std::vector<long double> variances(t.size(), 0);
+    for (std::size_t i = 0; i < t.size(); ++i)
+        for (std::size_t j = 0; j < t.size(); ++j)
+            for (std::size_t l = 0; l < t.size(); ++l)
+                variances[i] += t[i][j] * v[j][l] * t[i][l];
+    return variances;
 }
 
 } // namespace
@@ -66,8 +74,20 @@ PolynomialFitFigures computePolynomialFit(int degree, std::span<const long doubl
     // Σ (y − ȳ)², from Σ (y − centre)² less the part of the centre's distance from the mean.
     const long double sst = totalSumOfSquares(solution.sst, w);
 
-    fit.c = expandIntoPowersOfX(d, scale);
+    const Matrix expansion = expansionIntoPowersOfX(size, scale);
+    for (std::size_t i = 0; i < size; ++i) {
+        for (std::size_t j = i; j < size; ++j)
+            fit.c[i] += expansion[i][j] * d[j];
+        requireFinite(fit.c[i]);
+    }
     fit.c[0] = requireFinite(fit.c[0] + yCentre);
+    fit.inference = {{fit.c.begin(), fit.c.begin() + static_cast<std::ptrdiff_t>(size)},
+                     transformedVariances(expansion, solution.inverse),
+                     sse,
+                     sst,
+                     fit.n};
+    fit.basisScale = scale;
+    fit.basisInverse = solution.inverse;
     if (fit.n > 2)
         fit.s = squareRoot(divide(sse, static_cast<long double>(fit.n) - degree - 1));
     // Least squares with a constant term never leaves more than SST unexplained; only rounding

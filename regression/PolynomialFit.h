@@ -1,5 +1,9 @@
 #pragma once
 
+#include "regression/CentredSums.h"
+#include "regression/CoefficientStatistics.h"
+#include "regression/LinearSolver.h"
+
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -14,6 +18,11 @@ struct PolynomialFitFigures {
     long double rSquared = 0;       // 1 − SSE/SST
     long double r = 0;              // √R², never negative
     std::optional<long double> s;   // √(SSE / (n − degree − 1)) when n > 2
+    LinearFitInference inference;   // c0..c(degree) with their variances
+    // The basis the equations were solved in, t = basisScale(x) with powers t^0..t^degree, and
+    // the inverse of its normal-equation matrix, for the bands around the curve.
+    CentredScale basisScale;
+    Matrix basisInverse;
 };
 
 // Least-squares polynomial y = c0 + c1·x + ... + cm·x^m, m = 2..5, from the normal equations solved

@@ -14,8 +14,19 @@ namespace {
 bool logOfX(ModelKind kind) {
     return kind == ModelKind::Logarithmic || kind == ModelKind::Power;
 }
-bool logOfY(ModelKind kind) {
+
+long double transformedY(ModelKind kind, long double y) {
+    return fitsLogOfY(kind) ? naturalLogarithm(y) : y;
+}
+
+} // namespace
+
+bool fitsLogOfY(ModelKind kind) {
     return kind == ModelKind::Exponential || kind == ModelKind::Power;
+}
+
+bool transformsX(ModelKind kind) {
+    return logOfX(kind) || kind == ModelKind::Reciprocal;
 }
 
 long double transformedX(ModelKind kind, long double x) {
@@ -25,12 +36,6 @@ long double transformedX(ModelKind kind, long double x) {
         return divide(1, x);
     return x;
 }
-
-long double transformedY(ModelKind kind, long double y) {
-    return logOfY(kind) ? naturalLogarithm(y) : y;
-}
-
-} // namespace
 
 SimpleFitFigures computeSimpleFit(ModelKind kind, std::span<const long double> x,
                                   std::span<const long double> y) {
@@ -63,9 +68,13 @@ SimpleFitFigures computeSimpleFit(ModelKind kind, std::span<const long double> x
 
     fit.b = divide(cuv, cuu);
     const long double intercept = requireFinite(vMean - fit.b * uMean);
-    fit.a = logOfY(kind) ? exponential(intercept) : intercept;
+    fit.a = fitsLogOfY(kind) ? exponential(intercept) : intercept;
     if (kind == ModelKind::Exponential)
         fit.base = exponential(fit.b);
+    // Var(intercept) = σ²·(1/n + ū²/Cuu), Var(b) = σ²/Cuu; SSE of the line itself for a zero slope.
+    fit.line = {{intercept, fit.b}, {1 / count + uMean * divide(uMean, cuu), 1 / cuu}, cvv, cvv, fit.n};
+    fit.uMean = uMean;
+    fit.uSpread = cuu;
     if (fit.b == 0)
         return fit;
 
@@ -75,13 +84,18 @@ SimpleFitFigures computeSimpleFit(ModelKind kind, std::span<const long double> x
     // a + b·u (or e^(A + b·u)) but keeps its accuracy when u has a large mean.
     long double sse = 0;
     long double sst = 0;
-    if (logOfY(kind)) {
+    if (fitsLogOfY(kind)) {
         const long double yMean = centredMean(y);
+        long double lineSse = 0;
         for (std::size_t i = 0; i < fit.n; ++i) {
-            const long double residual = y[i] - exponential(vMean + fit.b * (u[i] - uMean));
+            const long double slopePart = fit.b * (u[i] - uMean);
+            const long double residual = y[i] - exponential(vMean + slopePart);
             sse += residual * residual;
+            const long double lineResidual = (v[i] - vMean) - slopePart;
+            lineSse += lineResidual * lineResidual;
         }
         sst = sumOfSquaredDeviations(y, yMean);
+        fit.line.sse = lineSse;
     } else {
         for (std::size_t i = 0; i < fit.n; ++i) {
             const long double residual = (v[i] - vMean) - fit.b * (u[i] - uMean);
@@ -90,13 +104,15 @@ SimpleFitFigures computeSimpleFit(ModelKind kind, std::span<const long double> x
         sst = cvv;
     }
     requireFinite(sse + sst);
+    if (!fitsLogOfY(kind))
+        fit.line.sse = sse;
 
     if (fit.n > 2)
         fit.s = squareRoot(divide(sse, count - 2));
     long double rSquared = 1 - divide(sse, sst);
     // A straight-line fit in the units of y never leaves more than SST unexplained; only rounding
     // could push R² below 0. The transformed models may legitimately fit y worse than its mean.
-    if (!logOfY(kind))
+    if (!fitsLogOfY(kind))
         rSquared = std::max(rSquared, 0.0L);
     fit.rSquared = rSquared;
     return fit;

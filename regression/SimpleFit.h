@@ -1,5 +1,6 @@
 #pragma once
 
+#include "regression/CoefficientStatistics.h"
 #include "regression/ModelKind.h"
 
 #include <cstddef>
@@ -20,7 +21,19 @@ struct SimpleFitFigures {
     std::optional<long double> r;
     std::optional<long double> rSquared;
     std::optional<long double> s;
+    // The straight line v = intercept + b·u through the transformed points, for its statistics,
+    // with ū and Σ (u − ū)² for the bands around it.
+    LinearFitInference line;
+    long double uMean = 0;
+    long double uSpread = 0;
 };
+
+// u of the model's straight line: x, ln x or 1/x (throws RegressionError outside the domain).
+long double transformedX(ModelKind kind, long double x);
+// Whether the model's u is ln x or 1/x, defined for x > 0 only.
+bool transformsX(ModelKind kind);
+// Whether the model's line is fitted to ln y (the exponential and power models).
+bool fitsLogOfY(ModelKind kind);
 
 // Fits a model of isSimpleModel() to the points. All sums are taken about the means, so data such as
 // x near 10^6 with a spread of 1 give the same figures as data near 0; a perfect fit gives SSE = 0.

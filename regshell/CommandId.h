@@ -58,6 +58,8 @@ enum class CommandId {
     ZoomOut,
     ZoomBox,
     UndoZoom,
+    Bands,
+    Residuals,
     // Options
     SelectLanguage,
     BestCurveSetup,
@@ -66,6 +68,7 @@ enum class CommandId {
     ShowScaleText,
     ShowFunctionNames,
     ShowWizard,
+    CoefficientStatistics,
     // Window
     MakeGraphWindowQuadratic,
     DefaultPosition,

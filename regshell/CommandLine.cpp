@@ -51,7 +51,8 @@ void runRequest(const CommandLineRequest& request, char decimalSeparator) {
         exportProjectGraph(request, decimalSeparator);
         break;
     case CommandLineRequest::Work::Fit:
-        print(fitLogLines(request.model, readFitInput(request.inputFile, request.project, decimalSeparator)));
+        print(fitLogLines(request.model, readFitInput(request.inputFile, request.project, decimalSeparator),
+                          {request.statistics, request.digits}));
         break;
     }
 }

@@ -64,7 +64,10 @@ std::vector<std::string> runFit(std::optional<ModelKind> model, const regression
 
 } // namespace
 
-std::vector<std::string> fitLogLines(std::optional<ModelKind> model, const regression::FitData& data) {
+std::vector<std::string> fitLogLines(std::optional<ModelKind> model, regression::FitData data,
+                                     FitFigures figures) {
+    data.context.coefficientStatistics = figures.statistics;
+    data.context.figureDigits = figures.digits;
     if (data.pointCount() == 0)
         throw CommandLineError(T("CmdNoPoints"));
     try {

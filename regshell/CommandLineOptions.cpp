@@ -20,6 +20,8 @@ constexpr std::string_view ExportOption = "--export=";
 constexpr std::string_view FitOption = "--fit=";
 constexpr std::string_view SizeOption = "--size=";
 constexpr std::string_view ProjectOption = "--project=";
+constexpr std::string_view StatisticsOption = "--statistics";
+constexpr std::string_view DigitsOption = "--digits=";
 
 constexpr std::array<std::string_view, 4> ExportExtensions = {".png", ".bmp", ".svg", ".pdf"};
 
@@ -61,6 +63,14 @@ void readSize(std::string_view text, CommandLineRequest& request) {
     request.height = *height;
 }
 
+// A wrong number of digits is a bad option: refused like an unknown one.
+int readDigits(std::string_view text) {
+    const std::optional<int> digits = common::tryParseInt(text);
+    if (!digits || *digits < 1 || *digits > MostFigureDigits)
+        throw CommandLineUsageError(T("CmdBadDigits") + " " + std::string(text));
+    return *digits;
+}
+
 std::optional<regression::ModelKind> readModel(std::string_view text) {
     for (const ModelName& entry : ModelNames)
         if (common::equalsIgnoringCase(entry.name, text))
@@ -95,7 +105,8 @@ std::optional<CommandLineRequest> parseCommandLine(const std::vector<std::string
     bool exportAsked = false;
     bool fitAsked = false;
     bool sizeGiven = false;
-    std::string firstOption; // for the message when neither --export nor --fit is given
+    bool fitFiguresGiven = false; // --statistics or --digits
+    std::string firstOption;      // for the message when neither --export nor --fit is given
     std::vector<std::string> files;
     for (const std::string& argument : arguments) {
         const std::string_view text(argument);
@@ -110,6 +121,12 @@ std::optional<CommandLineRequest> parseCommandLine(const std::vector<std::string
         } else if (text.starts_with(SizeOption)) {
             sizeGiven = true;
             readSize(text.substr(SizeOption.size()), request);
+        } else if (text == StatisticsOption) {
+            fitFiguresGiven = true;
+            request.statistics = true;
+        } else if (text.starts_with(DigitsOption)) {
+            fitFiguresGiven = true;
+            request.digits = readDigits(text.substr(DigitsOption.size()));
         } else if (text.starts_with(ProjectOption)) {
             request.project = argument.substr(ProjectOption.size());
         } else if (text.starts_with("--")) {
@@ -127,6 +144,8 @@ std::optional<CommandLineRequest> parseCommandLine(const std::vector<std::string
         throw CommandLineError(T("CmdExportOrFit"));
     if (fitAsked && sizeGiven)
         throw CommandLineError(T("CmdSizeOnlyForExport"));
+    if (exportAsked && fitFiguresGiven)
+        throw CommandLineError(T("CmdStatisticsOnlyForFit"));
     if (files.size() != 1)
         throw CommandLineError(T("CmdOneInputFile"));
     request.inputFile = files.front();
@@ -150,6 +169,8 @@ std::vector<std::string> usageLines() {
         "      " + T("CmdUsageFit"),
         "      " + T("CmdUsageModels"),
         "      " + T("CmdUsageDataFile"),
+        "  tessaly --fit=MODEL --statistics [--digits=N] [--project=NAME] DATAFILE",
+        "      " + T("CmdUsageStatistics"),
         "  tessaly --help | --version",
         "      " + T("CmdUsageHelp"),
         T("CmdUsageExample"),

@@ -25,7 +25,7 @@ public:
 
 // Work the program does without a window:
 //   tessaly --export=FILE [--size=WIDTHxHEIGHT] [--project=NAME] PROJECTFILE
-//   tessaly --fit=MODEL [--project=NAME] DATAFILE
+//   tessaly --fit=MODEL [--statistics] [--digits=N] [--project=NAME] DATAFILE
 //   tessaly --help
 //   tessaly --version
 struct CommandLineRequest {
@@ -36,11 +36,14 @@ struct CommandLineRequest {
     int height = 600;
     // --fit: the model, or nothing for "best" (the best-curve search).
     std::optional<regression::ModelKind> model;
+    bool statistics = false;            // --statistics: the coefficient statistics after the fit's block
+    int digits = 10;                    // --digits: significant digits of the figures the fit prints
     std::optional<std::string> project; // the project to read; the first of the file by default
     std::string inputFile;
 };
 
 inline constexpr int LargestExportSide = 10000;
+inline constexpr int MostFigureDigits = 19;
 
 // Whether the arguments are more than the window takes: any option, or more than one file. The
 // window takes no argument or the one project file it opens.

@@ -1,5 +1,6 @@
 #include "regshell/TForm1.h"
 #include "appkit/Translated.h"
+#include "regshell/ResidualPlot.h"
 
 #include "appkit/Interaction.h"
 #include "projects/NameChecks.h"
@@ -28,6 +29,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -62,8 +64,8 @@ constexpr int ChildHeightReduction = 90;
 
 TForm1::TForm1(common::IniFile& settings, appkit::Interaction& interaction, appkit::Desktop& desktop,
                appkit::NumberSeparators separators, const QString& programFolder, QWidget* parent)
-    : QMainWindow(parent), settings_(settings), interaction_(interaction),
-      separators_(separators), mdiArea_(new QMdiArea(this)) {
+    : QMainWindow(parent), settings_(settings), interaction_(interaction), separators_(separators),
+      mdiArea_(new QMdiArea(this)) {
     setObjectName(QStringLiteral("Form1"));
     setCentralWidget(mdiArea_);
     loadToolbarPictures();
@@ -85,6 +87,16 @@ TForm1::TForm1(common::IniFile& settings, appkit::Interaction& interaction, appk
     action(CommandId::ShowScaleText).setChecked(settings_.showScaleText());
     action(CommandId::ShowFunctionNames).setChecked(settings_.showFunctionNames());
     action(CommandId::ShowWizard).setChecked(settings_.startupWizard());
+    action(CommandId::CoefficientStatistics).setChecked(settings_.coefficientStatistics());
+    action(CommandId::Bands).setChecked(settings_.bands());
+    QToolButton& bandsButton = button(CommandId::Bands);
+    bandsButton.setCheckable(true);
+    bandsButton.setChecked(settings_.bands());
+    connect(&action(CommandId::Bands), &QAction::toggled, &bandsButton, &QToolButton::setChecked);
+    // Escape leaves the residual plot; enabled only while it is shown, so the grid's editors keep it.
+    residualEscape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    residualEscape_->setEnabled(false);
+    connect(residualEscape_, &QShortcut::activated, this, [this] { leaveResidualPlot(); });
     action(CommandId::Paste).setEnabled(false);
     action(CommandId::UndoPaste).setEnabled(false);
 

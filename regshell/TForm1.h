@@ -24,6 +24,7 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QPrinter;
+class QShortcut;
 class QTabWidget;
 class TForm2;
 class TForm3;
@@ -44,6 +45,7 @@ enum class ListTransform;
 namespace regshell {
 class ProjectCommands;
 class QuorraLauncher;
+class ResidualPlot;
 class RenameEditor;
 class TessalyHelp;
 } // namespace regshell
@@ -214,7 +216,12 @@ private:
     void ZoomOut1Click();
     void ZoomBox1Click();
     void UndoZoom1Click();
+    void Bands1Click();
+    void Residuals1Click();
+    // Back from the residual plot to the project's graph; false when it was not shown.
+    bool leaveResidualPlot();
     void ShowWizard1Click();
+    void CoefficientStatistics1Click();
     void MakeGraph1Click();
     void DefaultPosition1Click();
 
@@ -245,6 +252,8 @@ private:
     appkit::NumberSeparators separators_;
     projects::ProjectStore store_;
     regression::RegressionResult result_;
+    std::unique_ptr<regshell::ResidualPlot> residualPlot_; // shown in place of the graph while set
+    QShortcut* residualEscape_ = nullptr;
 
     QMdiArea* mdiArea_;
     TForm2* graphWindow_ = nullptr;

@@ -97,6 +97,9 @@ std::vector<CommandRow> TForm1::commandRows() {
         {CommandId::ZoomBox, "ZoomBox1", "Zoom &Box", "ZoomBox", nullptr, false, run(&TForm1::ZoomBox1Click)},
         {CommandId::UndoZoom, "UndoZoom1", "&Undo Zoom", "UndoZoom", nullptr, false,
          run(&TForm1::UndoZoom1Click)},
+        {CommandId::Bands, "Bands1", "B&ands", "Bands", nullptr, true, run(&TForm1::Bands1Click)},
+        {CommandId::Residuals, "Residuals1", "&Residuals", "Residuals", nullptr, true,
+         run(&TForm1::Residuals1Click)},
 
         {CommandId::SelectLanguage, "SelectLanguage1", "Select &Language", "SelectLanguage", nullptr, false,
          run(&TForm1::SelectLanguage1Click)},
@@ -112,6 +115,8 @@ std::vector<CommandRow> TForm1::commandRows() {
          nullptr, true, run(&TForm1::redrawGraph)},
         {CommandId::ShowWizard, "ShowWizard1", "Show Start &Wizard at launch", nullptr, nullptr, true,
          run(&TForm1::ShowWizard1Click)},
+        {CommandId::CoefficientStatistics, "CoefficientStatistics1", "&Coefficient statistics in the log",
+         "CoefficientStatisticsintheLog", nullptr, true, run(&TForm1::CoefficientStatistics1Click)},
 
         {CommandId::MakeGraphWindowQuadratic, "MakeGraph1", "Make Graph Window &Quadratic",
          "MakeGraphWindowQuadratic", nullptr, false, run(&TForm1::MakeGraph1Click)},
@@ -217,6 +222,9 @@ std::vector<MenuLine> TForm1::menuLayout() {
         MenuLine::item(CommandId::ZoomOut),
         MenuLine::item(CommandId::ZoomBox),
         MenuLine::item(CommandId::UndoZoom),
+        MenuLine::separator(),
+        MenuLine::item(CommandId::Bands),
+        MenuLine::item(CommandId::Residuals),
         MenuLine::close(),
 
         MenuLine::open(MenuId::Options, "Options1", "&Options", "Options"),
@@ -229,6 +237,8 @@ std::vector<MenuLine> TForm1::menuLayout() {
         MenuLine::item(CommandId::ShowFunctionNames),
         MenuLine::separator(),
         MenuLine::item(CommandId::ShowWizard),
+        MenuLine::separator(),
+        MenuLine::item(CommandId::CoefficientStatistics),
         MenuLine::close(),
 
         MenuLine::open(MenuId::Window, "Window1", "&Window", "Window"),
@@ -316,5 +326,7 @@ std::vector<ButtonLine> TForm1::drawButtons() {
          "BHistogramOFF", nullptr, "TogglebetweenHistogram"},
         {CommandId::XYLine, "SpeedButton23", QRect(218, 0, 109, 27), nullptr, "XY-Line OFF", "BXYLineOFF",
          nullptr, "TogglebetweenXYLine"},
+        {CommandId::Bands, "SpeedButton28", QRect(327, 0, 109, 27), nullptr, "Bands", "BBands", nullptr,
+         "HBands"},
     };
 }

@@ -35,8 +35,10 @@ template <typename Command> void reportingFaults(appkit::Interaction& interactio
 } // namespace
 
 regression::FitData TForm1::fitData() {
-    return regression::readFitData(dataWindow_->content().lists, store_.currentProject(),
-                                   separators_.decimal);
+    regression::FitData data =
+        regression::readFitData(dataWindow_->content().lists, store_.currentProject(), separators_.decimal);
+    data.context.coefficientStatistics = action(CommandId::CoefficientStatistics).isChecked();
+    return data;
 }
 
 bool TForm1::refused(const std::optional<std::string>& message) {
@@ -47,6 +49,7 @@ bool TForm1::refused(const std::optional<std::string>& message) {
 }
 
 void TForm1::writeFitOutput(const regression::FitOutput& output) {
+    leaveResidualPlot(); // the fit is drawn on the project's graph
     dataWindow_->appendLogLines(output.logLines);
     if (output.functionRecord)
         store_.addFunctionRecord(*output.functionRecord);

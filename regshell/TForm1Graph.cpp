@@ -5,6 +5,8 @@
 
 #include "appkit/Interaction.h"
 #include "reggraph/TForm2.h"
+#include "regression/Residuals.h"
+#include "regshell/ResidualPlot.h"
 #include "regshell/TForm3.h"
 #include "translation/Translator.h"
 
@@ -12,6 +14,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QShortcut>
 #include <QToolButton>
 
 using appkit::toQt;
@@ -30,6 +33,9 @@ reggraph::GraphScene TForm1::graphScene() {
     scene.decimalSeparator = separators_.decimal;
     scene.lists = &dataWindow_->lists();
     scene.records = store_.redrawRecords(separators_.decimal);
+    scene.bands = action(CommandId::Bands).isChecked();
+    if (residualPlot_)
+        return residualPlot_->scene(scene, dataWindow_->lists().listName(1).data());
     return scene;
 }
 
@@ -77,6 +83,48 @@ void TForm1::ZoomBox1Click() {
 
 void TForm1::UndoZoom1Click() {
     graphWindow_->undoZoom();
+}
+
+void TForm1::Bands1Click() {
+    settings_.setBands(action(CommandId::Bands).isChecked());
+    redrawGraph();
+}
+
+void TForm1::Residuals1Click() {
+    if (leaveResidualPlot())
+        return;
+    action(CommandId::Residuals).setChecked(false);
+    try {
+        const auto residuals =
+            regression::lastFitResiduals(store_.redrawRecords(separators_.decimal), fitData());
+        if (!residuals || residuals->residuals.empty()) {
+            interaction_.showMessage(appkit::translated("ResidualsNoFit"));
+            return;
+        }
+        residualPlot_ = std::make_unique<regshell::ResidualPlot>(*residuals, separators_.decimal);
+    } catch (const std::exception& failure) {
+        interaction_.showError(toQt(failure.what()));
+        return;
+    }
+    action(CommandId::Residuals).setChecked(true);
+    residualEscape_->setEnabled(true);
+    redrawGraph();
+    showStatus(translation::T("ResidualsShown"));
+}
+
+bool TForm1::leaveResidualPlot() {
+    if (!residualPlot_)
+        return false;
+    residualPlot_.reset();
+    residualEscape_->setEnabled(false);
+    action(CommandId::Residuals).setChecked(false);
+    clearStatus();
+    redrawGraph();
+    return true;
+}
+
+void TForm1::CoefficientStatistics1Click() {
+    settings_.setCoefficientStatistics(action(CommandId::CoefficientStatistics).isChecked());
 }
 
 void TForm1::ShowWizard1Click() {

@@ -11,6 +11,7 @@ namespace {
 constexpr const char* OptionsSection = "Options";
 constexpr const char* WizardSection = "StartWizard";
 constexpr const char* TestModelsSection = "TestModels";
+constexpr const char* StatisticsSection = "Statistics";
 
 // A failed write leaves the file as it was; the options are a convenience, so the run goes on.
 bool writeIgnoringFailure(common::IniFile& file, const std::function<void()>& writes) {
@@ -64,6 +65,22 @@ bool TessalySettings::startupWizard() const {
 
 void TessalySettings::setStartupWizard(bool show) {
     writeIgnoringFailure(file_, [&] { file_.writeBool(WizardSection, "StartupWizard", show); });
+}
+
+bool TessalySettings::coefficientStatistics() const {
+    return file_.readBool(StatisticsSection, "CoefficientStatistics", false);
+}
+
+void TessalySettings::setCoefficientStatistics(bool on) {
+    writeIgnoringFailure(file_, [&] { file_.writeBool(StatisticsSection, "CoefficientStatistics", on); });
+}
+
+bool TessalySettings::bands() const {
+    return file_.readBool(StatisticsSection, "Bands", false);
+}
+
+void TessalySettings::setBands(bool on) {
+    writeIgnoringFailure(file_, [&] { file_.writeBool(StatisticsSection, "Bands", on); });
 }
 
 TessalySettings::WizardFields TessalySettings::wizardFields() const {

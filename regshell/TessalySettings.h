@@ -77,6 +77,14 @@ public:
     std::string xZoomFactor() const;
     std::string yZoomFactor() const;
 
+    // "Statistics" / "CoefficientStatistics": the statistics block after every fit's log block;
+    // "Statistics" / "Bands": the confidence and prediction bands around the drawn fits. Both off
+    // when the file does not say.
+    bool coefficientStatistics() const;
+    void setCoefficientStatistics(bool on);
+    bool bands() const;
+    void setBands(bool on);
+
     // "TestModels": which models the best-curve search tries, in the candidates' order.
     regression::BestCurveSetup testModels() const;
     void setTestModels(const regression::BestCurveSetup& setup);

@@ -9,6 +9,7 @@ PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
     libgtest-dev libgmock-dev libbenchmark-dev
+    libboost-math-dev
     fonts-dejavu-core
     poppler-utils
     qt6-translations-l10n

@@ -94,6 +94,29 @@ private slots:
                 regression::logMultiple(result, regression::readFitData(second, "Second", '.'))->logLines));
     }
 
+    void statisticsFollowTheFitsBlockWithTheAskedDigits() {
+        TempFolder folder;
+        TempFolder::write(folder / "growth.txt", "Age;Height\r\n1;2,5\r\n2;4,1\r\n3;6\r\n4;8,2\r\n5;9\r\n");
+        const projects::DataLists growth =
+            lists({{"1", "2", "3", "4", "5"}, {"2.5", "4.1", "6", "8.2", "9"}}, {"Age", "Height"});
+        regression::RegressionResult result;
+        regression::FitData data = regression::readFitData(growth, "growth", '.');
+        data.context.coefficientStatistics = true;
+        ProgramRun run = runTessaly({"--fit=linear", "--statistics", pathText(folder / "growth.txt")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.output,
+                 joined(regression::fitSimpleModel(result, regression::ModelKind::Linear, data)->logLines));
+        QVERIFY(run.output.contains("\nCOEFFICIENT STATISTICS:\n"));
+
+        data.context.figureDigits = 19;
+        run = runTessaly({"--digits=19", "--fit=poly2", "--statistics", pathText(folder / "growth.txt")});
+        QCOMPARE(run.output, joined(regression::fitPolynomial(result, 2, data)->logLines));
+        // Digits without statistics shorten the fit's own figures.
+        run = runTessaly({"--fit=linear", "--digits=3", pathText(folder / "growth.txt")});
+        QVERIFY2(run.output.contains("\nConstant = 0.83\nAge = 1.71\n"), qPrintable(run.output));
+        QVERIFY(!run.output.contains("COEFFICIENT STATISTICS:"));
+    }
+
     void anExportDrawsTheProjectIntoAFileOfItsType() {
         TempFolder folder;
         TempFolder::write(folder / "data.tsy", ProjectFile);
@@ -167,6 +190,7 @@ private slots:
              "The picture could not be written: "},
             {{"--fit=cubic", project}, "Unknown model"},
             {{"--fit=linear", "--size=10x10", project}, "--size belongs to --export only."},
+            {{output, "--statistics", project}, "--statistics and --digits belong to --fit only."},
             {{"--fit=linear", "--project=Second", project},
              "This model fits one X list; X lists in the data: 2"},
             {{"--fit=multiple", project}, "Multiple regression requires"},
@@ -201,6 +225,12 @@ private slots:
             {{output, "--colour=red", project}, "Unknown option: --colour=red"},
             {{"--project=Heights", project}, "This option belongs to --export or --fit: --project=Heights"},
             {{project, project}, "Name at most one project file to open."},
+            {{"--fit=linear", "--digits=0", project},
+             "The number of digits must be a whole number from 1 to 19: 0"},
+            {{"--fit=linear", "--digits=20", project},
+             "The number of digits must be a whole number from 1 to 19: 20"},
+            {{"--fit=linear", "--digits=ten", project},
+             "The number of digits must be a whole number from 1 to 19: ten"},
         };
         for (const auto& [arguments, message] : refusals) {
             const ProgramRun run = runTessaly(arguments);

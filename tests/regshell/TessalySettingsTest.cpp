@@ -144,3 +144,17 @@ TEST(TessalySettings, AWriteThatCannotReachTheFileIsDroppedAndTheFileKept) {
     EXPECT_EQ(file.onDisk(), "[Options]\nLanguage=English\n");
     EXPECT_EQ(file.settings.language(), "English");
 }
+
+TEST(TessalySettings, StatisticsSwitchesAreOffByDefaultAndKeptInTheirOwnSection) {
+    SettingsFile file("[Options]\nShowAxis=1\n");
+    EXPECT_FALSE(file.settings.coefficientStatistics());
+    EXPECT_FALSE(file.settings.bands());
+    file.settings.setCoefficientStatistics(true);
+    file.settings.setBands(true);
+    EXPECT_TRUE(file.settings.coefficientStatistics());
+    EXPECT_TRUE(file.settings.bands());
+    EXPECT_EQ(file.onDisk(), "[Options]\nShowAxis=1\n\n[Statistics]\nCoefficientStatistics=1\nBands=1\n");
+    file.settings.setBands(false);
+    EXPECT_FALSE(file.settings.bands());
+    EXPECT_TRUE(file.settings.coefficientStatistics());
+}
