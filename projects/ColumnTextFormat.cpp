@@ -28,7 +28,7 @@ Sample firstRecords(std::string_view text, ColumnSeparator separator) {
     try {
         while (sample.records.size() < DetectionRecords && reader.next()) {
             sample.records.emplace_back(reader.cells().begin(), reader.cells().end());
-            sample.lengths.add(filledLength(reader.cells()));
+            sample.lengths.add(reader.cells().size());
         }
     } catch (const ColumnTextError&) {
         // An unclosed quote ends the sample; reading the file reports it.

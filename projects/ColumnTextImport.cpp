@@ -35,11 +35,16 @@ bool isEmptyRecord(const std::vector<std::string_view>& cells) {
 class DataRows {
 public:
     DataRows(std::string_view text, const ColumnTextFormat& format) : records_(text, format.separator) {
+        // As many cells as most of the first records have, without columns that are empty in all
+        // of them: separators at the ends of the lines make no column.
         LengthTally lengths;
+        std::size_t filled = 0;
         ColumnTextRecords sample(text, format.separator);
-        for (std::size_t i = 0; i < ShapeRecords && sample.next(); ++i)
-            lengths.add(filledLength(sample.cells()));
-        columns_ = lengths.mostFrequent();
+        for (std::size_t i = 0; i < ShapeRecords && sample.next(); ++i) {
+            lengths.add(sample.cells().size());
+            filled = std::max(filled, filledLength(sample.cells()));
+        }
+        columns_ = std::min(lengths.mostFrequent(), filled);
         if (columns_ < 2)
             throw ColumnTextError(T("ImportTooFewColumns"));
         headerCells_.assign(columns_, std::string());

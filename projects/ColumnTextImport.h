@@ -39,8 +39,8 @@ struct ImportPreview {
 };
 
 // Reads the whole text with the format, keeping only the first rows. The file has as many
-// columns as most of its first records have cells, not counting empty cells at their ends; a
-// record may have more cells only when they are empty. Rows of separators only are rows of empty cells,
+// columns as most of its first records have cells, less the last ones when they are empty in all
+// of these records; a record may have more cells only when they are empty. Rows of separators only are rows of empty cells,
 // except at the end of the file. Throws ColumnTextError for fewer than two columns, no rows, a
 // row of another length, more rows than the lists hold and a quoted cell not closed.
 ImportPreview previewColumnText(std::string_view text, const ColumnTextFormat& format, char userDecimal);

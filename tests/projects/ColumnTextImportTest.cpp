@@ -116,10 +116,18 @@ TEST_F(ColumnTextImportTest, QuotedCellsHoldSeparatorsQuotesAndLineBreaks) {
     EXPECT_EQ(refusal("a,b\n\"1,2\n3,4\n"), "A quoted cell is not closed; it begins on line 2");
 }
 
-TEST_F(ColumnTextImportTest, RowsOfEmptyCellsInsideTheFileStayAsEmptyRows) {
+TEST_F(ColumnTextImportTest, EmptyCellsAndRowsOfEmptyCellsInsideTheFileStay) {
     const ImportedLists imported = import("x,y\n1,2\n,\n,5\n7,\n");
     EXPECT_EQ(cells(imported), (Rows{{"1", "2"}, {"", ""}, {"", "5"}, {"7", ""}}));
     EXPECT_EQ(imported.lists.completeRowCount(), 1);
+    // A Y list shorter than the X list: most rows end in an empty cell.
+    std::string text = "x,y\n1,1\n";
+    for (int i = 2; i <= 60; ++i)
+        text += std::to_string(i) + ",\n";
+    const ImportedLists shortY = import(text);
+    EXPECT_EQ(shortY.lists.variableCount(), 1);
+    EXPECT_EQ(shortY.rowCount, 60u);
+    EXPECT_EQ(shortY.lists.cell(1, 60), "60");
 }
 
 TEST_F(ColumnTextImportTest, NumbersTakeTheUsersDecimalSeparatorAndTextsStayAsTyped) {
