@@ -14,10 +14,15 @@ namespace {
 
 using namespace projects;
 
+// A CSV file has "." in its numbers, so for a user of "," a text such as "4.5" would come back as
+// the number 4,5: that user's round trip goes through tab-separated text.
 void checkRoundTrip(const ImportedLists& imported, char userDecimal) {
-    const std::string exported = exportedColumnText(imported.lists, imported.listNames, ExportKind::Csv, userDecimal);
-    const ColumnTextFormat csv{ColumnSeparator::Comma, '.', true};
-    const ImportedLists again = importColumnText(exported, csv, defaultColumnChoice(imported.lists.yColumn()), userDecimal);
+    const bool csv = userDecimal == '.';
+    const std::string exported = exportedColumnText(imported.lists, imported.listNames,
+                                                    csv ? ExportKind::Csv : ExportKind::Tsv, userDecimal);
+    const ColumnTextFormat format{csv ? ColumnSeparator::Comma : ColumnSeparator::Tab, userDecimal, true};
+    const ImportedLists again =
+        importColumnText(exported, format, defaultColumnChoice(imported.lists.yColumn()), userDecimal);
     FUZZ_CHECK(again.listNames == imported.listNames);
     for (int column = 1; column <= imported.lists.yColumn(); ++column)
         for (std::size_t row = 1; row <= imported.rowCount; ++row)
@@ -29,7 +34,8 @@ void importWith(const std::string& text, const ColumnTextFormat& format, bool re
     try {
         const ImportPreview preview = previewColumnText(text, format, userDecimal);
         FUZZ_CHECK(preview.columnCount >= 2);
-        FUZZ_CHECK(preview.rows.size() <= ImportPreview::ShownRows && preview.rows.size() <= preview.rowCount);
+        FUZZ_CHECK(preview.rows.size() <= ImportPreview::ShownRows &&
+                   preview.rows.size() <= preview.rowCount);
         ColumnChoice choice = defaultColumnChoice(preview.columnCount);
         if (reversed) {
             choice.xColumns.assign(1, choice.yColumn);
@@ -67,8 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const char userDecimal = (options & 0x10) != 0 ? ',' : '.';
     const bool reversed = (options & 0x20) != 0;
     importWith(text, detectColumnTextFormat(text), reversed, userDecimal);
-    const ColumnTextFormat chosen{static_cast<ColumnSeparator>(options & 0x03), (options & 0x04) != 0 ? ',' : '.',
-                                  (options & 0x08) != 0};
+    const ColumnTextFormat chosen{static_cast<ColumnSeparator>(options & 0x03),
+                                  (options & 0x04) != 0 ? ',' : '.', (options & 0x08) != 0};
     importWith(text, chosen, reversed, userDecimal);
     return 0;
 }

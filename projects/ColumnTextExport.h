@@ -8,7 +8,8 @@
 namespace projects {
 
 enum class ExportKind {
-    Csv, // commas between the cells, "." in numbers
+    Csv, // commas between the cells, "." in numbers (for a user of "," a text that reads as a
+         // number with "." imports as that number)
     Tsv, // tabs between the cells, numbers as typed
 };
 

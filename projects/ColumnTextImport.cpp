@@ -4,6 +4,7 @@
 #include "translation/Translator.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace projects {
 
@@ -97,6 +98,20 @@ void noteNotANumber(std::optional<CellPosition>& first, std::string_view cell, c
 }
 
 } // namespace
+
+bool namesColumnTextFile(const std::filesystem::path& path) {
+    std::string extension = path.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".csv" || extension == ".tsv" || extension == ".txt" || extension == ".dat";
+}
+
+ImportedLists importColumnTextFile(const std::filesystem::path& path, char userDecimal) {
+    const std::string text = readImportText(path);
+    const ColumnTextFormat format = detectColumnTextFormat(text);
+    const int columns = previewColumnText(text, format, userDecimal).columnCount;
+    return importColumnText(text, format, defaultColumnChoice(columns), userDecimal);
+}
 
 std::string readImportText(const std::filesystem::path& path) {
     const std::string bytes = common::readFileBytes(path);

@@ -11,6 +11,10 @@
 
 namespace projects {
 
+// Whether a file name has the extension of a text file of columns: .csv, .tsv, .txt or .dat in any
+// letter case.
+bool namesColumnTextFile(const std::filesystem::path& path);
+
 // The text of a file to import: UTF-8 with or without a byte order mark, otherwise Windows-1252.
 // An empty file and a file with a NUL byte in its first 64 KiB throw ColumnTextError; a file that
 // cannot be read throws std::runtime_error with the system's reason.
@@ -40,9 +44,9 @@ struct ImportPreview {
 
 // Reads the whole text with the format, keeping only the first rows. The file has as many
 // columns as most of its first records have cells, less the last ones when they are empty in all
-// of these records; a record may have more cells only when they are empty. Rows of separators only are rows of empty cells,
-// except at the end of the file. Throws ColumnTextError for fewer than two columns, no rows, a
-// row of another length, more rows than the lists hold and a quoted cell not closed.
+// of these records; a record may have more cells only when they are empty. Rows of separators only are rows
+// of empty cells, except at the end of the file. Throws ColumnTextError for fewer than two columns, no rows,
+// a row of another length, more rows than the lists hold and a quoted cell not closed.
 ImportPreview previewColumnText(std::string_view text, const ColumnTextFormat& format, char userDecimal);
 
 // Which columns of the file (from 0) become X1..Xk and Y.
@@ -75,5 +79,8 @@ struct ImportedLists {
 // numbers with the user's decimal separator.
 ImportedLists importColumnText(std::string_view text, const ColumnTextFormat& format,
                                const ColumnChoice& choice, char userDecimal);
+
+// The file read with the format detected and the default columns, as the command line opens it.
+ImportedLists importColumnTextFile(const std::filesystem::path& path, char userDecimal);
 
 } // namespace projects

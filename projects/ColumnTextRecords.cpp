@@ -50,7 +50,7 @@ void ColumnTextRecords::skipLine() {
 
 bool ColumnTextRecords::lineIsSkipped() const {
     std::size_t i = position_;
-    while (i < text_.size() && (text_[i] == ' ' || text_[i] == '\t'))
+    while (i < text_.size() && isBlank(text_[i]))
         ++i;
     return i >= text_.size() || text_[i] == '\n' || text_[i] == '\r' || text_[i] == '#';
 }

@@ -120,6 +120,7 @@ TEST_F(ColumnTextImportTest, EmptyCellsAndRowsOfEmptyCellsInsideTheFileStay) {
     const ImportedLists imported = import("x,y\n1,2\n,\n,5\n7,\n");
     EXPECT_EQ(cells(imported), (Rows{{"1", "2"}, {"", ""}, {"", "5"}, {"7", ""}}));
     EXPECT_EQ(imported.lists.completeRowCount(), 1);
+    EXPECT_EQ(cells(import("x\ty\n1\t2\n\t\n3\t4\n")), (Rows{{"1", "2"}, {"", ""}, {"3", "4"}}));
     // A Y list shorter than the X list: most rows end in an empty cell.
     std::string text = "x,y\n1,1\n";
     for (int i = 2; i <= 60; ++i)
