@@ -192,6 +192,8 @@ private slots:
     void aDataFileThatCannotBeImportedExitsWithOneLine() {
         TempFolder folder;
         TempFolder::write(folder / "empty.csv", "");
+        std::filesystem::create_directory(folder / "runtime");
+        std::filesystem::permissions(folder / "runtime", std::filesystem::perms::owner_all);
         TempFolder::write(folder / "binary.dat", std::string("1\t2\n\0", 5));
         TempFolder::write(folder / "ragged.TSV", "a\tb\n1\t2\n3\t4\t5\n");
         const std::vector<std::pair<std::string, QString>> failures = {
@@ -205,6 +207,7 @@ private slots:
             QProcess process;
             QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
             environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+            environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), pathText(folder / "runtime"));
             process.setProcessEnvironment(environment);
             process.start(QStringLiteral(TESSALY_PROGRAM), {pathText(folder / file)});
             QVERIFY(process.waitForFinished(20000));
