@@ -139,6 +139,7 @@ void TMDIFrame::buildRows() {
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     ComboBox1->setCompleter(nullptr);
     ComboBox1->setMaxVisibleItems(20);
+    setAcceptDrops(true);
     ComboBox1->lineEdit()->installEventFilter(this);
     ComboBox1->installEventFilter(this);
     histories_ = std::make_unique<plotter::EntryHistories>(*ComboBox1, interaction_);
@@ -325,6 +326,8 @@ bool TMDIFrame::eventFilter(QObject* watched, QEvent* event) {
         event->ignore();
         return true;
     }
+    if (watched == ComboBox1->lineEdit() && takeEntryDrop(event))
+        return true;
     if ((watched == ComboBox1 || watched == ComboBox1->lineEdit()) && event->type() == QEvent::KeyPress) {
         statusLine_->clearStatus();
         if (isEnter(*static_cast<QKeyEvent*>(event))) {

@@ -108,6 +108,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A graph document dropped onto the frame opens as Open opens it.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // FunctionPadHost
@@ -152,6 +155,9 @@ private:
     // system's reason and leaves the old file as it was.
     void openDocument();
     void openDocumentFile(const QString& fileName);
+    // A text (not a file) dropped onto the entry box is plotted as if typed; true when the event
+    // was such a drop or its drag.
+    bool takeEntryDrop(QEvent* event);
     void saveDocument();
     void saveDocumentAs();
     bool writeDocument(const QString& fileName);

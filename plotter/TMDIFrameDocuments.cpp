@@ -11,7 +11,11 @@
 #include "plotter/TLogWindow.h"
 #include "plotter/Texts.h"
 
+#include <QComboBox>
+#include <QDropEvent>
 #include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
 #include <algorithm>
 #include <string>
 
@@ -136,4 +140,46 @@ void TMDIFrame::readDocument(const QString& fileName) {
         GraphWindow->PlotRequest(text);
         histories_->enterIntoEntryList(toQt(text));
     }
+}
+
+namespace {
+
+// The one graph document a drag carries, or an empty name.
+QString draggedDocument(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().front().isLocalFile())
+        return {};
+    const QString file = data->urls().front().toLocalFile();
+    return QFileInfo(file).suffix().compare(QLatin1String("qor"), Qt::CaseInsensitive) == 0 ? file
+                                                                                            : QString();
+}
+
+} // namespace
+
+void TMDIFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (!draggedDocument(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TMDIFrame::dropEvent(QDropEvent* event) {
+    const QString file = draggedDocument(event->mimeData());
+    if (file.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openDocumentFile(file);
+}
+
+bool TMDIFrame::takeEntryDrop(QEvent* event) {
+    if (event->type() != QEvent::DragEnter && event->type() != QEvent::DragMove &&
+        event->type() != QEvent::Drop)
+        return false;
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QMimeData* data = drop->mimeData();
+    if (!data || data->hasUrls() || !data->hasText())
+        return false;
+    drop->acceptProposedAction();
+    if (event->type() == QEvent::Drop) {
+        ComboBox1->setEditText(data->text().simplified());
+        plotEntry();
+    }
+    return true;
 }

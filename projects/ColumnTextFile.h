@@ -1,5 +1,6 @@
 #pragma once
 
+#include "projects/ColumnTextRecords.h"
 #include "projects/DataLists.h"
 
 #include <filesystem>
@@ -9,12 +10,6 @@
 #include <vector>
 
 namespace projects {
-
-// A plain text file of numbers that cannot be used as data lists; the message names the line.
-class ColumnTextError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // Data lists read from columns of numbers: the last column is Y, the ones before it X1..Xk.
 struct ColumnTextData {

@@ -286,6 +286,20 @@ void ProjectStore::renameProject(std::string_view oldName, std::string_view newN
         currentProject_ = std::string(newName);
 }
 
+void ProjectStore::replaceLists(int variableCount, const std::vector<std::string>& listNames) {
+    const auto project = locate(currentProject_);
+    if (!project || variableCount < DataLists::kMinVariables || variableCount > DataLists::kMaxVariables ||
+        listNames.size() != static_cast<std::size_t>(variableCount) + 1)
+        return;
+    const auto first = lines_.begin() + static_cast<std::ptrdiff_t>(project->section + 1);
+    const auto end = first + 1 + project->variableCount + 1;
+    std::vector<std::string> replacement{std::to_string(variableCount)};
+    for (const std::string& name : listNames)
+        replacement.push_back(name + "=#");
+    const auto at = lines_.erase(first, end);
+    lines_.insert(at, replacement.begin(), replacement.end());
+}
+
 void ProjectStore::renameList(int column, std::string_view newName, DataWindowContent& window) {
     const auto project = locate(currentProject_);
     if (!project || column < 1 || column > project->variableCount + 1)

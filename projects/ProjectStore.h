@@ -49,6 +49,9 @@ public:
                        std::string_view yName, const ProjectDefaults& defaults);
     void deleteProject(std::string_view name);
     void renameProject(std::string_view oldName, std::string_view newName);
+    // Gives the current project `variableCount` X lists and a Y list named `listNames` (X1..Xk,
+    // then Y), all empty in the store; the window's lists are written back later.
+    void replaceLists(int variableCount, const std::vector<std::string>& listNames);
     // Renames list `column` (1..k+1) of the current project in the store, the list names and the
     // grid header.
     void renameList(int column, std::string_view newName, DataWindowContent& window);

@@ -161,7 +161,7 @@ std::optional<CommandLineRequest> parseCommandLine(const std::vector<std::string
 std::vector<std::string> usageLines() {
     return {
         T("CmdUsage"),
-        "  tessaly [PROJECTFILE]",
+        "  tessaly [PROJECTFILE | DATAFILE]",
         "      " + T("CmdUsageWindow"),
         "  tessaly --export=FILE [--size=WIDTHxHEIGHT] [--project=NAME] PROJECTFILE",
         "      " + T("CmdUsageExport"),

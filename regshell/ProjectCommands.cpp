@@ -42,11 +42,6 @@ ProjectCommands::ProjectCommands(projects::ProjectStore& store, projects::DataWi
     wizard_.setOpenHandler([this] { return host_.openProjectFile(); });
 }
 
-projects::ProjectDefaults ProjectCommands::projectDefaults() const {
-    return {settings_.standardRange(reggraph::StandardRange::First), settings_.xAxisText(),
-            settings_.yAxisText()};
-}
-
 bool ProjectCommands::refuse(const std::optional<std::string>& messageKey) {
     if (!messageKey)
         return false;
@@ -68,7 +63,7 @@ void ProjectCommands::createProject(const WizardChoice& choice) {
     host_.setMainWindowEnabled(true);
     const std::string& name = choice.fields.projectName;
     store_.createProject(name, choice.fields.variableCount, choice.xNames(), choice.fields.yName,
-                         projectDefaults());
+                         settings_.projectDefaults());
     store_.loadProject(name, content_);
     host_.showCurrentProject();
     host_.moveToFirstCell();
@@ -115,7 +110,7 @@ void ProjectCommands::startUp() {
 }
 
 void ProjectCommands::newFile() {
-    store_.newFile(content_, projectDefaults());
+    store_.newFile(content_, settings_.projectDefaults());
     host_.showEmptyFile();
     projectCounter_ = 1;
     runWizard(WizardMode::NewFile, TessalySettings::WizardFields{});

@@ -52,7 +52,6 @@ public:
     int projectCounter() const { return projectCounter_; }
 
 private:
-    projects::ProjectDefaults projectDefaults() const;
     // Shows the wizard in `mode` until it is closed; true when a project was created or a file
     // opened.
     bool runWizard(WizardMode mode, const TessalySettings::WizardFields& fields);

@@ -5,6 +5,8 @@
 #include "appkit/Interaction.h"
 #include "projects/NameChecks.h"
 #include "reggraph/TForm2.h"
+#include "regshell/DataFileCommands.h"
+#include "regshell/ImportDialog.h"
 #include "regshell/ProjectCommands.h"
 #include "regshell/QuorraLauncher.h"
 #include "regshell/RenameEditor.h"
@@ -115,6 +117,11 @@ TForm1::TForm1(common::IniFile& settings, appkit::Interaction& interaction, appk
     deleteDialog_ = new TForm5(this);
     projectCommands_ = std::make_unique<regshell::ProjectCommands>(
         store_, dataWindow_->content(), settings_, interaction_, *this, *startWizard_, *deleteDialog_);
+    importDialog_ = new regshell::ImportDialog(this);
+    dataFiles_ = std::make_unique<regshell::DataFileCommands>(
+        store_, dataWindow_->content(), settings_, interaction_, *this, *importDialog_, separators_.decimal);
+    action(CommandId::UndoImport).setEnabled(false);
+    setAcceptDrops(true);
     multipleWizard_ = new TForm8(interaction_, this);
     bestCurveDialog_ = new TForm9(settings_, interaction_, this);
     aboutBox_ = new TForm6(this);
@@ -228,6 +235,10 @@ void TForm1::startUp() {
         SelectLanguage1Click();
         settings_.clearFirstTime();
     }
+    if (startData_) {
+        startWithData();
+        return;
+    }
     if (!startFile_.isEmpty() && loadProjectFile(startFile_)) {
         setMainWindowEnabled(true);
         return;
@@ -258,6 +269,8 @@ void TForm1::fillListSelector(int selected) {
 }
 
 void TForm1::showCurrentProject() {
+    dataFiles_->forgetImport();
+    showUndoImport();
     fillProjectSelector();
     dataWindow_->showContent();
     fillListSelector(0);
@@ -267,6 +280,8 @@ void TForm1::showCurrentProject() {
 }
 
 void TForm1::showEmptyFile() {
+    dataFiles_->forgetImport();
+    showUndoImport();
     projectSelector_->clear();
     listSelector_->clear();
     dataWindow_->showContent();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "appkit/ProgramSetup.h"
+#include "projects/ColumnTextImport.h"
 #include "projects/ProjectStore.h"
 #include "reggraph/GraphScene.h"
 #include "reggraph/GraphWindowHost.h"
@@ -43,6 +44,8 @@ enum class ListTransform;
 } // namespace regression
 
 namespace regshell {
+class DataFileCommands;
+class ImportDialog;
 class ProjectCommands;
 class QuorraLauncher;
 class ResidualPlot;
@@ -90,6 +93,16 @@ public:
     void startUp();
     // A project file named on the command line, opened at start as Open opens it.
     void setStartFile(const QString& path) { startFile_ = path; }
+    // Data read from a text file named on the command line: the program starts with a new untitled
+    // file whose one project, named `projectName`, holds it.
+    void setStartData(projects::ImportedLists data, const std::string& projectName);
+
+    // Opens a file dropped onto the window: a text file of columns is imported through the
+    // preview, a project file opened as Open opens it after asking to save changes. False for a
+    // file of another kind.
+    bool openDroppedFile(const QString& path);
+    regshell::DataFileCommands& dataFileCommands() const { return *dataFiles_; }
+    regshell::ImportDialog& importDialog() const { return *importDialog_; }
 
     // --- DataWindowHost ---
     void setModified() override;
@@ -129,6 +142,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Command table (TForm1Commands.cpp).
@@ -154,6 +169,11 @@ private:
     void PrintSetup1Click();
     void printingFailed();
     void Exit1Click();
+    void ImportData1Click();
+    void ExportData1Click();
+    void UndoImport1Click();
+    void showUndoImport();
+    void startWithData();
     void CopyGraphWMFClick();
     void CopyGraphBMPClick();
     // Saves when the user wants to; false when a wanted save did not happen.
@@ -272,6 +292,8 @@ private:
     TForm4* startWizard_ = nullptr;
     TForm5* deleteDialog_ = nullptr;
     std::unique_ptr<regshell::ProjectCommands> projectCommands_;
+    regshell::ImportDialog* importDialog_ = nullptr;
+    std::unique_ptr<regshell::DataFileCommands> dataFiles_;
     TForm8* multipleWizard_ = nullptr;
     TForm9* bestCurveDialog_ = nullptr;
     TForm6* aboutBox_ = nullptr;
@@ -282,4 +304,6 @@ private:
     std::unique_ptr<regshell::TessalyHelp> help_;
     bool shownOnce_ = false;
     QString startFile_;
+    std::optional<projects::ImportedLists> startData_;
+    std::string startProjectName_;
 };

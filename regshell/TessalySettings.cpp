@@ -127,6 +127,10 @@ common::RangeTexts TessalySettings::standardRange(reggraph::StandardRange which)
     return reggraph::readStandardRange(file_, which);
 }
 
+projects::ProjectDefaults TessalySettings::projectDefaults() const {
+    return {standardRange(reggraph::StandardRange::First), xAxisText(), yAxisText()};
+}
+
 std::string TessalySettings::xAxisText() const {
     return file_.readString("AxisText", "X", "X");
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/GraphRange.h"
+#include "projects/DataWindowContent.h"
 #include "reggraph/StandardRanges.h"
 #include "regression/BestCurveSearch.h"
 
@@ -72,6 +73,9 @@ public:
     // "AxisText": the axis names of a new project.
     std::string xAxisText() const;
     std::string yAxisText() const;
+
+    // What a new project and a new file start with: the first standard range and the axis names.
+    projects::ProjectDefaults projectDefaults() const;
 
     // "ZoomFactor": the zoom factors of a new project, as texts.
     std::string xZoomFactor() const;

@@ -9,7 +9,7 @@ install_missing_packages clang libclang-rt-14-dev
 SECONDS_PER_TARGET=${1:-60}
 ONLY=${2:-}
 [ -n "$ONLY" ] && [[ "$ONLY" != fuzz_* ]] && ONLY=fuzz_$ONLY
-GUI_TARGETS=" fuzz_frame_document "
+GUI_TARGETS=" fuzz_frame_document fuzz_command_line "
 
 targets=()
 for seeds in "$PROJECT_DIR"/fuzz/corpus/*/; do

@@ -1,11 +1,14 @@
-// The Data window at one million rows: opening a project file into it, scrolling to the last row,
-// sorting a list and a linear fit as its button runs it. Run offscreen (QT_QPA_PLATFORM=offscreen).
+// The Data window at one million rows: opening a project file into it, importing a CSV file (the
+// preview dialog and the import into the grid), scrolling to the last row, sorting a list and a
+// linear fit as its button runs it. Run offscreen (QT_QPA_PLATFORM=offscreen).
 #include "../../tests/regshell/FakeDataWindowHost.h"
 #include "common/IniFile.h"
+#include "projects/ColumnTextImport.h"
 #include "projects/ProjectStore.h"
 #include "regression/DataListsInput.h"
 #include "regression/FitCommands.h"
 #include "regression/RegressionResult.h"
+#include "regshell/ImportDialog.h"
 #include "regshell/TForm3.h"
 #include "regshell/TForm3ListsGrid.h"
 #include "regshell/TessalySettings.h"
@@ -61,6 +64,24 @@ std::filesystem::path millionRowFile() {
     return path;
 }
 
+// A CSV file of a header and a million rows of two numbers, about 20 MB, written once.
+std::filesystem::path millionRowCsvFile() {
+    static const std::filesystem::path path = [] {
+        std::mt19937_64 random(11);
+        std::uniform_real_distribution<double> noise(-1.0, 1.0);
+        std::string text = "Time,Level\r\n";
+        for (int row = 1; row <= Rows; ++row) {
+            const double x = noise(random) * 1000.0;
+            text += std::to_string(x).substr(0, 9) + "," +
+                    std::to_string(3.0 + 2.0 * x + noise(random)).substr(0, 9) + "\r\n";
+        }
+        const auto file = folder() / "million.csv";
+        std::ofstream(file, std::ios::binary) << text;
+        return file;
+    }();
+    return path;
+}
+
 // One shown Data window for all measurements, as the program has one.
 struct Program {
     int argc = 1;
@@ -103,6 +124,39 @@ void BM_OpenMillionRowProject(benchmark::State& state) {
     state.counters["RSS MB"] = residentMegabytes();
 }
 BENCHMARK(BM_OpenMillionRowProject)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// What Import Data does before the preview shows: reading the file, detecting its format, reading
+// it with the format and filling the dialog.
+void BM_PreviewMillionRowCsv(benchmark::State& state) {
+    const auto file = millionRowCsvFile();
+    Program& p = program();
+    regshell::ImportDialog dialog;
+    for (auto _ : state) {
+        dialog.prepare(projects::readImportText(file), QString::fromStdString(file.string()), '.', true);
+        benchmark::DoNotOptimize(dialog.preview());
+    }
+    state.counters["rows"] = static_cast<double>(dialog.preview() ? dialog.preview()->rowCount : 0);
+    (void)p;
+}
+BENCHMARK(BM_PreviewMillionRowCsv)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// OK of the preview: every row into the lists, shown in the grid.
+void BM_ImportMillionRowCsv(benchmark::State& state) {
+    const auto file = millionRowCsvFile();
+    Program& p = program();
+    const std::string text = projects::readImportText(file);
+    const projects::ColumnTextFormat format = projects::detectColumnTextFormat(text);
+    for (auto _ : state) {
+        projects::ImportedLists imported =
+            projects::importColumnText(text, format, projects::defaultColumnChoice(2), '.');
+        p.window.content().lists = std::move(imported.lists);
+        p.window.showContent();
+        p.window.listsGrid()->repaint();
+    }
+    state.counters["rows"] = p.window.lists().completeRowCount();
+    state.counters["RSS MB"] = residentMegabytes();
+}
+BENCHMARK(BM_ImportMillionRowCsv)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void BM_ScrollToLastRow(benchmark::State& state) {
     Program& p = program();

@@ -2,7 +2,9 @@
 #include "graph/TGraphWindow.h"
 #include "tests/common/FullDisk.h"
 
+#include <QMimeData>
 #include <QRegularExpression>
+#include <QUrl>
 
 namespace {
 
@@ -86,6 +88,34 @@ private slots:
         QCOMPARE(document.readInteger("Functions", "Count", 0), 2);
         QCOMPARE(document.readString("Functions", "F2", ""), std::string("2x"));
         QVERIFY(!std::filesystem::exists(fixture.folder / "mine.QOR"));
+    }
+
+    void aDroppedDocumentOpensAsOpenDoesAndADroppedTextIsPlotted() {
+        FrameFixture fixture;
+        const std::filesystem::path dropped = fixture.folder / "dropped.QOR";
+        TempFolder::write(dropped, "[MainMode]\nMode=F\n[Functions]\nCount=1\nF1=x+3\n");
+        TMDIFrame& frame = fixture.start();
+        const auto drop = [](QWidget* target, QMimeData& data) {
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &enter);
+            QDropEvent event(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &event);
+            return enter.isAccepted();
+        };
+        QMimeData picture;
+        picture.setUrls({QUrl::fromLocalFile(fileName(fixture.folder / "graph.png"))});
+        QVERIFY(!drop(&frame, picture));
+        QMimeData document;
+        document.setUrls({QUrl::fromLocalFile(fileName(dropped))});
+        QVERIFY(drop(&frame, document));
+        QCOMPARE(frame.windowTitle(), QStringLiteral("Quorra - dropped.QOR"));
+        QCOMPARE(plottedFunctionTexts(frame), QStringList({"x+3"}));
+
+        QMimeData text;
+        text.setText(QStringLiteral("sin(x)\n"));
+        QVERIFY(drop(frame.entryBox()->lineEdit(), text));
+        QCOMPARE(plottedFunctionTexts(frame), QStringList({"x+3", "sin(x)"}));
+        QCOMPARE(frame.entryList().front(), QStringLiteral("sin(x)"));
     }
 
     void integralsSavedOverAFunctionDocumentReopenAsIntegralsOnly() {

@@ -249,6 +249,25 @@ TEST_F(ProjectStoreTest, RenamingAListKeepsItsValuesAndNeverRenamesAnotherListOf
     EXPECT_EQ(window.listNames, (std::vector<std::string>{"Same", "Height"}));
 }
 
+TEST_F(ProjectStoreTest, ReplacingTheListsChangesTheVariableCountAndKeepsTheOtherProjects) {
+    createAndLoad("First", 1, {"A"}, "Y");
+    store.createProject("Second", 2, {"P", "Q"}, "R", defaults);
+    store.addFunctionRecord("Linear;Y = 1 + 2A;1;2;");
+    store.replaceLists(3, {"U", "V", "W", "Z"});
+    window.lists.setVariableCount(3);
+    window.listNames = {"U", "V", "W", "Z"};
+    for (int column = 1; column <= 4; ++column)
+        fillRows(column, {std::to_string(column)});
+    const std::string saved = saveAndRead();
+    EXPECT_NE(saved.find("[First\r\n3\r\nU=1#\r\nV=2#\r\nW=3#\r\nZ=4#\r\n[GrafFirst\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("[FunkFirst\r\n1\r\nLinear;Y = 1 + 2A;1;2;\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("[Second\r\n2\r\nP=#\r\nQ=#\r\nR=#\r\n[GrafSecond\r\n"), std::string::npos);
+    store.replaceLists(1, {"A", "Y"});
+    store.loadProject("First", window);
+    EXPECT_EQ(window.lists.variableCount(), 1);
+    EXPECT_EQ(window.listNames, (std::vector<std::string>{"A", "Y"}));
+}
+
 TEST_F(ProjectStoreTest, DamagedFileLeavesTheStoreAndTheDataWindowAsTheyWere) {
     createAndLoad("Project1", 1, {"A"}, "Y");
     fillRows(1, {"1", "2"});

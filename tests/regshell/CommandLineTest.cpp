@@ -214,6 +214,34 @@ private slots:
         QCOMPARE(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 8);
     }
 
+    void aDataFileThatCannotBeImportedExitsWithOneLine() {
+        TempFolder folder;
+        TempFolder::write(folder / "empty.csv", "");
+        std::filesystem::create_directory(folder / "runtime");
+        std::filesystem::permissions(folder / "runtime", std::filesystem::perms::owner_all);
+        TempFolder::write(folder / "binary.dat", std::string("1\t2\n\0", 5));
+        TempFolder::write(folder / "ragged.TSV", "a\tb\n1\t2\n3\t4\t5\n");
+        const std::vector<std::pair<std::string, QString>> failures = {
+            {"empty.csv", "The file is empty."},
+            {"binary.dat", "The file is not a text file: it holds a NUL byte."},
+            {"ragged.TSV", "Line 3 holds 3 values; the other rows hold 2."},
+            {"missing.txt", "Cannot open file"},
+        };
+        for (const auto& [file, message] : failures) {
+            // The program's window would need a display; the failure comes before it appears.
+            QProcess process;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+            environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), pathText(folder / "runtime"));
+            process.setProcessEnvironment(environment);
+            process.start(QStringLiteral(TESSALY_PROGRAM), {pathText(folder / file)});
+            QVERIFY(process.waitForFinished(20000));
+            const QString errors = QString::fromUtf8(process.readAllStandardError());
+            QVERIFY2(process.exitCode() == 1, qPrintable(QString::fromStdString(file) + " -> " + errors));
+            QVERIFY2(errors.startsWith(message) && errors.count('\n') == 1, qPrintable(errors));
+        }
+    }
+
     void aCommandLineThatIsNotUnderstoodExitsWithStatusTwo() {
         TempFolder folder;
         TempFolder::write(folder / "data.tsy", ProjectFile);
@@ -273,7 +301,7 @@ private slots:
         QVERIFY(
             run.output.contains("tessaly --export=FILE [--size=WIDTHxHEIGHT] [--project=NAME] PROJECTFILE"));
         QVERIFY(run.output.contains("tessaly --fit=MODEL [--project=NAME] DATAFILE"));
-        for (const char* part : {"tessaly [PROJECTFILE]", "tessaly --help | --version",
+        for (const char* part : {"tessaly [PROJECTFILE | DATAFILE]", "tessaly --help | --version",
                                  "Examples:", "tessaly --fit=best measurements.txt"})
             QVERIFY2(run.output.contains(QLatin1String(part)), part);
         QVERIFY(run.errors.isEmpty());

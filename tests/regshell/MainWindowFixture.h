@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QTest>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -37,14 +38,18 @@ struct MainWindowFixture {
 
     // Starts straight into the settings' default project unless the settings text says otherwise,
     // or into the project file `startFile` as when it is named on the command line.
+    // `beforeShow` prepares the window before it appears, as the program's start does.
     explicit MainWindowFixture(const std::string& settingsText = "[StartWizard]\nStartupWizard=0\n",
-                               const std::string& language = "English", const QString& startFile = {}) {
+                               const std::string& language = "English", const QString& startFile = {},
+                               const std::function<void(TForm1&)>& beforeShow = {}) {
         translation::translator().loadFile(std::string(QUORRA_LANGUAGE_SOURCE_DIR) + "/tsy" + language +
                                            ".lng");
         TempFolder::write(settingsPath, settingsText);
         window = std::make_unique<TForm1>(settings, interaction, desktop, appkit::NumberSeparators{'.', ','},
                                           QString::fromStdString(folder.path().string()));
         window->setStartFile(startFile);
+        if (beforeShow)
+            beforeShow(*window);
         window->resize(1000, 700);
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
