@@ -3,6 +3,7 @@
 #include "appkit/Interaction.h"
 #include "appkit/Printing.h"
 #include "appkit/ProgramSetup.h"
+#include "appkit/WaitCursor.h"
 #include "common/AtomicFile.h"
 #include "common/IniFile.h"
 #include "gif/GifException.h"
@@ -24,19 +25,7 @@
 namespace plotter {
 
 using appkit::toQt;
-
-namespace {
-
-// Keeps the hourglass up while a picture is written, however the writing ends.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
-} // namespace
+using appkit::WaitCursor;
 
 PictureCommands::PictureCommands(graph::TGraphWindow& graph, TLogWindow& log, FileDialogs& fileDialogs,
                                  common::IniFile& settings, appkit::Interaction& interaction, QWidget& parent)

@@ -3,6 +3,7 @@
 #include "appkit/Interaction.h"
 #include "appkit/ProgramSetup.h"
 #include "appkit/Translated.h"
+#include "appkit/WaitCursor.h"
 #include "common/AtomicFile.h"
 #include "projects/ColumnTextExport.h"
 #include "projects/NameChecks.h"
@@ -23,14 +24,7 @@ using appkit::toQt;
 using appkit::toStd;
 using appkit::translated;
 
-// The hourglass while a long file is read.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
+using appkit::WaitCursor;
 
 QString importFilter() {
     return translated("ImportFilter") + QStringLiteral(" (*.csv *.tsv *.txt *.dat *.CSV *.TSV *.TXT *.DAT)");
