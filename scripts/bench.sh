@@ -5,7 +5,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 install_missing_packages
 build_project -DCMAKE_BUILD_TYPE=Release -DQUORRA_BUILD_TESTS=OFF -DQUORRA_BUILD_BENCHMARKS=ON
 for benchmark in "$BUILD_DIR"/bench/*; do
-    [ -x "$benchmark" ] || continue
+    [ -f "$benchmark" ] && [ -x "$benchmark" ] || continue
     case "$(basename "$benchmark")" in *"${1:-}"*) ;; *) continue ;; esac
     echo "== $(basename "$benchmark")"
     QT_QPA_PLATFORM=offscreen "$benchmark"
