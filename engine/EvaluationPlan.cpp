@@ -26,7 +26,8 @@ bool isSumOrDifference(char code) {
 class EvaluationPlan::Builder {
 public:
     Builder(const std::vector<TOp>& ops, const std::array<long double, 256>& registers)
-        : ops_(ops), registers_(registers), chains_(ops.size()), absorbed_(ops.size(), false) {
+        : ops_(ops), registers_(registers), chains_(ops.size()), scaledArguments_(ops.size()),
+          absorbed_(ops.size(), false) {
         producer_.fill(-1);
         reads_.fill(0);
         for (std::size_t i = 0; i < ops.size(); ++i) {
@@ -42,6 +43,7 @@ public:
         if (!wellFormed())
             return std::nullopt;
         findChains();
+        findScaledArguments();
         EvaluationPlan plan;
         std::array<int, 256> stepOf;
         stepOf.fill(-1);
@@ -62,10 +64,11 @@ public:
                 } else if (producer_[reg] >= 0) {
                     source = Source::Register;
                     plan.steps_[static_cast<std::size_t>(stepOf[reg])].keep = true;
+                } else if (const std::optional<double> exact = doubleConstant(reg)) {
+                    constant = *exact;
+                    source = Source::Constant;
                 } else {
-                    constant = static_cast<double>(registers_[reg]);
-                    source = static_cast<long double>(constant) == registers_[reg] ? Source::Constant
-                                                                                   : Source::Register;
+                    source = Source::Register;
                 }
             };
             if (const Chain& chain = chains_[i]; chain.active) {
@@ -76,6 +79,14 @@ public:
                 step.firstTerm = static_cast<std::uint16_t>(plan.terms_.size());
                 step.termCount = static_cast<std::uint16_t>(chain.terms.size());
                 plan.terms_.insert(plan.terms_.end(), chain.terms.begin(), chain.terms.end());
+            } else if (const ScaledArgument& scaled = scaledArguments_[i]; scaled.active) {
+                locate(scaled.operand, step.a, step.registerA, step.constantA);
+                step.constantB = scaled.constant;
+                const bool sine = op.Code == 's';
+                if (scaled.quotient)
+                    step.kind = sine ? Kind::SineOfQuotient : Kind::CosineOfQuotient;
+                else
+                    step.kind = sine ? Kind::SineOfProduct : Kind::CosineOfProduct;
             } else {
                 locate(op.A, step.a, step.registerA, step.constantA);
                 if (isBinary(op.Code))
@@ -95,6 +106,15 @@ private:
         std::optional<std::uint8_t> start;
         std::vector<Term> terms;
         std::vector<std::size_t> absorbedOps;
+    };
+
+    // The argument of a sine or cosine that is the product of `operand` and a constant, or its
+    // quotient by a constant other than 0, computed in the sine's or cosine's own step.
+    struct ScaledArgument {
+        bool active = false;
+        bool quotient = false;
+        std::uint8_t operand = 0;
+        double constant = 0;
     };
 
     // Only lists the plan reproduces: each register written once, by one operation, before any
@@ -160,6 +180,17 @@ private:
     }
 
     bool isConstant(std::uint8_t reg) const { return reg != 0 && producer_[reg] < 0; }
+
+    // The value of a constant register when it is exactly a double, which a step holds in less room
+    // and loads with one instruction.
+    std::optional<double> doubleConstant(std::uint8_t reg) const {
+        if (!isConstant(reg))
+            return std::nullopt;
+        const double constant = static_cast<double>(registers_[reg]);
+        if (static_cast<long double>(constant) != registers_[reg])
+            return std::nullopt;
+        return constant;
+    }
 
     // x^n with a constant whole exponent of 1 or more; the exponent, or 0 when `reg` is none.
     std::uint32_t powerOfX(std::uint8_t reg) const {
@@ -250,11 +281,40 @@ private:
         }
     }
 
+    // Products and quotients read only by a sine or cosine; the product's factors commute exactly.
+    void findScaledArguments() {
+        for (std::size_t i = 0; i < ops_.size(); ++i) {
+            const TOp& op = ops_[i];
+            if (op.Code != 's' && op.Code != 'c')
+                continue;
+            const TOp* argument = soleUseProducer(op.A);
+            if (!argument)
+                continue;
+            ScaledArgument& scaled = scaledArguments_[i];
+            if (argument->Code == '*') {
+                for (const auto& [factor, operand] :
+                     {std::pair{argument->B, argument->A}, std::pair{argument->A, argument->B}}) {
+                    if (const std::optional<double> constant = doubleConstant(factor)) {
+                        scaled = {true, false, operand, *constant};
+                        break;
+                    }
+                }
+            } else if (argument->Code == '/') {
+                if (const std::optional<double> divisor = doubleConstant(argument->B);
+                    divisor && *divisor != 0)
+                    scaled = {true, true, argument->A, *divisor};
+            }
+            if (scaled.active)
+                absorbed_[static_cast<std::size_t>(producer_[op.A])] = true;
+        }
+    }
+
     const std::vector<TOp>& ops_;
     const std::array<long double, 256>& registers_;
     std::array<int, 256> producer_;
     std::array<int, 256> reads_;
     std::vector<Chain> chains_;
+    std::vector<ScaledArgument> scaledArguments_;
     std::vector<bool> absorbed_;
 };
 
@@ -377,12 +437,22 @@ long double EvaluationPlan::valueAt(const long double& x, long double* registers
             value = randomFraction();
             break;
         case Kind::Sine:
-            if (!isFinite(a) || !isFinite(value = sine(angleIn(a, unit))))
-                return Undefined;
+            value = sine(angleIn(a, unit));
+            break;
+        case Kind::SineOfProduct:
+            value = sine(angleIn(a * static_cast<long double>(step.constantB), unit));
+            break;
+        case Kind::SineOfQuotient:
+            value = sine(angleIn(a / static_cast<long double>(step.constantB), unit));
             break;
         case Kind::Cosine:
-            if (!isFinite(a) || !isFinite(value = cosine(angleIn(a, unit))))
-                return Undefined;
+            value = cosine(angleIn(a, unit));
+            break;
+        case Kind::CosineOfProduct:
+            value = cosine(angleIn(a * static_cast<long double>(step.constantB), unit));
+            break;
+        case Kind::CosineOfQuotient:
+            value = cosine(angleIn(a / static_cast<long double>(step.constantB), unit));
             break;
         case Kind::Power:
         case Kind::Library: {

@@ -25,8 +25,11 @@ class TFunction;
 // value reaches the end, where it is caught. Only the steps that could turn it back into a finite
 // number (a divisor, a negative power, a library function) check their operands. Sine and cosine,
 // the most common calls, are computed in the step itself instead of through the shared table of
-// operations, with the same angle conversion and the same checks. Since the plain
-// evaluator fails at the first value that is not finite, both fail on exactly the same x.
+// operations, with the same angle conversion; they need no check either, since they turn a value
+// that is not finite into an undefined one and a finite one into a finite one. Their argument's
+// product with a constant or quotient by a constant other than 0 (sin(2x), cos(x/3)) is computed in
+// the same step. Since the plain evaluator fails at the first value that is not finite, both fail
+// on exactly the same x.
 class EvaluationPlan {
 public:
     // The plan for `ops` over `registers`, whose value is read from `resultRegister`. A list that the
@@ -83,7 +86,11 @@ private:
         SquareRoot,
         Random,
         Sine,
+        SineOfProduct,
+        SineOfQuotient,
         Cosine,
+        CosineOfProduct,
+        CosineOfQuotient,
         Library,
         Derivative,
         Chain
@@ -117,6 +124,7 @@ private:
         bool negativeExponent = false;
         std::uint32_t exponentMagnitude = 0;
         double constantA = 0;
+        // Also the factor or divisor of a sine's or cosine's argument.
         double constantB = 0;
         TFunction* subFunction = nullptr;
         // Chain: its terms in terms_; the first one is the chain's start unless operand A is.

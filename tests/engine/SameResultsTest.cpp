@@ -117,6 +117,29 @@ const std::vector<std::string> ExampleTexts{
     "sqrt(1E4000x^2)",
     "1E2000x^2-1E2000x",
     "2x^2-3x+1[-0.1;0.1]",
+    // Sines and cosines of a product with or a quotient by a constant, whose argument is computed in
+    // their own step: the constant on either side, arguments from x, the step before, a kept value
+    // and constants, overflowing arguments, divisors of zero, of less than one and of no double.
+    "sin(3x)",
+    "cos(x*3)",
+    "sin(-2x)",
+    "cos(x/3)",
+    "sin(x/0.5)",
+    "cos(1024x)",
+    "sin(x/0)",
+    "cos(2/x)",
+    "sin(x/1E-3)",
+    "sin(1E300x)",
+    "sin(2(x+1))",
+    "cos(2sqrt(x))",
+    "sin(x^3*2)",
+    "cos(ln(x)/2)",
+    "sin(1/x*2)",
+    "cos(3*2)",
+    "sin(2x)cos(x/3)+sin(x/3)",
+    "sin(sin(2x)/3)",
+    "cos(x/180)+sin(90x)",
+    "sin(2d/dx(x^2))",
 };
 
 TEST_F(SameResults, OnEveryExampleAtSpecialAndOrdinaryPoints) {
