@@ -1,12 +1,21 @@
 #include "regression/CentredSums.h"
 
 #include "regression/CheckedArithmetic.h"
+#include "regression/RegressionError.h"
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
 namespace regression {
+
+namespace {
+
+long double meanFromOffsets(long double reference, long double offsetSum, std::size_t count) {
+    return reference + offsetSum / static_cast<long double>(count);
+}
+
+} // namespace
 
 long double centredMean(std::span<const long double> values) {
     if (values.empty())
@@ -15,7 +24,7 @@ long double centredMean(std::span<const long double> values) {
     long double offsetSum = 0;
     for (const long double v : values)
         offsetSum += v - reference;
-    return reference + offsetSum / static_cast<long double>(values.size());
+    return meanFromOffsets(reference, offsetSum, values.size());
 }
 
 long double sumOfSquaredDeviations(std::span<const long double> values, long double mean) {
@@ -28,11 +37,24 @@ long double sumOfSquaredDeviations(std::span<const long double> values, long dou
 }
 
 CentredScale CentredScale::of(std::span<const long double> values) {
-    CentredScale scale;
-    const long double mean = centredMean(values);
+    if (values.empty())
+        throw RegressionError(kInvalidOperationMessage); // the mean of nothing, 0/0
+    // One pass gives the mean and the extremes. Rounding keeps order, so the rounded v − mean is
+    // largest in magnitude at the lowest or the highest value: the largest distance is one of theirs.
+    const long double reference = values.front();
+    long double offsetSum = 0;
+    long double lowest = reference;
+    long double highest = reference;
+    for (const long double v : values) {
+        offsetSum += v - reference;
+        lowest = std::min(lowest, v);
+        highest = std::max(highest, v);
+    }
+    const long double mean = meanFromOffsets(reference, offsetSum, values.size());
     long double largestDistance = 0;
-    for (const long double v : values)
+    for (const long double v : {lowest, highest})
         largestDistance = std::max(largestDistance, std::fabs(v - mean));
+    CentredScale scale;
     scale.centre = mean;
     if (largestDistance > 0) {
         int exponent = 0;
@@ -44,11 +66,8 @@ CentredScale CentredScale::of(std::span<const long double> values) {
     return scale;
 }
 
-long double totalSumOfSquares(long double sumOfSquaredOffsets, std::span<const long double> offsets) {
-    long double offsetSum = 0;
-    for (const long double w : offsets)
-        offsetSum += w;
-    const long double correction = offsetSum * offsetSum / static_cast<long double>(offsets.size());
+long double totalSumOfSquares(long double sumOfSquaredOffsets, long double offsetSum, std::size_t count) {
+    const long double correction = offsetSum * offsetSum / static_cast<long double>(count);
     return std::max(sumOfSquaredOffsets - correction, 0.0L);
 }
 

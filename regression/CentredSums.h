@@ -27,9 +27,9 @@ struct CentredScale {
     long double operator()(long double v) const { return (v - centre) * inverseScale; }
 };
 
-// Σ (v − v̄)² from the deviations w = v − c about a centre c near the mean and their Σ w²: the
-// shifted-data formula Σw² − (Σw)²/n, whose correction is tiny because c is close to v̄.
-long double totalSumOfSquares(long double sumOfSquaredOffsets, std::span<const long double> offsets);
+// Σ (v − v̄)² from the sums Σw² and Σw of the count deviations w = v − c about a centre c near the
+// mean: the shifted-data formula Σw² − (Σw)²/n, whose correction is tiny because c is close to v̄.
+long double totalSumOfSquares(long double sumOfSquaredOffsets, long double offsetSum, std::size_t count);
 
 // Lowest number of distinct values among `values`, up to `wanted` (stops looking once reached).
 std::size_t distinctValuesUpTo(std::span<const long double> values, std::size_t wanted);

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "regression/CentredSums.h"
 #include "regression/CheckedArithmetic.h"
 #include "regression/LinearSolver.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <span>
@@ -51,7 +53,7 @@ inline long double accurateResidual(long double w, const long double* row, const
 struct LeastSquaresSolution {
     std::vector<long double> coefficients;
     long double sse = 0; // Σ (w − fitted)²
-    long double sst = 0; // Σ w²
+    long double sst = 0; // Σ (y − ȳ)²
     // (XᵀX)⁻¹ of the basis values, column by column through the same factors, each column refined
     // once like the coefficients: its diagonal scaled by s² gives the coefficients' variances.
     Matrix inverse;
@@ -78,65 +80,107 @@ inline Matrix refinedInverse(const Matrix& m, const NormalEquationFactors& facto
     return inverse;
 }
 
-// Least squares of the responses w (centred on their mean) on `size` basis values per point, which
-// fillRow(point, row) writes into row[0..size−1]. The normal equations are solved without pivoting,
-// then refined once with the equations of the residuals: the first solution carries the rounding
-// of every division, and the residuals taken from the points recover it, so exact data give exact
-// coefficients and a residual sum of 0.
+// Least squares of the responses w = y − yCentre (yCentre near the mean of y) on `size` basis values
+// per point, which fillRow(point, row) writes into row[0..size−1]. The normal equations are solved
+// without pivoting, then refined once with the equations of the residuals: the first solution carries
+// the rounding of every division, and the residuals taken from the points recover it, so exact data
+// give exact coefficients and a residual sum of 0.
+// The points go through in blocks whose basis values are kept, each point's w (then its residual)
+// after them: each sum runs over a block in a register instead of memory, three sums at a time so that
+// they overlap, and still adds its terms point by point in order, so the blocks do not change a bit
+// of the result.
 template <typename FillRow>
-LeastSquaresSolution solveLeastSquares(std::size_t size, std::span<const long double> w, FillRow fillRow) {
-    const std::size_t n = w.size();
-    std::array<long double, 6> row{};
-    const auto fitted = [&](const std::vector<long double>& d) {
-        long double sum = 0;
-        for (std::size_t i = 0; i < size; ++i)
-            sum += row[i] * d[i];
-        return sum;
+LeastSquaresSolution solveLeastSquares(std::size_t size, std::span<const long double> y, long double yCentre,
+                                       FillRow fillRow) {
+    const std::size_t n = y.size();
+    constexpr std::size_t kBlock = 128;
+    // Six basis values, the factor and room for the unused sums of the last three.
+    std::array<std::array<long double, 9>, kBlock> rows{};
+    const std::size_t factor = size;
+    const auto forEachBlock = [&](auto body) {
+        for (std::size_t start = 0; start < n; start += kBlock) {
+            const std::size_t count = std::min(kBlock, n - start);
+            for (std::size_t r = 0; r < count; ++r)
+                fillRow(start + r, rows[r].data());
+            body(start, count);
+        }
+    };
+    // sumOf(j) += Σ rows[r][i]·rows[r][j] over the block for j = first .. last, term by term.
+    const auto addProducts = [&](std::size_t count, std::size_t i, std::size_t first, std::size_t last,
+                                 auto sumOf) {
+        for (std::size_t j = first; j <= last; j += 3) {
+            const bool second = j + 1 <= last;
+            const bool third = j + 2 <= last;
+            long double s0 = sumOf(j);
+            long double s1 = second ? sumOf(j + 1) : 0;
+            long double s2 = third ? sumOf(j + 2) : 0;
+            for (std::size_t r = 0; r < count; ++r) {
+                const long double a = rows[r][i];
+                s0 += a * rows[r][j];
+                s1 += a * rows[r][j + 1];
+                s2 += a * rows[r][j + 2];
+            }
+            sumOf(j) = s0;
+            if (second)
+                sumOf(j + 1) = s1;
+            if (third)
+                sumOf(j + 2) = s2;
+        }
     };
 
     Matrix m(size, std::vector<long double>(size, 0));
     std::vector<long double> g(size, 0);
-    for (std::size_t p = 0; p < n; ++p) {
-        fillRow(p, row.data());
-        for (std::size_t i = 0; i < size; ++i) {
-            for (std::size_t j = i; j < size; ++j)
-                m[i][j] += row[i] * row[j];
-            g[i] += row[i] * w[p];
-        }
-    }
+    forEachBlock([&](std::size_t start, std::size_t count) {
+        for (std::size_t r = 0; r < count; ++r)
+            rows[r][factor] = y[start + r] - yCentre;
+        for (std::size_t i = 0; i < size; ++i)
+            addProducts(count, i, i, factor,
+                        [&](std::size_t j) -> long double& { return j < size ? m[i][j] : g[i]; });
+    });
     for (std::size_t i = 0; i < size; ++i) {
         for (std::size_t j = 0; j < i; ++j)
             m[i][j] = m[j][i];
         requireFinite(m[i][i]);
         requireFinite(g[i]);
     }
-    const NormalEquationFactors factors(m, pivotToleranceFor(n));
+    const NormalEquationFactors normalFactors(m, pivotToleranceFor(n));
     LeastSquaresSolution solution;
-    solution.coefficients = factors.solve(g);
+    solution.coefficients = normalFactors.solve(g);
+    const std::vector<long double>& d = solution.coefficients;
 
     std::vector<SplitNumber> splitCoefficients;
-    for (const long double d : solution.coefficients)
-        splitCoefficients.push_back(SplitNumber::of(d));
+    for (const long double c : d)
+        splitCoefficients.push_back(SplitNumber::of(c));
     std::vector<long double> residualMoments(size, 0);
-    for (std::size_t p = 0; p < n; ++p) {
-        fillRow(p, row.data());
-        const long double residual =
-            accurateResidual(w[p], row.data(), solution.coefficients, splitCoefficients);
-        for (std::size_t i = 0; i < size; ++i)
-            residualMoments[i] += row[i] * residual;
-    }
-    const std::vector<long double> correction = factors.solve(residualMoments);
+    forEachBlock([&](std::size_t start, std::size_t count) {
+        for (std::size_t r = 0; r < count; ++r)
+            rows[r][factor] = accurateResidual(y[start + r] - yCentre, rows[r].data(), d, splitCoefficients);
+        addProducts(count, factor, 0, size - 1,
+                    [&](std::size_t j) -> long double& { return residualMoments[j]; });
+    });
+    const std::vector<long double> correction = normalFactors.solve(residualMoments);
     for (std::size_t i = 0; i < size; ++i)
         solution.coefficients[i] = requireFinite(solution.coefficients[i] + requireFinite(correction[i]));
 
-    for (std::size_t p = 0; p < n; ++p) {
-        fillRow(p, row.data());
-        const long double residual = w[p] - fitted(solution.coefficients);
-        solution.sse += residual * residual;
-        solution.sst += w[p] * w[p];
-    }
-    requireFinite(solution.sse + solution.sst);
-    solution.inverse = refinedInverse(m, factors);
+    long double sse = 0;
+    long double offsetSquares = 0;
+    long double offsetSum = 0;
+    forEachBlock([&](std::size_t start, std::size_t count) {
+        for (std::size_t r = 0; r < count; ++r) {
+            const long double w = y[start + r] - yCentre;
+            long double fitted = 0;
+            for (std::size_t i = 0; i < size; ++i)
+                fitted += rows[r][i] * d[i];
+            const long double residual = w - fitted;
+            sse += residual * residual;
+            offsetSquares += w * w;
+            offsetSum += w;
+        }
+    });
+    requireFinite(sse + offsetSquares);
+    solution.sse = sse;
+    solution.sst = totalSumOfSquares(offsetSquares, offsetSum, n);
+    solution.inverse = refinedInverse(m, normalFactors);
     return solution;
 }
 

@@ -28,17 +28,15 @@ MultipleFitFigures computeMultipleFit(std::span<const std::vector<long double>> 
     for (std::size_t j = 0; j < k; ++j)
         scales[j] = CentredScale::of(x[j]);
     const long double yCentre = CentredScale::of(y).centre;
-    std::vector<long double> w(fit.n);
-    for (std::size_t p = 0; p < fit.n; ++p)
-        w[p] = y[p] - yCentre;
-    const LeastSquaresSolution solution = solveLeastSquares(k + 1, w, [&](std::size_t p, long double* row) {
-        row[0] = 1;
-        for (std::size_t j = 0; j < k; ++j)
-            row[j + 1] = scales[j](x[j][p]);
-    });
+    const LeastSquaresSolution solution =
+        solveLeastSquares(k + 1, y, yCentre, [&](std::size_t p, long double* row) {
+            row[0] = 1;
+            for (std::size_t j = 0; j < k; ++j)
+                row[j + 1] = scales[j](x[j][p]);
+        });
     const std::vector<long double>& d = solution.coefficients;
     const long double sse = solution.sse;
-    const long double sst = totalSumOfSquares(solution.sst, w);
+    const long double sst = solution.sst;
 
     // y = centre + d0 + Σ d_j·(x_j − centre_j)·inverseScale_j.
     long double constant = yCentre + d[0];

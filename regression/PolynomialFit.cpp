@@ -60,19 +60,17 @@ PolynomialFitFigures computePolynomialFit(int degree, std::span<const long doubl
 
     const CentredScale scale = CentredScale::of(x);
     const long double yCentre = CentredScale::of(y).centre;
-    std::vector<long double> w(fit.n);
-    for (std::size_t p = 0; p < fit.n; ++p)
-        w[p] = y[p] - yCentre;
-    const LeastSquaresSolution solution = solveLeastSquares(size, w, [&](std::size_t p, long double* row) {
-        const long double t = scale(x[p]);
-        long double power = 1;
-        for (std::size_t j = 0; j < size; ++j, power *= t)
-            row[j] = power;
-    });
+    const LeastSquaresSolution solution =
+        solveLeastSquares(size, y, yCentre, [&](std::size_t p, long double* row) {
+            const long double t = scale(x[p]);
+            long double power = 1;
+            for (std::size_t j = 0; j < size; ++j, power *= t)
+                row[j] = power;
+        });
     const std::vector<long double>& d = solution.coefficients;
     const long double sse = solution.sse;
     // Σ (y − ȳ)², from Σ (y − centre)² less the part of the centre's distance from the mean.
-    const long double sst = totalSumOfSquares(solution.sst, w);
+    const long double sst = solution.sst;
 
     const Matrix expansion = expansionIntoPowersOfX(size, scale);
     for (std::size_t i = 0; i < size; ++i) {

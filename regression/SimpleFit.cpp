@@ -47,11 +47,21 @@ SimpleFitFigures computeSimpleFit(ModelKind kind, std::span<const long double> x
     fit.n = x.size();
     const auto count = static_cast<long double>(fit.n);
 
-    std::vector<long double> u(fit.n), v(fit.n);
-    for (std::size_t i = 0; i < fit.n; ++i)
-        u[i] = transformedX(kind, x[i]);
-    for (std::size_t i = 0; i < fit.n; ++i)
-        v[i] = transformedY(kind, y[i]);
+    // The transformed values; an untransformed side is read in place.
+    std::vector<long double> uValues, vValues;
+    std::span<const long double> u = x, v = y;
+    if (transformsX(kind)) {
+        uValues.resize(fit.n);
+        for (std::size_t i = 0; i < fit.n; ++i)
+            uValues[i] = transformedX(kind, x[i]);
+        u = uValues;
+    }
+    if (fitsLogOfY(kind)) {
+        vValues.resize(fit.n);
+        for (std::size_t i = 0; i < fit.n; ++i)
+            vValues[i] = transformedY(kind, y[i]);
+        v = vValues;
+    }
 
     // Centred sums: Cuu = n·Suu − Su² over n, and so on, without the cancellation of the raw sums.
     const long double uMean = centredMean(u);
