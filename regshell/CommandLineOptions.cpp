@@ -149,6 +149,9 @@ std::optional<CommandLineRequest> parseCommandLine(const std::vector<std::string
     if (files.size() != 1)
         throw CommandLineError(T("CmdOneInputFile"));
     request.inputFile = files.front();
+    // An empty name would reach the file system only to fail with a less telling message.
+    if (request.inputFile.empty() || (exportAsked && request.outputFile.empty()))
+        throw CommandLineError(T("CmdEmptyFileName"));
     request.work = exportAsked ? CommandLineRequest::Work::Export : CommandLineRequest::Work::Fit;
     if (exportAsked) {
         const std::string extension = lowerCaseExtension(request.outputFile);

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -63,8 +64,11 @@ ImportDialog::ImportDialog(QWidget* parent)
     summary_->setObjectName(QStringLiteral("Summary"));
     summary_->setWordWrap(true);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Long names start at the left edge and end in an ellipsis, so the list they become stays readable.
+    table_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     table_->horizontalHeader()->setTextElideMode(Qt::ElideRight);
     table_->horizontalHeader()->setMaximumSectionSize(240);
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     table_->setMinimumSize(520, 260);
     for (std::size_t i = 0; i < Separators.size(); ++i)
         separatorBox_->addItem(QString());
@@ -80,20 +84,29 @@ ImportDialog::ImportDialog(QWidget* parent)
     format->addWidget(headerBox_, 0, 4);
     format->setColumnStretch(5, 1);
 
+    auto* xCount = new QHBoxLayout;
+    xCount->addWidget(xCountLabel_);
+    xCount->addWidget(xCountBox_);
+    xCount->addStretch();
+
+    // X1..X5 three to a row, Y on a row of its own below them.
     auto* columns = new QGridLayout;
-    columns->addWidget(xCountLabel_, 0, 0);
-    columns->addWidget(xCountBox_, 0, 1);
     for (int list = 0; list <= YList; ++list) {
         columnLabels_[std::size_t(list)] = new QLabel(listLabel(list), this);
         auto* box = new QComboBox(this);
         box->setObjectName(list < YList ? QStringLiteral("X%1Box").arg(list + 1) : QStringLiteral("YBox"));
         box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        box->setMinimumContentsLength(12);
+        box->setMinimumContentsLength(20);
+        box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         columnBoxes_[std::size_t(list)] = box;
-        columns->addWidget(columnLabels_[std::size_t(list)], 1 + list / 3, (list % 3) * 2);
-        columns->addWidget(box, 1 + list / 3, (list % 3) * 2 + 1);
+        const int row = list < YList ? list / 3 : 2;
+        const int column = list < YList ? (list % 3) * 2 : 0;
+        columns->addWidget(columnLabels_[std::size_t(list)], row, column);
+        columns->addWidget(box, row, column + 1);
         connect(box, &QComboBox::currentIndexChanged, this, &ImportDialog::choiceChanged);
     }
+    for (int column = 1; column < 6; column += 2)
+        columns->setColumnStretch(column, 1);
 
     auto* target = new QVBoxLayout;
     target->addWidget(currentProjectButton_);
@@ -104,6 +117,7 @@ ImportDialog::ImportDialog(QWidget* parent)
     layout->addLayout(format);
     layout->addWidget(table_, 1);
     layout->addWidget(summary_);
+    layout->addLayout(xCount);
     layout->addLayout(columns);
     layout->addLayout(target);
     layout->addWidget(buttons_);

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -193,7 +194,11 @@ void TForm3::buildLogPage() {
 
 void TForm3::buildRangePage() {
     TabSheet3 = new QWidget;
-    PageControl1->addTab(TabSheet3, QString());
+    // A window too small for the page scrolls it rather than laying the groups over the range grid.
+    auto* scroller = new QScrollArea;
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    PageControl1->addTab(scroller, QString());
     SpeedButton3 = toolButton("range_save", TabSheet3);
     SpeedButton4 = toolButton("range_open", TabSheet3);
     SpeedButton8 = toolButton("standard_range1", TabSheet3);
@@ -262,6 +267,9 @@ void TForm3::buildRangePage() {
     page->addWidget(GroupBox1);
     page->addWidget(GroupBox2);
     page->addStretch();
+    scroller->setWidget(TabSheet3);
+    scroller->viewport()->setAutoFillBackground(false);
+    TabSheet3->setAutoFillBackground(false);
 }
 
 void TForm3::translate() {

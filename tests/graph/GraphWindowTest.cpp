@@ -348,13 +348,19 @@ private slots:
         QCOMPARE(host->range, (common::RangeTexts{"-8", "12", "1", "-10", "10", "1"}));
         QTest::keyClick(window.get(), Qt::Key_Down, Qt::ControlModifier);
         QCOMPARE(host->range, (common::RangeTexts{"-8", "12", "1", "-12", "8", "1"}));
+        QTest::keyClick(window.get(), Qt::Key_Left, Qt::ControlModifier);
+        QCOMPARE(host->range, (common::RangeTexts{"-10", "10", "1", "-12", "8", "1"}));
+        QTest::keyClick(window.get(), Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(host->range, (common::RangeTexts{"-10", "10", "1", "-10", "10", "1"}));
+        QTest::keyClick(window.get(), Qt::Key_Right, Qt::ControlModifier);
+        QTest::keyClick(window.get(), Qt::Key_Down, Qt::ControlModifier);
         waitForFrame();
         QTest::keyClick(window.get(), Qt::Key_Minus, Qt::ControlModifier);
         waitForFrame();
         const common::GraphRange range = window->graph().range();
         QVERIFY(std::fabs(range.Xmin + range.Xmax - 4) < 0.01L);
         QVERIFY(std::fabs(range.Xmax - range.Xmin - 20 * std::cbrt(2.0L)) < 0.05L);
-        QCOMPARE(host->undoSnapshots, 3);
+        QCOMPARE(host->undoSnapshots, 7);
         QVERIFY(host->typed.empty());
     }
 

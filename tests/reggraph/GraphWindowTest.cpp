@@ -30,6 +30,7 @@ public:
     std::string status;
     int modifiedCount = 0;
     int scenesDrawn = 0;
+    RangeTexts drawnRange; // the range of the last scene drawn
     ScriptedInteraction dialogs;
     regression::RegressionResult result;
 
@@ -40,6 +41,7 @@ public:
     std::string yFactorText() const override { return yFactor; }
     GraphScene graphScene() override {
         ++scenesDrawn;
+        drawnRange = range;
         GraphScene scene;
         scene.range = range;
         scene.series.scatter = false;
@@ -296,6 +298,8 @@ private slots:
         QVERIFY(host->scenesDrawn - drawnBefore <= 2);
         QTest::qWait(60);
         QCOMPARE(host->scenesDrawn - drawnBefore, 2);
+        // The notches held back are drawn together, with the view the last one made.
+        QCOMPARE(host->drawnRange, host->range);
         QVERIFY(host->range != DefaultRange);
         window->undoZoom();
         QCOMPARE(host->range, DefaultRange);
@@ -345,6 +349,10 @@ private slots:
         QCOMPARE(host->range, (RangeTexts{"1.2", "13.2", "1", "0", "10", "1"}));
         QTest::keyClick(window.get(), Qt::Key_Down, Qt::ControlModifier);
         QCOMPARE(host->range, (RangeTexts{"1.2", "13.2", "1", "-1", "9", "1"}));
+        QTest::keyClick(window.get(), Qt::Key_Left, Qt::ControlModifier);
+        QCOMPARE(host->range, (RangeTexts{"0", "12", "1", "-1", "9", "1"}));
+        QTest::keyClick(window.get(), Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(host->range, DefaultRange);
         host->xFactor = "abc";
         const RangeTexts before = host->range;
         QTest::keyClick(window.get(), Qt::Key_Plus, Qt::ControlModifier);

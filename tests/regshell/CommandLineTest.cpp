@@ -184,6 +184,9 @@ private slots:
             {{output, "--size=10001x10", project}, "The size must be WIDTHxHEIGHT"},
             {{output, project, project}, "Name exactly one project or data file to read."},
             {{output}, "Name exactly one project or data file to read."},
+            {{"--fit=linear", ""}, "A file name cannot be empty."},
+            {{output, ""}, "A file name cannot be empty."},
+            {{"--export=", project}, "A file name cannot be empty."},
             {{output, "--fit=linear", project}, "--export and --fit cannot be given together."},
             {{"--export=" + pathText(folder / "graph.gif"), project}, "A graph can be exported as a .png"},
             {{"--export=" + pathText(folder / "missing" / "graph.png"), project},
@@ -293,6 +296,9 @@ private slots:
         QCOMPARE(unreadable.exitCode, 1);
         QVERIFY2(unreadable.errors.startsWith(QStringLiteral("Filen kunde inte läsas: ")),
                  qPrintable(unreadable.errors));
+        const ProgramRun unnamed = runWithoutDisplay(program, {"--fit=linear", ""});
+        QCOMPARE(unnamed.exitCode, 1);
+        QCOMPARE(unnamed.errors, QStringLiteral("Ett filnamn kan inte vara tomt.\n"));
     }
 
     void helpPrintsTheUsageOfBothOptions() {

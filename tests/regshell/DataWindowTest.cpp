@@ -2,11 +2,15 @@
 #include "regshell/TForm3ListsGrid.h"
 
 #include <QClipboard>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -260,6 +264,29 @@ private slots:
             QCOMPARE(f.host.graphPlacements.back(),
                      std::make_pair(graphLefts[position], graphWidths[position]));
         }
+    }
+
+    void onASmallWindowTheRangePageKeepsItsGroupsClearOfTheRangeGrid() {
+        DataWindowFixture f;
+        TForm3* window = f.window.release();
+        QMdiArea area;
+        QMdiSubWindow* frame = area.addSubWindow(window);
+        area.resize(300, 300);
+        area.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&area));
+        window->findChild<QTabWidget*>()->setCurrentIndex(2);
+        frame->resize(250, 240);
+        QApplication::processEvents();
+        const auto placed = [window](const QWidget* widget) {
+            return QRect(widget->mapTo(window, QPoint()), widget->size());
+        };
+        std::vector<QRect> taken = {placed(window->rangeGrid())};
+        for (const QGroupBox* group : window->findChildren<QGroupBox*>()) {
+            for (const QRect& other : taken)
+                QVERIFY(!placed(group).intersects(other));
+            taken.push_back(placed(group));
+        }
+        QCOMPARE(taken.size(), std::size_t(3));
     }
 
     void selectingACellRedrawsTheGraphWithoutABoxForCellsThatAreNotNumbers() {
