@@ -3,15 +3,18 @@
 #include "common/NumberParse.h"
 #include "projects/DataLists.h"
 #include "reggraph/CanvasStrokes.h"
+#include "reggraph/CrossDrawing.h"
 #include "reggraph/Histogram.h"
 #include "reggraph/XYLine.h"
 
-#include <QPaintEngine>
 #include <QPainter>
 
 namespace reggraph {
 
 namespace {
+
+// Each arm of a scatter cross, right and left, up and down of its centre pixel.
+constexpr int ScatterArm = 5;
 
 QPoint toQPoint(PixelPoint p) {
     return {p.x, p.y};
@@ -59,42 +62,15 @@ SeriesPoints seriesPoints(const projects::DataLists* lists, char decimalSeparato
 void drawScatter(QPainter& painter, const AxesLayout& axes, const SeriesPoints& points) {
     const GraphGeometry& g = axes.geometry;
     const common::GraphRange& r = g.range();
-    // The arms are rows and columns of pixels. A raster picture fills them as rectangles several times
-    // faster than it draws lines; a recorded picture stores lines far faster than rectangles, and a
-    // flat-ended line running right or down leaves out its end pixel as a "line to" does. Both give
-    // the same pixels.
-    const bool asRectangles = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
-    std::vector<QLine> lines;
-    std::vector<QRect> rects;
-    if (asRectangles)
-        rects.reserve(2 * points.xs.size());
-    else
-        lines.reserve(2 * points.xs.size());
+    std::vector<PixelPoint> centres;
+    centres.reserve(points.xs.size());
     for (std::size_t i = 0; i < points.xs.size(); ++i) {
         const long double x = points.xs[i];
         const long double y = points.ys[i];
-        if (!(r.Ymin <= y && y <= r.Ymax && r.Xmin <= x && x <= r.Xmax))
-            continue;
-        const int px = g.scaledPixelX(x);
-        const int py = g.scaledPixelY(y);
-        if (asRectangles) {
-            rects.emplace_back(px - 5, py, 11, 1);
-            rects.emplace_back(px, py - 5, 1, 11);
-        } else {
-            lines.emplace_back(px - 5, py, px + 6, py);
-            lines.emplace_back(px, py - 5, px, py + 6);
-        }
+        if (r.Ymin <= y && y <= r.Ymax && r.Xmin <= x && x <= r.Xmax)
+            centres.push_back({g.scaledPixelX(x), g.scaledPixelY(y)});
     }
-    setLinePen(painter, Qt::black);
-    if (!lines.empty())
-        painter.drawLines(lines.data(), static_cast<int>(lines.size()));
-    if (!rects.empty()) {
-        painter.save();
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(Qt::black);
-        painter.drawRects(rects.data(), static_cast<int>(rects.size()));
-        painter.restore();
-    }
+    drawCrosses(painter, centres, ScatterArm, Qt::black);
 }
 
 void drawHistogram(QPainter& painter, const AxesLayout& axes, const SeriesPoints& points) {

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
+#include <random>
+#include <string>
+
 using namespace common;
 
 TEST(FloatConversion, AcceptsSignFractionExponentAndSurroundingBlanks) {
@@ -56,5 +61,39 @@ TEST(IntegerConversion, AcceptsWholeNumbersWithinRange) {
         FAIL() << "no error";
     } catch (const ConversionError& error) {
         EXPECT_STREQ(error.what(), "'ten' is not a valid integer value");
+    }
+}
+
+// Short decimal texts take a quicker way than the general conversion; both must give the nearest
+// long double, so every text is checked against the C library's correctly rounded strtold.
+TEST(FloatConversion, ShortAndLongTextsRoundAlike) {
+    std::mt19937_64 random(11);
+    const auto digits = [&](int count) {
+        std::string text;
+        for (int i = 0; i < count; ++i)
+            text += static_cast<char>('0' + random() % 10);
+        return text;
+    };
+    for (int n = 0; n < 200'000; ++n) {
+        const int whole = static_cast<int>(random() % 12);
+        const int fraction = static_cast<int>(random() % 14);
+        std::string text = (random() % 4 == 0 ? "-" : "") + digits(whole);
+        if (fraction > 0 || whole == 0)
+            text += "." + digits(fraction == 0 ? 1 : fraction);
+        if (random() % 3 == 0)
+            text += "E" + std::to_string(static_cast<int>(random() % 70) - 35);
+        const long double expected = std::strtold(text.c_str(), nullptr);
+        const long double value = parseFloat(text);
+        ASSERT_EQ(value, expected) << text;
+        ASSERT_EQ(std::signbit(value), std::signbit(expected)) << text;
+    }
+    // At the borders of the quick way: 19 and 20 significant digits, 10^27 and 10^28, zeros.
+    for (const char* text : {"9999999999999999999", "18446744073709551615", "12345678901234567891",
+                             "0.0000000000000000000000000001", "1E27", "1E28", "3E-27", "3E-28",
+                             "0.1234567890123456789E-8", "123456789012345678.9E27", "-0", "-0.000E5",
+                             "00000000000000000000000000001.5", "1.00000000000000000000000001"}) {
+        const long double expected = std::strtold(text, nullptr);
+        EXPECT_EQ(parseFloat(text), expected) << text;
+        EXPECT_EQ(std::signbit(parseFloat(text)), std::signbit(expected)) << text;
     }
 }
