@@ -14,9 +14,11 @@ void DataLists::setVariableCount(int k) {
     if (k < kMinVariables || k > kMaxVariables)
         throw std::invalid_argument("number of variables out of range: " + std::to_string(k));
     variableCount_ = k;
+    ++revision_.value;
 }
 
 void DataLists::setRowCount(int rows) {
+    ++revision_.value;
     rowCount_ = std::clamp(rows, kMinRowCount, kMaxRowCount);
     resizeColumns(rowCount_);
 }
@@ -89,6 +91,7 @@ std::string_view DataLists::cell(int column, int row) const {
 }
 
 void DataLists::setCell(int column, int row, std::string_view text) {
+    ++revision_.value;
     if (column < 1 || column > kLastColumn || row < 0 || row >= kMaxRowCount)
         return;
     Column& col = columns_[column];
@@ -158,6 +161,7 @@ void DataLists::growWhileTyping(int currentRow) {
 void DataLists::insertRow(int currentRow) {
     if (currentRow < 1 || currentRow >= rowCount_ || rowCount_ >= kMaxRowCount)
         return;
+    ++revision_.value;
     ++rowCount_;
     const auto index = static_cast<std::size_t>(currentRow - 1);
     for (int c = 1; c <= yColumn(); ++c) {
@@ -170,6 +174,7 @@ void DataLists::insertRow(int currentRow) {
 void DataLists::deleteRow(int currentRow) {
     if (currentRow < 1 || currentRow >= rowCount_)
         return;
+    ++revision_.value;
     const auto index = static_cast<std::size_t>(currentRow - 1);
     for (int c = 1; c <= yColumn(); ++c) {
         Column& col = columns_[c];
@@ -201,6 +206,7 @@ void DataLists::sortByList(int column, char decimalSeparator) {
                                                    static_cast<std::uint32_t>(row - 1)};
     std::stable_sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) { return a.value < b.value; });
 
+    ++revision_.value;
     std::vector<Cell> sorted(keys.size());
     for (int c = 1; c <= yColumn(); ++c) {
         Column& col = columns_[c];
@@ -213,6 +219,7 @@ void DataLists::sortByList(int column, char decimalSeparator) {
 }
 
 void DataLists::clearColumns() {
+    ++revision_.value;
     for (int c = 1; c <= kLastColumn; ++c)
         columns_[c] = Column{};
 }

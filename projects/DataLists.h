@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -93,7 +94,23 @@ public:
     // Bytes held by the cells, for measurements.
     std::size_t memoryUsage() const;
 
+    // Changes with every change of a cell, a header or the shape, and with every assignment to
+    // these lists, so a reader that keeps what it read under the lists' address and revision
+    // never takes new contents for old. Lists that were never changed share revision 0.
+    std::uint64_t revision() const { return revision_.value; }
+
 private:
+    // An assignment gives the target a revision above both its own and the source's.
+    struct Revision {
+        std::uint64_t value = 0;
+        Revision() = default;
+        Revision(const Revision&) = default;
+        Revision& operator=(const Revision& other) {
+            value = std::max(value, other.value) + 1;
+            return *this;
+        }
+    };
+
     // A cell text: up to 15 bytes inline, longer texts in the column's pool of long texts.
     struct Cell {
         static constexpr std::uint8_t kPooled = 0xFF;
@@ -115,6 +132,7 @@ private:
     int variableCount_ = 1;
     int rowCount_ = kMinRowCount;
     std::array<Column, kLastColumn + 1> columns_; // index 0 unused: row numbers are computed
+    Revision revision_;
 };
 
 } // namespace projects

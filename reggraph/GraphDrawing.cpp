@@ -6,6 +6,7 @@
 #include "reggraph/CurveDrawing.h"
 #include "reggraph/CurvePalette.h"
 #include "reggraph/SeriesDrawing.h"
+#include "reggraph/SeriesPointsCache.h"
 #include "regression/RecordModel.h"
 
 #include <QFontMetrics>
@@ -86,6 +87,14 @@ void drawSeriesOn(QPainter& painter, const AxesLayout& axes, const SeriesPoints&
     }
 }
 
+// The scene's series points, kept in its cache when it has one, else read into `fresh`.
+const SeriesPoints& scenePoints(const GraphScene& scene, BadCells badCells, SeriesPoints& fresh) {
+    if (scene.seriesCache)
+        return scene.seriesCache->points(scene.lists, scene.decimalSeparator, badCells);
+    fresh = seriesPoints(scene.lists, scene.decimalSeparator, badCells);
+    return fresh;
+}
+
 std::vector<long double> familyIntercepts(const regression::LineFamily& family) {
     std::vector<long double> intercepts;
     const long long count = std::clamp<long long>(family.count, 0, projects::kMaxFamilyLines);
@@ -118,7 +127,8 @@ bool drawGraph(QPainter& painter, QSize size, const GraphScene& scene, DrawingSt
 
     const SeriesSwitches& on = scene.series;
     if (on.scatter || on.histogram || on.xyLine) {
-        const SeriesPoints points = seriesPoints(scene.lists, scene.decimalSeparator, scene.badCells);
+        SeriesPoints fresh;
+        const SeriesPoints& points = scenePoints(scene, scene.badCells, fresh);
         state.leftOutCell = points.firstBadCell;
         if (on.scatter)
             drawSeriesOn(painter, *state.axes, points, Series::Scatter);
@@ -159,7 +169,8 @@ void drawSeries(QPainter& painter, const GraphScene& scene, const DrawingState& 
     if (!state.axes)
         return;
     pictures::prepareGraphPainter(painter);
-    drawSeriesOn(painter, *state.axes, seriesPoints(scene.lists, scene.decimalSeparator), series);
+    SeriesPoints fresh;
+    drawSeriesOn(painter, *state.axes, scenePoints(scene, BadCells::Refuse, fresh), series);
 }
 
 QImage rasterGraph(const GraphScene& scene, QSize size, regression::RegressionResult& result,

@@ -14,6 +14,8 @@ class DataLists;
 
 namespace reggraph {
 
+class SeriesPointsCache;
+
 // The "Options" menu switches that decide what the axes drawing writes.
 struct DisplayOptions {
     bool showAxis = true;
@@ -70,6 +72,8 @@ struct GraphScene {
     char decimalSeparator = '.';
     const projects::DataLists* lists = nullptr; // the lists grid; the series read its complete rows
     BadCells badCells = BadCells::Refuse;
+    // Keeps the points read from the lists between drawings; without it every drawing reads them.
+    SeriesPointsCache* seriesCache = nullptr;
     // The current project's function records, in record order; record n's equation is the name of
     // drawn function n.
     std::vector<projects::DrawableRecord> records;

@@ -5,6 +5,7 @@
 #include "projects/ProjectStore.h"
 #include "reggraph/GraphScene.h"
 #include "reggraph/GraphWindowHost.h"
+#include "reggraph/SeriesPointsCache.h"
 #include "regression/BestCurveSearch.h"
 #include "regression/ModelKind.h"
 #include "regression/RegressionResult.h"
@@ -273,6 +274,7 @@ private:
     projects::ProjectStore store_;
     regression::RegressionResult result_;
     std::unique_ptr<regshell::ResidualPlot> residualPlot_; // shown in place of the graph while set
+    reggraph::SeriesPointsCache seriesPointsCache_;        // the scatter points between redraws
     QShortcut* residualEscape_ = nullptr;
 
     QMdiArea* mdiArea_;

@@ -32,6 +32,7 @@ reggraph::GraphScene TForm1::graphScene() {
                     action(CommandId::XYLine).isChecked()};
     scene.decimalSeparator = separators_.decimal;
     scene.lists = &dataWindow_->lists();
+    scene.seriesCache = &seriesPointsCache_;
     scene.records = store_.redrawRecords(separators_.decimal);
     scene.bands = action(CommandId::Bands).isChecked();
     if (residualPlot_)

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <random>
 
 using projects::DataLists;
@@ -232,4 +234,54 @@ TEST(DataLists, ClearAllKeepsOnlyTheHeadersOfTheLists) {
     EXPECT_EQ(lists.header(5), "");
     EXPECT_TRUE(lists.isEmpty(1, 1));
     EXPECT_TRUE(lists.isEmpty(6, 3));
+}
+
+// A reader keeps what it read under the lists' revision, so every change that a reading could see
+// must give a revision the lists never had before.
+TEST(DataLists, EveryChangeGivesANewRevision) {
+    DataLists lists;
+    fillColumn(lists, 1, {"3", "1", "2"});
+    fillColumn(lists, 2, {"a", "b", "c"});
+    const std::vector<std::pair<const char*, std::function<void(DataLists&)>>> changes{
+        {"setCell", [](DataLists& l) { l.setCell(1, 1, "4"); }},
+        {"setHeader", [](DataLists& l) { l.setHeader(1, "X1: T"); }},
+        {"setVariableCount", [](DataLists& l) { l.setVariableCount(2); }},
+        {"setVariableCount back", [](DataLists& l) { l.setVariableCount(1); }},
+        {"setRowCount", [](DataLists& l) { l.setRowCount(80); }},
+        {"growWhileTyping", [](DataLists& l) { l.growWhileTyping(78); }},
+        {"insertRow", [](DataLists& l) { l.insertRow(1); }},
+        {"deleteRow", [](DataLists& l) { l.deleteRow(1); }},
+        {"sortByList", [](DataLists& l) { l.sortByList(1); }},
+        {"clearColumns", [](DataLists& l) { l.clearColumns(); }},
+        {"clearAll", [](DataLists& l) { l.clearAll(); }},
+    };
+    std::vector<std::uint64_t> seen{lists.revision()};
+    for (const auto& [name, change] : changes) {
+        change(lists);
+        EXPECT_EQ(std::count(seen.begin(), seen.end(), lists.revision()), 0) << name;
+        seen.push_back(lists.revision());
+    }
+}
+
+TEST(DataLists, AnAssignmentGivesARevisionAboveBothListsAndACopyKeepsIt) {
+    DataLists changedOnce;
+    changedOnce.setCell(1, 1, "1");
+    DataLists changedTwice;
+    changedTwice.setCell(1, 1, "2");
+    changedTwice.setCell(1, 2, "3");
+    const std::uint64_t once = changedOnce.revision();
+    const std::uint64_t twice = changedTwice.revision();
+    ASSERT_LT(once, twice);
+
+    const DataLists copy(changedTwice);
+    EXPECT_EQ(copy.revision(), twice);
+
+    DataLists target = changedOnce;
+    target = changedTwice;
+    EXPECT_GT(target.revision(), twice);
+    const std::uint64_t afterCopy = target.revision();
+    DataLists fresh;
+    target = std::move(fresh);
+    EXPECT_GT(target.revision(), afterCopy) << "moving never-changed lists in must not go back to 0";
+    EXPECT_TRUE(target.isEmpty(1, 1));
 }
