@@ -324,6 +324,29 @@ private slots:
         QCOMPARE(removed, 0);
     }
 
+    // The window keeps the points it read between drawings; an edited cell must still be drawn.
+    void theScatterShowsACellEditedAfterItWasDrawn() {
+        const auto scatterOffAndOn = [](MainWindowFixture& fixture) {
+            fixture.trigger(CommandId::Scatter);
+            fixture.trigger(CommandId::Scatter);
+            return fixture.window->graphWindow().picture();
+        };
+        MainWindowFixture edited;
+        QVERIFY(edited.started());
+        edited.fill(1, {"1", "2", "3"});
+        edited.fill(2, {"3", "5", "7"});
+        const QImage before = scatterOffAndOn(edited);
+        edited.fill(1, {"1", "2", "9"});
+        const QImage after = scatterOffAndOn(edited);
+
+        MainWindowFixture typedOnce;
+        QVERIFY(typedOnce.started());
+        typedOnce.fill(1, {"1", "2", "9"});
+        typedOnce.fill(2, {"3", "5", "7"});
+        QVERIFY(after != before);
+        QVERIFY(after == scatterOffAndOn(typedOnce));
+    }
+
     void statisticsCaptionsNameTheSelectedList() {
         MainWindowFixture fixture;
         QVERIFY(fixture.started());
