@@ -20,42 +20,46 @@ std::pair<int, long long> keySpread(const std::vector<PixelRun>& runs, RunKey ke
 // Keys spread wider than this are sorted by comparison instead of counting.
 constexpr long long CountingSortLimit = 1 << 16;
 
-// Stable counting sort by one key; a scatter lies within a picture, so its keys spread over a few
-// thousand values only and this is far quicker than a comparison sort.
-std::vector<PixelRun> sortedBy(const std::vector<PixelRun>& runs, RunKey key, int lowest, long long spread) {
+// Stable counting sort of `runs` by one key into `sorted`, of the same size; a scatter lies within a
+// picture, so its keys spread over a few thousand values only and this is far quicker than a
+// comparison sort.
+void sortInto(const std::vector<PixelRun>& runs, std::vector<PixelRun>& sorted, RunKey key, int lowest,
+              long long spread) {
     std::vector<std::size_t> starts(static_cast<std::size_t>(spread) + 2, 0);
     for (const PixelRun& run : runs)
         ++starts[static_cast<std::size_t>(run.*key - lowest) + 1];
     for (std::size_t k = 1; k < starts.size(); ++k)
         starts[k] += starts[k - 1];
-    std::vector<PixelRun> sorted(runs.size());
     for (const PixelRun& run : runs)
         sorted[starts[static_cast<std::size_t>(run.*key - lowest)]++] = run;
-    return sorted;
 }
 
+// Sorted and merged within the arms' own storage: a merged run never lies past the arms it came
+// from, and fresh buffers of this size cost more in page faults than the sorting itself.
 std::vector<PixelRun> merged(std::vector<PixelRun> arms) {
     if (arms.empty())
         return arms;
     const auto [lowestLine, lineSpread] = keySpread(arms, &PixelRun::line);
     const auto [lowestFrom, fromSpread] = keySpread(arms, &PixelRun::from);
     if (lineSpread < CountingSortLimit && fromSpread < CountingSortLimit) {
-        arms = sortedBy(sortedBy(arms, &PixelRun::from, lowestFrom, fromSpread), &PixelRun::line, lowestLine,
-                        lineSpread);
+        std::vector<PixelRun> byFrom(arms.size());
+        sortInto(arms, byFrom, &PixelRun::from, lowestFrom, fromSpread);
+        sortInto(byFrom, arms, &PixelRun::line, lowestLine, lineSpread);
     } else {
         std::sort(arms.begin(), arms.end(), [](const PixelRun& a, const PixelRun& b) {
             return a.line != b.line ? a.line < b.line : a.from < b.from;
         });
     }
-    std::vector<PixelRun> runs;
-    runs.reserve(arms.size());
-    for (const PixelRun& arm : arms) {
-        if (!runs.empty() && runs.back().line == arm.line && arm.from <= runs.back().to)
-            runs.back().to = std::max(runs.back().to, arm.to);
+    std::size_t count = 1;
+    for (std::size_t i = 1; i < arms.size(); ++i) {
+        PixelRun& last = arms[count - 1];
+        if (last.line == arms[i].line && arms[i].from <= last.to)
+            last.to = std::max(last.to, arms[i].to);
         else
-            runs.push_back(arm);
+            arms[count++] = arms[i];
     }
-    return runs;
+    arms.resize(count);
+    return arms;
 }
 
 } // namespace
