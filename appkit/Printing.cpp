@@ -1,32 +1,39 @@
 #include "appkit/Printing.h"
 
+#include "pictures/PictureFiles.h"
+
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPainter>
-#include <QPicture>
 #include <QPrinter>
+#include <QScreen>
 #include <algorithm>
 
 namespace appkit {
 
 namespace {
 
-// Replays `picture` at the top left of the printable area with each of its pixels `printerPixels`
+// The screen's pixels per inch, which a graph's pixels have where the user sees them.
+qreal screenResolution() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? qRound(screen->logicalDotsPerInchX()) : pictures::PictureResolution;
+}
+
+// Draws `picture` at the top left of the printable area with each of its pixels `printerPixels`
 // printer pixels wide, where `printerPixels` comes from the page's printable area and the scale at
 // which the picture's pixels would appear life-size.
-bool printPicture(QPrinter& printer, const QPicture& picture, const QSize& size,
+bool printPicture(QPrinter& printer, const pictures::VectorPicture& picture,
                   qreal (*printerPixels)(qreal fitting, qreal lifeSize)) {
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
+    const QSize size = picture.size;
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
     const qreal fitting = std::min(qreal(page.width()) / std::max(size.width(), 1),
                                    qreal(page.height()) / std::max(size.height(), 1));
-    // A picture replays in the printer's units scaled by its resolution against the screen's, which
-    // is life-size; the painter's scale turns that into the scale asked for.
-    const qreal lifeSize = qreal(printer.logicalDpiX()) / picture.logicalDpiX();
-    const qreal scale = printerPixels(fitting, lifeSize) / lifeSize;
+    const qreal scale = printerPixels(fitting, printer.logicalDpiX() / screenResolution());
     painter.scale(scale, scale);
-    painter.drawPicture(0, 0, picture);
+    picture.draw(painter);
     painter.end();
     return true;
 }
@@ -53,12 +60,12 @@ bool printTextLines(QPrinter& printer, const QStringList& lines, const QFont& fo
     return true;
 }
 
-bool printPictureFittedToPage(QPrinter& printer, const QPicture& picture, const QSize& size) {
-    return printPicture(printer, picture, size, [](qreal fitting, qreal) { return fitting; });
+bool printPictureFittedToPage(QPrinter& printer, const pictures::VectorPicture& picture) {
+    return printPicture(printer, picture, [](qreal fitting, qreal) { return fitting; });
 }
 
-bool printPictureAtScreenSize(QPrinter& printer, const QPicture& picture, const QSize& size) {
-    return printPicture(printer, picture, size,
+bool printPictureAtScreenSize(QPrinter& printer, const pictures::VectorPicture& picture) {
+    return printPicture(printer, picture,
                         [](qreal fitting, qreal lifeSize) { return std::min(fitting, lifeSize); });
 }
 

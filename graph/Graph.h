@@ -85,7 +85,7 @@ public:
     bool anyToolArmed() const;
 
     const QImage& picture() const { return pictures_.picture(); }
-    QPicture vectorPicture() const { return pictures_.vectorPicture(); }
+    pictures::VectorPicture vectorPicture() const { return pictures_.vectorPicture(); }
     // For drawing added by other tools (markers), onto both pictures.
     pictures::GraphPictures& pictures() { return pictures_; }
 

@@ -46,7 +46,7 @@ public:
 
     Graph& graph() { return graph_; }
     const QImage& picture() const { return graph_.picture(); }
-    QPicture vectorPicture() const { return graph_.vectorPicture(); }
+    pictures::VectorPicture vectorPicture() const { return graph_.vectorPicture(); }
 
     // The mouse selection, in window pixels.
     PixelPoint selectionStart() const { return selectionStart_; }

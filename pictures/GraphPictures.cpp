@@ -30,7 +30,7 @@ void GraphPictures::draw(const std::function<void(QPainter&)>& step) {
     recordedSteps_.push_back(std::move(recording));
 }
 
-QPicture GraphPictures::vectorPicture() const {
+VectorPicture GraphPictures::vectorPicture() const {
     QPicture whole;
     {
         QPainter painter(&whole);
@@ -38,7 +38,20 @@ QPicture GraphPictures::vectorPicture() const {
             painter.drawPicture(0, 0, step);
     }
     whole.setBoundingRect(QRect(QPoint(0, 0), picture_.size()));
-    return whole;
+    return {picture_.size(), [whole](QPainter& painter) {
+                // A recording replays scaled by the device's resolution against its own; undoing
+                // that scale keeps one unit of the painter per pixel, as a direct drawing has.
+                const qreal replayX = qreal(painter.device()->logicalDpiX()) / whole.logicalDpiX();
+                const qreal replayY = qreal(painter.device()->logicalDpiY()) / whole.logicalDpiY();
+                if (replayX == 1 && replayY == 1) {
+                    painter.drawPicture(0, 0, whole);
+                    return;
+                }
+                painter.save();
+                painter.scale(1 / replayX, 1 / replayY);
+                painter.drawPicture(0, 0, whole);
+                painter.restore();
+            }};
 }
 
 } // namespace pictures

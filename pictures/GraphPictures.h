@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pictures/VectorPicture.h"
+
 #include <QImage>
 #include <QPicture>
 #include <QSize>
@@ -21,8 +23,9 @@ public:
     void draw(const std::function<void(QPainter&)>& step);
 
     const QImage& picture() const { return picture_; }
-    // Everything recorded since the last restart, as one vector picture of the picture's size.
-    QPicture vectorPicture() const;
+    // Everything recorded since the last restart, as one recording replayed onto the target, of the
+    // picture's size. Later drawing does not change a picture already made.
+    VectorPicture vectorPicture() const;
 
 private:
     QImage picture_;

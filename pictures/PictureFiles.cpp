@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPicture>
 #include <QSvgGenerator>
 
 namespace pictures {
@@ -16,7 +15,8 @@ QByteArray rasterFile(const QImage& picture, const char* format) {
     return picture.save(&buffer, format) ? bytes : QByteArray();
 }
 
-QByteArray svgFile(const QPicture& picture, QSize size, const QString& title) {
+QByteArray svgFile(const VectorPicture& picture, const QString& title) {
+    const QSize size = picture.size;
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -29,12 +29,13 @@ QByteArray svgFile(const QPicture& picture, QSize size, const QString& title) {
     QPainter painter;
     if (!painter.begin(&generator))
         return {};
-    painter.drawPicture(0, 0, picture);
+    picture.draw(painter);
     painter.end();
     return bytes;
 }
 
-QByteArray pdfFile(const QPicture& picture, QSize size, const QString& title) {
+QByteArray pdfFile(const VectorPicture& picture, const QString& title) {
+    const QSize size = picture.size;
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -48,7 +49,7 @@ QByteArray pdfFile(const QPicture& picture, QSize size, const QString& title) {
     QPainter painter;
     if (!painter.begin(&writer))
         return {};
-    painter.drawPicture(0, 0, picture);
+    picture.draw(painter);
     painter.end();
     return bytes;
 }

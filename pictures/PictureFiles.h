@@ -1,11 +1,11 @@
 #pragma once
 
+#include "pictures/VectorPicture.h"
+
 #include <QByteArray>
-#include <QSize>
 #include <QString>
 
 class QImage;
-class QPicture;
 
 namespace pictures {
 
@@ -14,10 +14,10 @@ namespace pictures {
 inline constexpr int PictureResolution = 96;
 
 // The bytes of a picture file, for the command line's exports, the Save As commands and the
-// clipboard. Each is empty when the picture could not be encoded. `title` names the program that
-// made a vector file.
+// clipboard. Each is empty when the picture could not be encoded. A vector file has the picture's
+// size; `title` names the program that made it.
 QByteArray rasterFile(const QImage& picture, const char* format);
-QByteArray svgFile(const QPicture& picture, QSize size, const QString& title);
-QByteArray pdfFile(const QPicture& picture, QSize size, const QString& title);
+QByteArray svgFile(const VectorPicture& picture, const QString& title);
+QByteArray pdfFile(const VectorPicture& picture, const QString& title);
 
 } // namespace pictures

@@ -177,9 +177,9 @@ bool exportGraph(const ExportRequest& request, const graph::PlotOptions& options
     else if (extension == ".bmp")
         bytes = pictures::rasterFile(drawing.picture(), "BMP");
     else if (extension == ".svg")
-        bytes = pictures::svgFile(drawing.vectorPicture(), request.size, QStringLiteral("Quorra"));
+        bytes = pictures::svgFile(drawing.vectorPicture(), QStringLiteral("Quorra"));
     else if (extension == ".pdf")
-        bytes = pictures::pdfFile(drawing.vectorPicture(), request.size, QStringLiteral("Quorra"));
+        bytes = pictures::pdfFile(drawing.vectorPicture(), QStringLiteral("Quorra"));
     if (bytes.isEmpty()) {
         error = message("ExportCouldNotWrite", request.file);
         return false;

@@ -77,18 +77,14 @@ void PictureCommands::saveAsPngPicture() {
 
 void PictureCommands::saveAsSvgPicture() {
     savePicture("SaveAsSVGPicture", QStringLiteral("SVG File (*.svg *.SVG)"), QStringLiteral("svg"),
-                QStringLiteral(".svg"), [this] {
-                    return pictures::svgFile(graph_.vectorPicture(), graph_.picture().size(),
-                                             QStringLiteral("Quorra"));
-                });
+                QStringLiteral(".svg"),
+                [this] { return pictures::svgFile(graph_.vectorPicture(), QStringLiteral("Quorra")); });
 }
 
 void PictureCommands::saveAsPdf() {
     savePicture("SaveAsPDF", QStringLiteral("PDF File (*.pdf *.PDF)"), QStringLiteral("pdf"),
-                QStringLiteral(".pdf"), [this] {
-                    return pictures::pdfFile(graph_.vectorPicture(), graph_.picture().size(),
-                                             QStringLiteral("Quorra"));
-                });
+                QStringLiteral(".pdf"),
+                [this] { return pictures::pdfFile(graph_.vectorPicture(), QStringLiteral("Quorra")); });
 }
 
 void PictureCommands::saveAsGifPicture() {
@@ -114,7 +110,7 @@ void PictureCommands::copyGraphAsVectorPicture() {
     const QImage& rendering = graph_.picture();
     auto* data = new QMimeData;
     data->setData(QStringLiteral("image/svg+xml"),
-                  pictures::svgFile(graph_.vectorPicture(), rendering.size(), QStringLiteral("Quorra")));
+                  pictures::svgFile(graph_.vectorPicture(), QStringLiteral("Quorra")));
     data->setData(QStringLiteral("image/png"), pictures::rasterFile(rendering, "PNG"));
     data->setImageData(rendering);
     QApplication::clipboard()->setMimeData(data);
@@ -150,7 +146,7 @@ void PictureCommands::printSetup() {
 }
 
 void PictureCommands::printGraph() {
-    if (!appkit::printPictureAtScreenSize(printer(), graph_.vectorPicture(), graph_.picture().size()))
+    if (!appkit::printPictureAtScreenSize(printer(), graph_.vectorPicture()))
         printingFailed();
 }
 

@@ -12,6 +12,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <memory>
 
 namespace reggraph {
 
@@ -104,6 +105,23 @@ std::vector<long double> familyIntercepts(const regression::LineFamily& family) 
     return intercepts;
 }
 
+// The axes of the scene's range on a picture of `size`; nothing when the range is invalid. Throws
+// common::ConversionError when a range text is not a number.
+std::optional<AxesLayout> graphAxes(const GraphScene& scene, QSize size) {
+    const common::GraphRange range = common::parseRange(scene.range, scene.decimalSeparator);
+    const QFontMetrics metrics(scene.font.font);
+    return layoutAxes(
+        range, size.width(), size.height(),
+        [&metrics](const std::string& text) {
+            return metrics.horizontalAdvance(QString::fromStdString(text));
+        },
+        scene.decimalSeparator);
+}
+
+bool anySeriesOn(const SeriesSwitches& on) {
+    return on.scatter || on.histogram || on.xyLine;
+}
+
 } // namespace
 
 bool drawGraph(QPainter& painter, QSize size, const GraphScene& scene, DrawingState& state,
@@ -111,14 +129,7 @@ bool drawGraph(QPainter& painter, QSize size, const GraphScene& scene, DrawingSt
     pictures::prepareGraphPainter(painter);
     state = DrawingState{};
     painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-    const common::GraphRange range = common::parseRange(scene.range, scene.decimalSeparator);
-    const QFontMetrics metrics(scene.font.font);
-    state.axes = layoutAxes(
-        range, size.width(), size.height(),
-        [&metrics](const std::string& text) {
-            return metrics.horizontalAdvance(QString::fromStdString(text));
-        },
-        scene.decimalSeparator);
+    state.axes = graphAxes(scene, size);
     if (!state.axes)
         return false;
     drawAxes(painter, *state.axes, scene);
@@ -126,7 +137,7 @@ bool drawGraph(QPainter& painter, QSize size, const GraphScene& scene, DrawingSt
         drawRecord(painter, scene, state, result, record);
 
     const SeriesSwitches& on = scene.series;
-    if (on.scatter || on.histogram || on.xyLine) {
+    if (anySeriesOn(on)) {
         SeriesPoints fresh;
         const SeriesPoints& points = scenePoints(scene, scene.badCells, fresh);
         state.leftOutCell = points.firstBadCell;
@@ -183,17 +194,24 @@ QImage rasterGraph(const GraphScene& scene, QSize size, regression::RegressionRe
     return image;
 }
 
-std::optional<QPicture> vectorGraph(const GraphScene& scene, QSize size,
-                                    regression::RegressionResult& result) {
-    QPicture picture;
-    DrawingState state;
-    {
-        QPainter painter(&picture);
-        if (!drawGraph(painter, size, scene, state, result))
-            return std::nullopt;
+std::optional<pictures::VectorPicture> vectorGraph(const GraphScene& scene, QSize size,
+                                                   regression::RegressionResult& result) {
+    GraphScene drawn = scene;
+    // The points are read now, so a cell that is not a number is refused before a target starts,
+    // and only once however often the picture is drawn.
+    std::shared_ptr<SeriesPointsCache> ownCache;
+    if (!drawn.seriesCache) {
+        ownCache = std::make_shared<SeriesPointsCache>();
+        drawn.seriesCache = ownCache.get();
     }
-    picture.setBoundingRect(QRect(QPoint(0, 0), size));
-    return picture;
+    if (!graphAxes(drawn, size))
+        return std::nullopt;
+    if (anySeriesOn(drawn.series))
+        drawn.seriesCache->points(drawn.lists, drawn.decimalSeparator, drawn.badCells);
+    return pictures::VectorPicture{size, [drawn, ownCache, size, &result](QPainter& painter) {
+                                       DrawingState state;
+                                       drawGraph(painter, size, drawn, state, result);
+                                   }};
 }
 
 } // namespace reggraph

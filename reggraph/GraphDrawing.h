@@ -1,12 +1,12 @@
 #pragma once
 
+#include "pictures/VectorPicture.h"
 #include "reggraph/AxesLayout.h"
 #include "reggraph/GraphScene.h"
 #include "regression/FitOutput.h"
 #include "regression/RegressionResult.h"
 
 #include <QImage>
-#include <QPicture>
 #include <QSize>
 #include <optional>
 #include <string>
@@ -45,11 +45,13 @@ void drawFit(QPainter& painter, const GraphScene& scene, DrawingState& state,
 // row. No-op when state.axes is empty.
 void drawSeries(QPainter& painter, const GraphScene& scene, const DrawingState& state, Series series);
 
-// The graph as pictures of `size`: the raster picture (QImage Format_RGB32) and the vector picture;
-// nothing for the vector picture when the range is invalid.
+// The graph as pictures of `size`: the raster picture (QImage Format_RGB32) and the vector picture.
+// The vector picture is nothing when the range is invalid; it throws as drawGraph does, but here,
+// before any target is started. It draws the whole graph each time it is drawn, loading the records
+// into `result`, and refers to the scene's lists and to `result`, which must outlive it.
 QImage rasterGraph(const GraphScene& scene, QSize size, regression::RegressionResult& result,
                    bool& rangeValid);
-std::optional<QPicture> vectorGraph(const GraphScene& scene, QSize size,
-                                    regression::RegressionResult& result);
+std::optional<pictures::VectorPicture> vectorGraph(const GraphScene& scene, QSize size,
+                                                   regression::RegressionResult& result);
 
 } // namespace reggraph

@@ -153,7 +153,7 @@ void TForm2::resetUndoRange(const common::RangeTexts& texts) {
     zoom_ = RangeZoom(texts);
 }
 
-std::optional<QPicture> TForm2::vectorPicture() {
+std::optional<pictures::VectorPicture> TForm2::vectorPicture() {
     try {
         return vectorGraph(scene(), picture_.size(), host_.regressionResult());
     } catch (const common::ConversionError& error) {

@@ -6,7 +6,6 @@
 #include "reggraph/RangeZoom.h"
 
 #include <QImage>
-#include <QPicture>
 #include <QPoint>
 #include <QWidget>
 #include <optional>
@@ -59,7 +58,7 @@ public:
     const QImage& picture() const { return picture_; }
     // The same graph as a vector picture of the picture's size; nothing when the range is wrong
     // (silently) or a cell is not a number (shown).
-    std::optional<QPicture> vectorPicture();
+    std::optional<pictures::VectorPicture> vectorPicture();
 
     // Curves drawn since the axes: the fits refuse a 13th.
     int drawnFunctions() const { return drawing_.drawnFunctions; }

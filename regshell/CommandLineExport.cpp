@@ -35,11 +35,11 @@ QByteArray pictureFileBytes(const reggraph::GraphScene& scene, QSize size, const
             throw CommandLineError(reggraph::InvalidRangeMessage);
         return pictures::rasterFile(picture, extension == ".png" ? "PNG" : "BMP");
     }
-    const std::optional<QPicture> picture = reggraph::vectorGraph(scene, size, result);
+    const std::optional<pictures::VectorPicture> picture = reggraph::vectorGraph(scene, size, result);
     if (!picture)
         throw CommandLineError(reggraph::InvalidRangeMessage);
-    return extension == ".svg" ? pictures::svgFile(*picture, size, PictureTitle)
-                               : pictures::pdfFile(*picture, size, PictureTitle);
+    return extension == ".svg" ? pictures::svgFile(*picture, PictureTitle)
+                               : pictures::pdfFile(*picture, PictureTitle);
 }
 
 } // namespace

@@ -16,7 +16,6 @@
 #include <QClipboard>
 #include <QFileInfo>
 #include <QMimeData>
-#include <QPicture>
 #include <QPrinter>
 
 using appkit::toQt;
@@ -109,10 +108,10 @@ QPrinter& TForm1::printer() {
 }
 
 void TForm1::PrintGraph1Click() {
-    const std::optional<QPicture> picture = graphWindow_->vectorPicture();
+    const std::optional<pictures::VectorPicture> picture = graphWindow_->vectorPicture();
     if (!picture)
         return;
-    if (!appkit::printPictureFittedToPage(printer(), *picture, graphWindow_->picture().size()))
+    if (!appkit::printPictureFittedToPage(printer(), *picture))
         printingFailed();
 }
 
@@ -144,13 +143,12 @@ void TForm1::Exit1Click() {
 
 void TForm1::CopyGraphWMFClick() {
     // An invalid range copies nothing and says nothing: the clipboard keeps what it held.
-    const std::optional<QPicture> picture = graphWindow_->vectorPicture();
+    const std::optional<pictures::VectorPicture> picture = graphWindow_->vectorPicture();
     if (!picture)
         return;
     const QImage rendering = graphWindow_->picture();
     auto* data = new QMimeData;
-    data->setData(QStringLiteral("image/svg+xml"),
-                  pictures::svgFile(*picture, rendering.size(), QStringLiteral("Tessaly")));
+    data->setData(QStringLiteral("image/svg+xml"), pictures::svgFile(*picture, QStringLiteral("Tessaly")));
     data->setData(QStringLiteral("image/png"), pictures::rasterFile(rendering, "PNG"));
     data->setImageData(rendering);
     QApplication::clipboard()->setMimeData(data);

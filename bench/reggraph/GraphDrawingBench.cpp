@@ -1,4 +1,5 @@
 #include "common/ViewGestures.h"
+#include "pictures/PictureFiles.h"
 #include "projects/DataLists.h"
 #include "projects/FunctionRecord.h"
 #include "reggraph/GraphDrawing.h"
@@ -6,6 +7,9 @@
 #include "reggraph/SeriesPointsCache.h"
 
 #include <QGuiApplication>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPainterPath>
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -77,14 +81,81 @@ void RasterRedraw(benchmark::State& state) {
 }
 BENCHMARK(RasterRedraw)->Arg(0)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
+// A vector target that keeps nothing, so VectorRedraw times what a vector target is handed, the
+// same painter calls as an SVG or PDF file gets, without the file format's own writing.
+class DiscardingEngine : public QPaintEngine {
+public:
+    DiscardingEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPath(const QPainterPath& path) override { benchmark::DoNotOptimize(path.elementCount()); }
+    void drawPolygon(const QPointF* points, int count, PolygonDrawMode) override {
+        benchmark::DoNotOptimize(points[count - 1]);
+    }
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawTextItem(const QPointF&, const QTextItem& text) override {
+        benchmark::DoNotOptimize(text.text());
+    }
+    Type type() const override { return QPaintEngine::User; }
+};
+
+class DiscardingDevice : public QPaintDevice {
+public:
+    QPaintEngine* paintEngine() const override { return &engine_; }
+
+protected:
+    int metric(PaintDeviceMetric metric) const override {
+        switch (metric) {
+        case PdmWidth:
+            return FullHd.width();
+        case PdmHeight:
+            return FullHd.height();
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return pictures::PictureResolution;
+        default:
+            return QPaintDevice::metric(metric);
+        }
+    }
+
+private:
+    mutable DiscardingEngine engine_;
+};
+
 void VectorRedraw(benchmark::State& state) {
     startApplication();
     BenchScene bench(static_cast<int>(state.range(0)));
     regression::RegressionResult result;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(vectorGraph(bench.scene, FullHd, result));
+    DiscardingDevice target;
+    for (auto _ : state) {
+        const auto picture = vectorGraph(bench.scene, FullHd, result);
+        QPainter painter(&target);
+        picture->draw(painter);
+    }
 }
 BENCHMARK(VectorRedraw)->Arg(0)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+// The files themselves, as Copy and --export make them.
+void SvgPicture(benchmark::State& state) {
+    startApplication();
+    BenchScene bench(static_cast<int>(state.range(0)));
+    regression::RegressionResult result;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(pictures::svgFile(*vectorGraph(bench.scene, FullHd, result), "Tessaly"));
+}
+BENCHMARK(SvgPicture)->Arg(0)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+void PdfPicture(benchmark::State& state) {
+    startApplication();
+    BenchScene bench(static_cast<int>(state.range(0)));
+    regression::RegressionResult result;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(pictures::pdfFile(*vectorGraph(bench.scene, FullHd, result), "Tessaly"));
+}
+BENCHMARK(PdfPicture)->Arg(0)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 // A redraw for a new view each time, as a drag asks for: the view moves by a few pixels per frame,
 // back and forth, with the twelve fits and 100,000 scatter points.

@@ -268,13 +268,25 @@ private slots:
         graph::PlotOptions options;
         Graph graph(options);
         drawGraph(graph, {-10, 10, 1, -10, 10, 1}, clientSizeFor(400, 400), {"x^2/4-5", "sin(x)"});
-        QImage replayed(graph.picture().size(), QImage::Format_RGB32);
-        replayed.fill(Qt::red);
-        {
+        const QImage drawn = graph.picture();
+        const auto replay = [](const pictures::VectorPicture& picture, int dotsPerInch) {
+            QImage replayed(picture.size, QImage::Format_RGB32);
+            replayed.setDotsPerMeterX(qRound(dotsPerInch / 0.0254));
+            replayed.setDotsPerMeterY(qRound(dotsPerInch / 0.0254));
+            replayed.fill(Qt::red);
             QPainter painter(&replayed);
-            painter.drawPicture(0, 0, graph.vectorPicture());
-        }
-        QCOMPARE(replayed, graph.picture());
+            picture.draw(painter);
+            painter.end();
+            return replayed;
+        };
+        const pictures::VectorPicture picture = graph.vectorPicture();
+        QCOMPARE(picture.size, drawn.size());
+        QCOMPARE(replay(picture, 96), drawn);
+        // A printer's resolution does not change the scale: one unit of the painter per pixel.
+        QCOMPARE(replay(picture, 300), drawn);
+        // Drawing more onto the graph afterwards leaves a picture already made as it was.
+        graph.pictures().draw([](QPainter& painter) { painter.fillRect(0, 0, 50, 50, Qt::green); });
+        QCOMPARE(replay(picture, 96), drawn);
     }
 };
 

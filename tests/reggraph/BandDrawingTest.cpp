@@ -126,7 +126,7 @@ private slots:
         replayed.fill(Qt::white);
         {
             QPainter painter(&replayed);
-            vector->play(&painter);
+            vector->draw(painter);
         }
         QVERIFY(countColour(replayed, darkBlue) > 200);
     }

@@ -351,12 +351,36 @@ private slots:
         const QImage raster = rasterGraph(scene, size, result, valid);
         const auto vector = vectorGraph(scene, size, result);
         QVERIFY(vector);
-        QImage replay(size, QImage::Format_RGB32);
-        replay.fill(Qt::white);
-        QPainter painter(&replay);
-        painter.drawPicture(0, 0, *vector);
-        painter.end();
-        QCOMPARE(replay, raster);
+        QCOMPARE(vector->size, size);
+        // Drawn twice, and on a device of a printer's resolution, it stays one unit per pixel.
+        for (const int dotsPerInch : {96, 300}) {
+            QImage replay(size, QImage::Format_RGB32);
+            replay.setDotsPerMeterX(qRound(dotsPerInch / 0.0254));
+            replay.setDotsPerMeterY(qRound(dotsPerInch / 0.0254));
+            replay.fill(Qt::red);
+            QPainter painter(&replay);
+            vector->draw(painter);
+            painter.end();
+            QCOMPARE(replay, raster);
+        }
+    }
+
+    // Copy, Print and the vector files start their target only once the picture is made, so texts
+    // that are not numbers are refused while it is made.
+    void theVectorPictureRefusesTextsBeforeAnyTargetStarts() {
+        regression::RegressionResult result;
+        GraphScene scene = sceneWith({"Linear;y=2;2;0;"});
+        scene.range[common::Ymax] = "ten";
+        QVERIFY_THROWS_EXCEPTION(common::ConversionError, vectorGraph(scene, {400, 300}, result));
+
+        projects::DataLists lists;
+        fillLists(lists, {{"1", "2"}, {"x", "3"}});
+        scene = sceneWith({"Linear;y=2;2;0;"});
+        scene.lists = &lists;
+        scene.series.scatter = true;
+        QVERIFY_THROWS_EXCEPTION(common::ConversionError, vectorGraph(scene, {400, 300}, result));
+        scene.series.scatter = false;
+        QVERIFY(vectorGraph(scene, {400, 300}, result));
     }
 };
 

@@ -93,7 +93,7 @@ private slots:
         replayed.fill(Qt::white);
         {
             QPainter painter(&replayed);
-            vector->play(&painter);
+            vector->draw(painter);
         }
         QVERIFY(countColour(replayed, darkBlue) > 100);
 
