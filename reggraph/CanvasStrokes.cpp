@@ -104,10 +104,12 @@ void drawArrowHead(QPainter& painter, QPoint a, QPoint b, QPoint c) {
 void drawTextCell(QPainter& painter, const QFontMetrics& metrics, QPoint topLeft, const QString& text,
                   const QColor& colour) {
     painter.fillRect(QRect(topLeft, QSize(metrics.horizontalAdvance(text), metrics.height())), Qt::white);
-    painter.save();
+    // The pen is set back rather than a saved state restored: a vector file's engine writes out the
+    // whole state at each save and restore, as groups that hold nothing.
+    const QPen previous = painter.pen();
     painter.setPen(colour);
     painter.drawText(topLeft.x(), topLeft.y() + metrics.ascent(), text);
-    painter.restore();
+    painter.setPen(previous);
 }
 
 } // namespace reggraph
