@@ -1,10 +1,12 @@
 #include "reggraph/GraphDrawing.h"
 #include "common/NumberParse.h"
+#include "pictures/PictureFiles.h"
 #include "projects/DataLists.h"
 #include "projects/FunctionRecord.h"
 #include "tests/support/PixelCount.h"
 
 #include <QPainter>
+#include <QRegularExpression>
 #include <QtTest>
 
 using namespace reggraph;
@@ -363,6 +365,27 @@ private slots:
             painter.end();
             QCOMPARE(replay, raster);
         }
+    }
+
+    // An SVG file holds one path for all the crosses however many points there are.
+    void anSvgFileHasAsManyElementsForManyPointsAsForOne() {
+        const auto elements = [](int points) {
+            projects::DataLists lists;
+            for (int row = 1; row <= points; ++row) {
+                lists.setCell(1, row, std::to_string(0.5 + 10.0 * row / points));
+                lists.setCell(2, row, std::to_string(1 + (row * 7 % 9)));
+            }
+            GraphScene scene = sceneWith({"Linear;y=1+0.8x;1;0.8;", "p2reg;y=x^2;2;1;0;0.1;"});
+            scene.lists = &lists;
+            scene.series.scatter = true;
+            regression::RegressionResult result;
+            const QString svg =
+                QString::fromUtf8(pictures::svgFile(*vectorGraph(scene, {400, 300}, result), "T"));
+            return svg.count(QRegularExpression(QStringLiteral("<(path|polyline|rect|text|line)\\b")));
+        };
+        const auto one = elements(1);
+        QVERIFY(one > 10);
+        QCOMPARE(elements(1000), one);
     }
 
     // Copy, Print and the vector files start their target only once the picture is made, so texts
