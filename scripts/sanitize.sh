@@ -3,8 +3,9 @@
 # them; any sanitizer report, leaks included, fails the run. By default these are the engines' and
 # the drawing tests, which need neither the programs nor their windows; --with-windows adds the
 # window and command-line tests and so builds both programs too (about twice the build time).
+# Set before common.sh, which would otherwise choose the normal build folder and so reconfigure it.
+BUILD_DIR=${BUILD_DIR:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build-sanitize}
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
-BUILD_DIR=${BUILD_DIR:-$PROJECT_DIR/build-sanitize}
 
 window_tests=OFF
 targets=tests/all
