@@ -139,23 +139,15 @@ void VectorRedraw(benchmark::State& state) {
 BENCHMARK(VectorRedraw)->Arg(0)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 // The files themselves, as Copy and --export make them.
-void SvgPicture(benchmark::State& state) {
+void VectorFile(benchmark::State& state, QByteArray (*file)(const pictures::VectorPicture&, const QString&)) {
     startApplication();
     BenchScene bench(static_cast<int>(state.range(0)));
     regression::RegressionResult result;
     for (auto _ : state)
-        benchmark::DoNotOptimize(pictures::svgFile(*vectorGraph(bench.scene, FullHd, result), "Tessaly"));
+        benchmark::DoNotOptimize(file(*vectorGraph(bench.scene, FullHd, result), QStringLiteral("Tessaly")));
 }
-BENCHMARK(SvgPicture)->Arg(0)->Arg(100'000)->Unit(benchmark::kMillisecond);
-
-void PdfPicture(benchmark::State& state) {
-    startApplication();
-    BenchScene bench(static_cast<int>(state.range(0)));
-    regression::RegressionResult result;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(pictures::pdfFile(*vectorGraph(bench.scene, FullHd, result), "Tessaly"));
-}
-BENCHMARK(PdfPicture)->Arg(0)->Arg(100'000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(VectorFile, svg, &pictures::svgFile)->Arg(0)->Arg(100'000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(VectorFile, pdf, &pictures::pdfFile)->Arg(0)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 // A redraw for a new view each time, as a drag asks for: the view moves by a few pixels per frame,
 // back and forth, with the twelve fits and 100,000 scatter points.
