@@ -91,7 +91,8 @@ public:
     void updateState(const QPaintEngineState&) override {}
     void drawPath(const QPainterPath& path) override { benchmark::DoNotOptimize(path.elementCount()); }
     void drawPolygon(const QPointF* points, int count, PolygonDrawMode) override {
-        benchmark::DoNotOptimize(points[count - 1]);
+        benchmark::DoNotOptimize(points);
+        benchmark::DoNotOptimize(count);
     }
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
     void drawTextItem(const QPointF&, const QTextItem& text) override {
